@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Sets up a Debian or Ubuntu machine for Kestrix, builds it, and starts the
+# program (./build.sh run) or runs every test (./build.sh test).
+# ./build.sh sanitize runs the tests once more under AddressSanitizer and
+# UndefinedBehaviorSanitizer, in a build of its own.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev
+          libbenchmark-dev xvfb xauth imagemagick poppler-utils fonts-liberation
+          fonts-dejavu-core locales)
+TEST_LOCALE=de_DE.UTF-8   # a comma-decimal locale the tests pin
+
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+install_missing() {
+  local missing=()
+  for package in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+      || missing+=("$package")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+  if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+    as_root localedef -i de_DE -f UTF-8 "$TEST_LOCALE"
+  fi
+}
+
+build() {  # build <dir> [cmake options...]
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$dir"
+}
+
+case "${1:-}" in
+  run)
+    install_missing
+    build build
+    exec ./build/app/kestrix
+    ;;
+  test)
+    install_missing
+    build build
+    ctest --test-dir build --output-on-failure -j "$(nproc)"
+    ;;
+  sanitize)
+    install_missing
+    build build-sanitize -DKESTRIX_SANITIZE=ON -DKESTRIX_BUILD_BENCH=OFF
+    ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+      ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
+    ;;
+  *)
+    echo "usage: $0 run|test|sanitize" >&2
+    exit 2
+    ;;
+esac

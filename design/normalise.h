@@ -1,0 +1,53 @@
+// Reading the three input boxes into the design: parse, bring into range,
+// write back in engineering notation, and hold the total attenuation to 100 dB.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "design/design_state.h"
+
+namespace design {
+
+// The texts of the three input boxes: total resistance, number of switch
+// positions, dB per step.
+struct BoxTexts {
+  std::string Text1;
+  std::string Text2;
+  std::string Text3;
+};
+
+// Shows a modal message and returns when the user has closed it. The window
+// passes a message box; tests answer it themselves.
+using MessageSeam = std::function<void(const std::string& message)>;
+
+inline constexpr const char* kAttenuationLimitMessage =
+    "Program only handles total attenuations to 100 dB";
+inline constexpr const char* kTotalRefusedMessage =
+    "The total resistance must be at least 1 micro-ohm (1u). "
+    "The design uses the default of 10k ohms instead.";
+
+inline constexpr float kDefaultTotalOhms = 10000.0f;   // ohms
+inline constexpr float kMinTotalOhms = 1e-6f;          // ohms
+inline constexpr float kMinStep = 0.01f;               // dB
+inline constexpr float kMaxStep = 20.0f;               // dB
+inline constexpr float kMaxTotalAttenuation = 100.0f;  // dB, N x StepSize
+
+// What the normalisation had to correct beyond silent clamping.
+struct NormaliseOutcome {
+  bool totalRefused = false;  // the total was replaced by 10k
+  bool stepLimited = false;   // N x step was above 100 dB; the step is now 1
+};
+
+// Parses `boxes` into TotalOhms, NumPositions (absolute value, 2 .. 25,
+// truncated) and StepSize (absolute value, 0.01 .. 20 dB), and rewrites the
+// boxes with FormatEng of the values used. A total below 1 micro-ohm (zero,
+// negative or empty included) cannot be designed: it is replaced by 10k and
+// reported through `showMessage`. When N x StepSize exceeds 100 dB the limit
+// message is shown, Text3 becomes "1" and the design goes on at 1 dB per
+// step. `boxes` already holds the written-back texts whenever `showMessage`
+// runs, so the window can show them behind the message.
+NormaliseOutcome NormaliseInputs(DesignState& state, BoxTexts& boxes,
+                                 const MessageSeam& showMessage);
+
+}  // namespace design

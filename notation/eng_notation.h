@@ -1,0 +1,34 @@
+// Engineering notation: reading typed values with k/M/G-style suffixes and
+// writing values the way every window and the printed page show them.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace notation {
+
+// Reads free text such as "10k", "2.2M", "1.5e3" or "4,7 k" into a single.
+// Never fails: unusable characters are skipped, text without digits gives 0,
+// results are clamped to +/-1e10, and an overflowing number gives +1e10.
+// The text is trimmed and cut to its first 12 characters in place, as the
+// routine reads it; callers pass a copy of a box's contents. A point is the
+// decimal point whatever the C locale says; a comma is read as a point.
+void ParseEng(std::string& text, float& result);
+
+// Writes value in engineering notation into text: a number of at most seven
+// significant digits, rounded to the decimals of its size band, followed by
+// "G", "M", "k" or one space. Zero and magnitudes up to 1e-5 give "0  ".
+// The decimal separator is the one set by SetDecimalSeparator.
+void FormatEng(const float& value, std::string& text);
+
+// Convenience forms of the two routines above.
+float ParseEng(std::string_view text);
+std::string FormatEng(float value);
+
+// The separator FormatEng writes; the program passes the user's locale
+// setting at start-up. Only '.' and ',' are taken, since ParseEng must be
+// able to read back everything FormatEng writes; anything else leaves '.'.
+void SetDecimalSeparator(char separator);
+char DecimalSeparator();
+
+}  // namespace notation

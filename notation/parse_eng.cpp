@@ -1,0 +1,221 @@
+// Reading typed values: the forgiving engineering-notation parser.
+#include "notation/eng_notation.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <system_error>
+
+namespace notation {
+namespace {
+
+constexpr std::size_t kMaxCharacters = 12;     // characters read after trimming
+constexpr std::size_t kMaxCollected = 16;      // digits stop once this many are collected
+constexpr float kClampLimit = 1e10f;           // exact in single precision
+
+// Multiplier of a suffix letter, or nothing when the letter is no suffix.
+// "m" and "M" are told apart by case; the other letters work in both cases.
+std::optional<float> SuffixMultiplier(char32_t c) {
+  switch (c) {
+    case U'p': case U'P': return 1e-12f;
+    case U'n': case U'N': return 1e-9f;
+    case U'u': case U'U': return 1e-6f;
+    case U'm':            return 1e-3f;
+    case U'k': case U'K': return 1e3f;
+    case U'M':            return 1e6f;
+    case U'g': case U'G': return 1e9f;
+    default:              return std::nullopt;
+  }
+}
+
+// Splits UTF-8 text into code points, so the 12-character cut counts
+// characters as the user sees them. A byte that does not start a valid
+// sequence counts as one character of its own.
+std::u32string DecodeUtf8(std::string_view text) {
+  std::u32string out;
+  out.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = 1;
+    char32_t cp = lead;
+    if (lead >= 0xC2 && lead <= 0xDF) { length = 2; cp = lead & 0x1Fu; }
+    else if (lead >= 0xE0 && lead <= 0xEF) { length = 3; cp = lead & 0x0Fu; }
+    else if (lead >= 0xF0 && lead <= 0xF4) { length = 4; cp = lead & 0x07u; }
+    bool valid = length == 1 || i + length <= text.size();
+    for (std::size_t k = 1; valid && k < length; ++k) {
+      const auto cont = static_cast<unsigned char>(text[i + k]);
+      if ((cont & 0xC0u) != 0x80u) valid = false;
+      else cp = (cp << 6) | (cont & 0x3Fu);
+    }
+    if (!valid) { length = 1; cp = lead; }
+    out.push_back(cp);
+    i += length;
+  }
+  return out;
+}
+
+std::string EncodeUtf8(std::u32string_view text) {
+  std::string out;
+  for (char32_t cp : text) {
+    if (cp < 0x80) {
+      out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp <= 0x10FFFF) {
+      out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(cp));  // a stray byte kept as it came
+    }
+  }
+  return out;
+}
+
+// Trims spaces at both ends and keeps the first 12 characters.
+std::u32string WorkingText(std::string_view text) {
+  std::u32string chars = DecodeUtf8(text);
+  const auto first = chars.find_first_not_of(U' ');
+  if (first == std::u32string::npos) return {};
+  const auto last = chars.find_last_not_of(U' ');
+  chars = chars.substr(first, last - first + 1);
+  if (chars.size() > kMaxCharacters) chars.resize(kMaxCharacters);
+  return chars;
+}
+
+struct Collected {
+  std::string number;       // sign, digits, '.', 'E' as accepted
+  float multiplier = 1.0f;  // from the first suffix letter
+};
+
+Collected Collect(std::u32string_view chars) {
+  Collected out;
+  bool pointSeen = false, exponentSeen = false, suffixSeen = false;
+  for (char32_t c : chars) {
+    if (c >= U'0' && c <= U'9') {
+      if (out.number.size() < kMaxCollected && !suffixSeen) {
+        out.number.push_back(static_cast<char>(c));
+        continue;
+      }
+    }
+    if (c == U',') c = U'.';
+    if (c == U'.' && !suffixSeen && !pointSeen) {
+      out.number.push_back('.');
+      pointSeen = true;
+      continue;
+    }
+    if (c == U'-' || c == U'+') {
+      if (out.number.empty() || out.number.back() == 'E') out.number.push_back(static_cast<char>(c));
+      continue;
+    }
+    if (out.number.empty()) continue;
+    if ((c == U'e' || c == U'E') && !suffixSeen) {
+      if (exponentSeen) continue;
+      out.number.push_back('E');
+      exponentSeen = true;
+      pointSeen = true;  // no point after an exponent
+      continue;
+    }
+    if (exponentSeen) continue;
+    if (const auto multiplier = SuffixMultiplier(c)) {
+      if (suffixSeen) continue;
+      suffixSeen = true;
+      out.multiplier = *multiplier;
+    }
+  }
+  return out;
+}
+
+// Decimal exponent of the leading digit of an out-of-range number, enough to
+// tell an overflow (positive) from an underflow. The collected text is at
+// most 12 characters, so the exponent digits fit comfortably.
+long long MagnitudeOrder(std::string_view number) {
+  long long lead = 0;
+  bool seenNonZero = false, inFraction = false;
+  std::size_t i = 0;
+  if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
+  for (; i < number.size() && number[i] != 'E'; ++i) {
+    const char c = number[i];
+    if (c == '.') { inFraction = true; continue; }
+    if (!seenNonZero) {
+      if (c != '0') { seenNonZero = true; if (inFraction) --lead; }
+      else if (inFraction) --lead;
+    } else if (!inFraction) {
+      ++lead;
+    }
+  }
+  long long exponent = 0;
+  if (i < number.size()) {
+    const std::string_view digits = number.substr(i + 1);
+    std::from_chars(digits.data() + (!digits.empty() && digits[0] == '+'),
+                    digits.data() + digits.size(), exponent);
+  }
+  return lead + exponent;
+}
+
+// Reads the longest prefix of number that is a decimal number; an empty or
+// unusable prefix gives 0. Returns nothing when the number is beyond range.
+std::optional<double> ConvertPrefix(std::string_view number) {
+  // from_chars takes no leading '+', so the sign is handled here.
+  bool negative = false;
+  if (!number.empty() && (number.front() == '+' || number.front() == '-')) {
+    negative = number.front() == '-';
+    number.remove_prefix(1);
+  }
+  double value = 0.0;
+  const auto [end, error] =
+      std::from_chars(number.data(), number.data() + number.size(), value,
+                      std::chars_format::general);
+  if (error == std::errc::invalid_argument) return 0.0;
+  if (error == std::errc::result_out_of_range) {
+    if (MagnitudeOrder(number) > 0) return std::nullopt;
+    value = 0.0;  // too small for a double: zero, without a fault
+  }
+  (void)end;
+  return negative ? -value : value;
+}
+
+}  // namespace
+
+void ParseEng(std::string& text, float& result) {
+  const std::u32string chars = WorkingText(text);
+  text = EncodeUtf8(chars);
+  const Collected collected = Collect(chars);
+
+  const std::optional<double> number = ConvertPrefix(collected.number);
+  if (!number) {
+    result = kClampLimit;  // overflow: +1e10 whatever the sign
+    return;
+  }
+  // Beyond this a double rounds to infinity as a single.
+  constexpr double kSingleOverflow = 0x1.ffffffp127;
+  if (std::fabs(*number) >= kSingleOverflow) {
+    result = kClampLimit;
+    return;
+  }
+  const float single = static_cast<float>(*number);
+  const float product = single * collected.multiplier;
+  if (!std::isfinite(product)) {
+    result = kClampLimit;
+    return;
+  }
+  result = product;
+  if (result > kClampLimit) result = kClampLimit;
+  if (result < -kClampLimit) result = -kClampLimit;
+}
+
+float ParseEng(std::string_view text) {
+  std::string copy(text);
+  float result = 0.0f;
+  ParseEng(copy, result);
+  return result;
+}
+
+}  // namespace notation
