@@ -1,0 +1,139 @@
+// E96 and E24 rounding: the geometric midpoints, decade edges and limits.
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "design/standard_values.h"
+
+namespace {
+
+using design::Nearest1;
+using design::Nearest5;
+
+using Rounding = void (*)(const float&, float&);
+
+float Round(Rounding nearest, float value) {
+  float result = -1.0f;
+  nearest(value, result);
+  return result;
+}
+
+// The series of IEC 60063, as the three-digit mantissas of one decade.
+const std::vector<int> kE96 = {
+    100, 102, 105, 107, 110, 113, 115, 118, 121, 124, 127, 130, 133, 137, 140, 143,
+    147, 150, 154, 158, 162, 165, 169, 174, 178, 182, 187, 191, 196, 200, 205, 210,
+    215, 221, 226, 232, 237, 243, 249, 255, 261, 267, 274, 280, 287, 294, 301, 309,
+    316, 324, 332, 340, 348, 357, 365, 374, 383, 392, 402, 412, 422, 432, 442, 453,
+    464, 475, 487, 499, 511, 523, 536, 549, 562, 576, 590, 604, 619, 634, 649, 665,
+    681, 698, 715, 732, 750, 768, 787, 806, 825, 845, 866, 887, 909, 931, 953, 976};
+const std::vector<int> kE24 = {100, 110, 120, 130, 150, 160, 180, 200, 220, 240, 270, 300,
+                               330, 360, 390, 430, 470, 510, 560, 620, 680, 750, 820, 910};
+
+struct Series {
+  const char* name;
+  Rounding nearest;
+  const std::vector<int>* mantissas;
+  float guard;  // what every positive value below 1e-7 gives
+};
+
+const Series kSeries[] = {{"E96", Nearest1, &kE96, 9.76e-8f}, {"E24", Nearest5, &kE24, 9.1e-8f}};
+
+// Every standard value from 1e-7 up to 1e11, in double.
+std::vector<double> StandardValues(const Series& series) {
+  std::vector<double> values;
+  for (int exponent = -9; exponent <= 8; ++exponent) {
+    for (int m : *series.mantissas) values.push_back(m * std::pow(10.0, exponent));
+  }
+  return values;
+}
+
+struct Row {
+  float value;
+  float expected;
+};
+
+void ExpectRounds(Rounding nearest, std::initializer_list<Row> rows) {
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << "value " << row.value);
+    EXPECT_FLOAT_EQ(Round(nearest, row.value), row.expected);
+  }
+}
+
+TEST(Nearest1, RoundsAtGeometricMean) {
+  ExpectRounds(Nearest1, {{1009, 1000}, {1010, 1020}, {4700, 4750}, {4694, 4640}});
+}
+
+TEST(Nearest5, RoundsAtGeometricMean) {
+  ExpectRounds(Nearest5, {{1.049f, 1.1f}, {1.0488f, 1.0f}, {86.4f, 91}, {86.38f, 82},
+                          {4700, 4700}});
+}
+
+TEST(Nearest1, BracketsAcrossTheDecade) {
+  ExpectRounds(Nearest1, {{98.7f, 97.6f}, {98.8f, 100}, {0.99f, 1.0f}, {9.8e5f, 9.76e5f}});
+}
+
+TEST(Nearest5, BracketsAcrossTheDecade) {
+  ExpectRounds(Nearest5, {{95, 91}, {96, 100}, {9.5e6f, 9.1e6f}, {9.6e-6f, 1e-5f}});
+}
+
+TEST(Nearest1, CarriesTheScaleBySingleMultiplication) {
+  // The decade scale 1e-6 x 10 x 10 ... falls a unit short of the decimal.
+  EXPECT_LT(Round(Nearest1, 100), 100.0f);
+  EXPECT_FLOAT_EQ(Round(Nearest1, 100), 99.99999f);
+  EXPECT_LT(Round(Nearest5, 100), 100.0f);
+}
+
+TEST(StandardValues, TinyNegativeAndZeroInputs) {
+  for (const auto& series : kSeries) {
+    SCOPED_TRACE(series.name);
+    EXPECT_EQ(Round(series.nearest, 0.0f), 0.0f);
+    EXPECT_EQ(Round(series.nearest, -0.0f), 0.0f);
+    EXPECT_EQ(Round(series.nearest, std::numeric_limits<float>::quiet_NaN()), 0.0f);
+    EXPECT_FLOAT_EQ(Round(series.nearest, 1e-9f), series.guard);
+    EXPECT_FLOAT_EQ(Round(series.nearest, std::numeric_limits<float>::denorm_min()), series.guard);
+    EXPECT_FLOAT_EQ(Round(series.nearest, -5.0f), series.guard);
+    EXPECT_FLOAT_EQ(Round(series.nearest, -1e6f), series.guard);
+  }
+}
+
+TEST(StandardValues, HugeInputsEndInsteadOfLoopingForever) {
+  for (const auto& series : kSeries) {
+    SCOPED_TRACE(series.name);
+    for (float value : {1e37f, 3e38f, std::numeric_limits<float>::max(),
+                        std::numeric_limits<float>::infinity()}) {
+      const float result = Round(series.nearest, value);
+      EXPECT_TRUE(std::isfinite(result)) << value;
+      EXPECT_GT(result, 1e36f) << value;
+    }
+  }
+}
+
+TEST(StandardValues, EveryStandardValueComesBackAsItself) {
+  for (const auto& series : kSeries) {
+    SCOPED_TRACE(series.name);
+    for (double value : StandardValues(series)) {
+      const float result = Round(series.nearest, static_cast<float>(value));
+      // Within a few units of the seventh significant digit.
+      ASSERT_NEAR(result, value, value * 2e-6) << value;
+    }
+  }
+}
+
+TEST(StandardValues, ValuesEitherSideOfEachMidpointRoundTheRightWay) {
+  for (const auto& series : kSeries) {
+    SCOPED_TRACE(series.name);
+    const std::vector<double> values = StandardValues(series);
+    for (std::size_t i = 0; i + 1 < values.size(); ++i) {
+      const double lo = values[i], hi = values[i + 1];
+      const double mean = std::sqrt(lo * hi);
+      const auto below = static_cast<float>(mean * (1 - 2e-6));
+      const auto above = static_cast<float>(mean * (1 + 2e-6));
+      ASSERT_NEAR(Round(series.nearest, below), lo, lo * 2e-6) << "just below " << mean;
+      ASSERT_NEAR(Round(series.nearest, above), hi, hi * 2e-6) << "just above " << mean;
+    }
+  }
+}
+
+}  // namespace
