@@ -45,9 +45,9 @@ float StepRatio(float stepDb) {
 }
 
 void ComputeIdealValues(float total, int n, float stepDb, Column& ideal) {
+  const float r = StepRatio(stepDb);  // the same on every pass
   float remainder = total;
   for (int k = 1; k <= n - 2; ++k) {
-    const float r = StepRatio(stepDb);
     const float next = r * remainder;
     ideal[k] = remainder - next;
     remainder = remainder - ideal[k];

@@ -52,24 +52,30 @@ void NearestIn(const std::array<float, Size>& table, int last, float precise, fl
     return;
   }
   float scale = kFirstScale;
-  float lastTop = 0.0f;
   for (;;) {
-    for (int i = 1; i <= last; ++i) {
-      const float hi = scale * table[i];
-      if (hi > precise) {
-        const float lo = scale * table[i - 1];
-        const float a = precise / lo;
-        const float b = hi / precise;
-        nearest = (b > a) ? lo : hi;
-        return;
+    // Candidates scale * table[i] ascend with i (rounding keeps the order), so
+    // a pass whose top candidate is not above the value has none above it,
+    // and the first candidate above it can be found by bisection.
+    const float top = scale * table[last];
+    if (top > precise) {
+      int first = 1, past = last;  // the answer lies in [first, past]
+      while (first < past) {
+        const int middle = first + (past - first) / 2;
+        if (scale * table[middle] > precise) past = middle;
+        else first = middle + 1;
       }
+      const float hi = scale * table[first];
+      const float lo = scale * table[first - 1];
+      const float a = precise / lo;
+      const float b = hi / precise;
+      nearest = (b > a) ? lo : hi;
+      return;
     }
-    lastTop = scale * table[last];
     scale = scale * 10.0f;
     // Past about 1e38 the scale itself overflows; nothing larger can be
     // bracketed, so the top of the last whole decade stands in.
     if (!std::isfinite(scale)) {
-      nearest = lastTop;
+      nearest = top;
       return;
     }
   }
