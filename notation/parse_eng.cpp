@@ -1,10 +1,12 @@
 // Reading typed values: the forgiving engineering-notation parser.
 #include "notation/eng_notation.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <optional>
 #include <system_error>
+#include <vector>
 
 namespace notation {
 namespace {
@@ -28,11 +30,18 @@ std::optional<float> SuffixMultiplier(char32_t c) {
   }
 }
 
+// One character of the typed text and where its bytes lie.
+struct Character {
+  char32_t code;
+  std::size_t begin;
+  std::size_t end;
+};
+
 // Splits UTF-8 text into code points, so the 12-character cut counts
 // characters as the user sees them. A byte that does not start a valid
 // sequence counts as one character of its own.
-std::u32string DecodeUtf8(std::string_view text) {
-  std::u32string out;
+std::vector<Character> DecodeUtf8(std::string_view text) {
+  std::vector<Character> out;
   out.reserve(text.size());
   std::size_t i = 0;
   while (i < text.size()) {
@@ -49,43 +58,19 @@ std::u32string DecodeUtf8(std::string_view text) {
       else cp = (cp << 6) | (cont & 0x3Fu);
     }
     if (!valid) { length = 1; cp = lead; }
-    out.push_back(cp);
+    out.push_back({cp, i, i + length});
     i += length;
   }
   return out;
 }
 
-std::string EncodeUtf8(std::u32string_view text) {
-  std::string out;
-  for (char32_t cp : text) {
-    if (cp < 0x80) {
-      out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp <= 0x10FFFF) {
-      out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(cp));  // a stray byte kept as it came
-    }
-  }
-  return out;
-}
-
 // Trims spaces at both ends and keeps the first 12 characters.
-std::u32string WorkingText(std::string_view text) {
-  std::u32string chars = DecodeUtf8(text);
-  const auto first = chars.find_first_not_of(U' ');
-  if (first == std::u32string::npos) return {};
-  const auto last = chars.find_last_not_of(U' ');
-  chars = chars.substr(first, last - first + 1);
+std::vector<Character> WorkingText(std::string_view text) {
+  std::vector<Character> chars = DecodeUtf8(text);
+  const auto isSpace = [](const Character& c) { return c.code == U' '; };
+  while (!chars.empty() && isSpace(chars.back())) chars.pop_back();
+  const auto first = std::find_if_not(chars.begin(), chars.end(), isSpace);
+  chars.erase(chars.begin(), first);
   if (chars.size() > kMaxCharacters) chars.resize(kMaxCharacters);
   return chars;
 }
@@ -95,10 +80,11 @@ struct Collected {
   float multiplier = 1.0f;  // from the first suffix letter
 };
 
-Collected Collect(std::u32string_view chars) {
+Collected Collect(const std::vector<Character>& chars) {
   Collected out;
   bool pointSeen = false, exponentSeen = false, suffixSeen = false;
-  for (char32_t c : chars) {
+  for (const Character& character : chars) {
+    char32_t c = character.code;
     if (c >= U'0' && c <= U'9') {
       if (out.number.size() < kMaxCollected && !suffixSeen) {
         out.number.push_back(static_cast<char>(c));
@@ -185,8 +171,9 @@ std::optional<double> ConvertPrefix(std::string_view number) {
 }  // namespace
 
 void ParseEng(std::string& text, float& result) {
-  const std::u32string chars = WorkingText(text);
-  text = EncodeUtf8(chars);
+  const std::vector<Character> chars = WorkingText(text);
+  text = chars.empty() ? std::string() : text.substr(chars.front().begin,
+                                                     chars.back().end - chars.front().begin);
   const Collected collected = Collect(chars);
 
   const std::optional<double> number = ConvertPrefix(collected.number);
