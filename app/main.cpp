@@ -1,7 +1,39 @@
-// Kestrix start-up.
-#include <cstdio>
+// Kestrix start-up: prepares the application and opens the design window.
+#include <QApplication>
+#include <QLocale>
+#include <QString>
+#include <QStyleFactory>
 
-int main() {
-  std::puts("Kestrix: the design window is not built yet.");
-  return 0;
+#include "notation/eng_notation.h"
+#include "ui/design_window.h"
+#include "ui/fonts.h"
+#include "ui/message_seam.h"
+
+namespace {
+
+// Numbers are written with the user's decimal separator when it is one the
+// parser can read back.
+void UseLocaleDecimalSeparator() {
+  const QString point = QLocale::system().decimalPoint();
+  if (point == QStringLiteral(".") || point == QStringLiteral(",")) {
+    notation::SetDecimalSeparator(point.at(0).toLatin1());
+  }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QString::fromLatin1(ui::kApplicationName));
+  // One look on every desktop, so the grey buttons and white frames match.
+  if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
+    QApplication::setStyle(style);
+  }
+  UseLocaleDecimalSeparator();
+  ui::InstallFontSubstitutions();
+
+  auto* window = new ui::frmDesign;
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->show();
+  return app.exec();
 }

@@ -1,0 +1,397 @@
+// The design window: controls, handlers, RunDesign and its display stage.
+#include "ui/design_window.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QtMath>
+
+#include "design/design_state.h"
+#include "design/ladder.h"
+#include "notation/eng_notation.h"
+#include "ui/fonts.h"
+#include "ui/message_seam.h"
+#include "ui/schematic.h"
+#include "ui/window_scale.h"
+
+namespace ui {
+namespace {
+
+using surface::LineMode;
+using surface::PointF;
+
+constexpr const char* kCaption = "Kestrix - Design";
+constexpr const char* kLogPrompt = "dB per step: ";
+constexpr const char* kLinearPrompt = "% per step: ";
+constexpr int kButtonGrey = 224;
+constexpr double kSmallestShare = 0.5;  // of true size, for the minimum window size
+
+// Defaults put in by the load handler while the design state holds zeros.
+constexpr float kDefaultOhms = 10000.0f;
+constexpr int16_t kDefaultPositions = 11;
+constexpr float kDefaultStep = 2.0f;
+
+// The display stage, in design units.
+constexpr float kLeadX = 5800.0f;      // left end of the input lead
+constexpr float kStringX = 6300.0f;    // the resistor column
+constexpr float kStringTop = 800.0f;   // junction of position 0
+constexpr float kTapLength = 300.0f;
+constexpr float kGroundLeft = 500.0f;  // ground line, left of the column
+constexpr float kContactHalf = 30.0f;  // half side of the ground contact
+constexpr float kTextPoints = 6.0f;
+constexpr float kHeadingY = 300.0f;
+constexpr float kTargetX = 6840.0f;  // 6300 + 540
+constexpr float kIdealX = 7700.0f;
+constexpr float kNearestX = 9200.0f;
+constexpr float kRealisedX = 10300.0f;
+
+// Top of the text of position p (105 above its junction).
+float PositionRow(int p, float s) { return 695.0f + static_cast<float>(p) * 720.0f * s; }
+
+// Top of the text of resistor k; k = N gives the total row.
+float ResistorRow(int k, float s) {
+  return 750.0f + 250.0f * s + static_cast<float>(k - 1) * 720.0f * s;
+}
+
+struct Placement {
+  QWidget* control;
+  QRectF where;  // design units, or twips inside a frame
+  bool inFrame;
+};
+
+}  // namespace
+
+frmDesign::frmDesign(design::MessageSeam showMessage, surface::Surface* recorder, QWidget* parent)
+    : QWidget(parent),
+      showMessage_(showMessage ? std::move(showMessage) : MessageBoxSeam(this)),
+      picture_(WindowFont()) {
+  InstallFontSubstitutions();
+  setObjectName(QStringLiteral("frmDesign"));
+  setWindowTitle(QString::fromLatin1(kCaption));
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, Qt::white);
+  colours.setColor(QPalette::Button, QColor(kButtonGrey, kButtonGrey, kButtonGrey));
+  setPalette(colours);
+  setAutoFillBackground(true);
+
+  createControls();
+  chainTabOrder();
+  connectHandlers();
+  picture_.setMirror(recorder);
+
+  const QScreen* display = screen();
+  const double dpi = logicalDpiY();
+  pixelsPerTwip_ = display ? OpeningPixelsPerTwip(display->size(), display->availableGeometry().size(), dpi)
+                           : dpi / kTwipsPerInch;
+  const double smallest = dpi / kTwipsPerInch * kSmallestShare;
+  setMinimumSize(qCeil(kClientTwipsWide * smallest), qCeil(kClientTwipsHigh * smallest));
+  resize(qRound(kClientTwipsWide * pixelsPerTwip_), qRound(kClientTwipsHigh * pixelsPerTwip_));
+  if (display) {
+    QRect frame(QPoint(0, 0), size());
+    frame.moveCenter(display->availableGeometry().center());
+    move(frame.topLeft());
+  }
+  applyScale();
+
+  cmdExit->setFocus();
+  load();
+}
+
+void frmDesign::createControls() {
+  const auto label = [this](const char* name, const char* caption) {
+    auto* control = new QLabel(QString::fromLatin1(caption), this);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return control;
+  };
+  const auto box = [this](const char* name) {
+    auto* control = new QLineEdit(this);
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+  };
+  const auto frame = [this](const char* name, const char* caption) {
+    auto* control = new QGroupBox(QString::fromLatin1(caption), this);
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+  };
+  const auto option = [](QGroupBox* owner, const char* name, const char* caption) {
+    auto* control = new QRadioButton(QString::fromLatin1(caption), owner);
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+  };
+  const auto button = [this](const char* name, const char* caption) {
+    auto* control = new QPushButton(QString::fromLatin1(caption), this);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setAutoDefault(false);
+    return control;
+  };
+
+  Label1 = label("Label1", "Total resistance (ohms): ");
+  Text1 = box("Text1");
+  Label2 = label("Label2", "Number of switch positions: ");
+  Text2 = box("Text2");
+  Label3 = label("Label3", "");
+  Text3 = box("Text3");
+  fraLinLog = frame("fraLinLog", "Curve type");
+  optLinear = option(fraLinLog, "optLinear", "Linear");
+  optLog = option(fraLinLog, "optLog", "Log");
+  fraToleranceType = frame("fraToleranceType", "Tolerances");
+  opt0 = option(fraToleranceType, "opt0", "Ideal only");
+  opt1 = option(fraToleranceType, "opt1", "1%");
+  opt5 = option(fraToleranceType, "opt5", "5%");
+  cmdDisplay = button("cmdDisplay", "Display");
+  cmdExamine = button("cmdExamine", "Deviation");
+  cmdPrint = button("cmdPrint", "Print");
+  cmdExit = button("cmdExit", "Exit");
+
+  // Every load starts from the laid-out selection: Log and 5%.
+  optLog->setChecked(true);
+  opt5->setChecked(true);
+}
+
+void frmDesign::chainTabOrder() {
+  QWidget* const order[] = {cmdExit,    Text1,      Text2, optLinear, optLog, Text3,
+                            cmdDisplay, cmdExamine, opt0,  opt1,      opt5,   cmdPrint};
+  for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void frmDesign::connectHandlers() {
+  connect(cmdDisplay, &QPushButton::clicked, this, &frmDesign::displayClicked);
+  connect(cmdExit, &QPushButton::clicked, this, &frmDesign::exitClicked);
+  connect(optLinear, &QRadioButton::clicked, this, &frmDesign::curveTypeClicked);
+  connect(optLog, &QRadioButton::clicked, this, &frmDesign::curveTypeClicked);
+  connect(opt0, &QRadioButton::clicked, this, [this] { toleranceClicked(0); });
+  connect(opt1, &QRadioButton::clicked, this, [this] { toleranceClicked(1); });
+  connect(opt5, &QRadioButton::clicked, this, [this] { toleranceClicked(5); });
+}
+
+void frmDesign::load() {
+  design::DesignState& state = design::modMain();
+  picture_.setScale(surface::Scale{0.0f, 0.0f, kUnitsAcross, kUnitsDown});
+  stepPrompt();
+  if (state.TotalOhms == 0.0f) {
+    state.TotalOhms = kDefaultOhms;
+    Text1->setText(QStringLiteral("10k"));
+  } else {
+    Text1->setText(QString::fromStdString(notation::FormatEng(state.TotalOhms)));
+  }
+  if (state.NumPositions == 0) {
+    state.NumPositions = kDefaultPositions;
+    Text2->setText(QStringLiteral("11"));
+  } else {
+    Text2->setText(QString::fromStdString(notation::FormatEng(state.NumPositions)));
+  }
+  if (state.StepSize == 0.0f) {
+    state.StepSize = kDefaultStep;
+    Text3->setText(QStringLiteral("2"));
+  } else {
+    Text3->setText(QString::fromStdString(notation::FormatEng(state.StepSize)));
+  }
+  state.TolType = 5;
+  RunDesign();
+}
+
+void frmDesign::stepPrompt() {
+  Label3->setText(QString::fromLatin1(optLog->isChecked() ? kLogPrompt : kLinearPrompt));
+}
+
+void frmDesign::displayClicked() { RunDesign(); }
+
+void frmDesign::curveTypeClicked() {
+  stepPrompt();
+  RunDesign();
+}
+
+void frmDesign::toleranceClicked(int16_t tolType) { design::modMain().TolType = tolType; }
+
+void frmDesign::exitClicked() {
+  close();
+  QCoreApplication::quit();
+}
+
+void frmDesign::RunDesign() {
+  design::DesignState& state = design::modMain();
+  design::BoxTexts boxes{Text1->text().toStdString(), Text2->text().toStdString(),
+                         Text3->text().toStdString()};
+  // The boxes already show the values used when a message comes up.
+  const design::MessageSeam showOverBoxes = [this, &boxes](const std::string& message) {
+    showBoxes(boxes);
+    showMessage_(message);
+  };
+  const design::NormaliseOutcome outcome = design::NormaliseInputs(state, boxes, showOverBoxes);
+  showBoxes(boxes);
+  if (outcome.stepLimited) Text3->setFocus();
+  design::CalculateLadder(state);
+  display();
+}
+
+void frmDesign::showBoxes(const design::BoxTexts& boxes) {
+  Text1->setText(QString::fromStdString(boxes.Text1));
+  Text2->setText(QString::fromStdString(boxes.Text2));
+  Text3->setText(QString::fromStdString(boxes.Text3));
+}
+
+void frmDesign::display() {
+  design::DesignState& state = design::modMain();
+  picture_.clear();
+  state.Spacing = design::ColumnSpacing(state.NumPositions);
+  drawSchematic();
+  state.PenX = kStringX;
+  state.PenY = kStringTop;
+  picture_.setFontSize(kTextPoints);
+  printColumns();
+  update();
+}
+
+void frmDesign::drawSchematic() {
+  design::DesignState& state = design::modMain();
+  const float s = state.Spacing;
+  const surface::Rgb colour = state.DrawColor;
+  state.PenX = kStringX;
+  state.PenY = kStringTop;
+  picture_.line(LineMode::Line, PointF{kLeadX, kStringTop}, PointF{kStringX, kStringTop}, colour);
+  for (int16_t k = 1; k <= state.NumPositions - 1; ++k) {
+    DrawResistor(state.PenX, state.PenY);
+    state.PenY = state.PenY + 720.0f * s;
+    picture_.line(LineMode::Line, PointF{state.PenX, state.PenY},
+                  PointF{state.PenX + kTapLength, state.PenY}, colour);
+  }
+  // Ground: a line along the bottom of the string and its contact.
+  picture_.line(LineMode::Line, PointF{state.PenX - kGroundLeft, state.PenY},
+                PointF{state.PenX + kTapLength, state.PenY}, colour);
+  picture_.line(LineMode::FilledBox,
+                PointF{state.PenX + kTapLength - kContactHalf, state.PenY - kContactHalf},
+                PointF{state.PenX + kTapLength + kContactHalf, state.PenY + kContactHalf}, colour);
+}
+
+void frmDesign::printColumns() {
+  design::DesignState& state = design::modMain();
+  const int n = state.NumPositions;
+  const float s = state.Spacing;
+
+  for (int16_t p = 0; p <= n - 2; ++p) {
+    state.TargetAtten[p] = static_cast<float>(p) * state.StepSize;
+    printValue(kTargetX, PositionRow(p, s), state.TargetAtten[p], "dB");
+  }
+
+  // The same rule and inputs as the ladder calculation: the same values.
+  design::ComputeIdealValues(state.TotalOhms, n, state.StepSize, state.IdealR);
+  printAt(kIdealX, kHeadingY, "Ideal:");
+  for (int16_t k = 1; k <= n - 1; ++k) {
+    printValue(kIdealX, ResistorRow(k, s), state.IdealR[k], " ohms");
+  }
+  printValue(kIdealX, ResistorRow(n, s), state.TotalOhms, " ohms total");
+
+  if (state.TolType != 5 && state.TolType != 1) return;
+  const bool fivePercent = state.TolType == 5;
+  const design::Column& rounded = fivePercent ? state.R5Pct : state.R1Pct;
+  const design::Column& realised = fivePercent ? state.Atten5Pct : state.Atten1Pct;
+  printAt(kNearestX, kHeadingY, fivePercent ? "Nearest 5%:" : "Nearest 1%:");
+  for (int16_t k = 1; k <= n - 1; ++k) {
+    printValue(kNearestX, ResistorRow(k, s), rounded[k], " ohms");
+  }
+  printValue(kNearestX, ResistorRow(n, s), fivePercent ? state.Total5Pct : state.Total1Pct,
+             " ohms total");
+  for (int16_t p = 0; p <= n - 2; ++p) {
+    printValue(kRealisedX, PositionRow(p, s), realised[p], " dB");
+  }
+}
+
+void frmDesign::printAt(float x, float y, const std::string& text) {
+  picture_.setTextPosition(PointF{x, y});
+  picture_.printText(text);
+}
+
+void frmDesign::printValue(float x, float y, const float& value, const char* unit) {
+  design::DesignState& state = design::modMain();
+  notation::FormatEng(value, state.FmtText);
+  printAt(x, y, state.FmtText + unit);
+}
+
+void frmDesign::DrawResistor(const float& X, const float& Y) {
+  const design::DesignState& state = design::modMain();
+  DrawResistorSymbol(picture_, X, Y, state.Spacing, state.DrawColor);
+}
+
+void frmDesign::PrintResistor(const float& X, const float& Y) {
+  if (!printer_) return;
+  const design::DesignState& state = design::modMain();
+  DrawResistorSymbol(*printer_, X, Y, state.Spacing, state.DrawColor);
+}
+
+QRectF frmDesign::contentRect() const {
+  const QSizeF content(kClientTwipsWide * pixelsPerTwip_, kClientTwipsHigh * pixelsPerTwip_);
+  return {QPointF((width() - content.width()) / 2.0, (height() - content.height()) / 2.0),
+          content};
+}
+
+void frmDesign::applyScale() {
+  QFont font = WindowFont();
+  font.setPointSizeF(kWindowPoints * pixelsPerTwip_ * kTwipsPerInch / logicalDpiY());
+  setFont(font);
+
+  const QPointF origin = contentRect().topLeft();
+  const Placement placements[] = {
+      {Label1, {840, 1440, 3375, 375}, false},
+      {Text1, {4320, 1440, 1455, 375}, false},
+      {Label2, {840, 1920, 3375, 375}, false},
+      {Text2, {4320, 1920, 1455, 375}, false},
+      {Label3, {840, 2400, 3375, 375}, false},
+      {Text3, {4320, 2400, 1455, 375}, false},
+      {fraLinLog, {840, 3600, 4935, 615}, false},
+      {optLinear, {1440, 240, 1380, 300}, true},
+      {optLog, {3000, 240, 1380, 300}, true},
+      {fraToleranceType, {840, 2880, 4935, 615}, false},
+      {opt0, {600, 240, 1575, 300}, true},
+      {opt1, {2280, 240, 855, 300}, true},
+      {opt5, {3480, 240, 975, 300}, true},
+      {cmdDisplay, {840, 5040, 1500, 340}, false},
+      {cmdExamine, {840, 5520, 1500, 340}, false},
+      {cmdPrint, {840, 6000, 1455, 375}, false},
+      {cmdExit, {840, 7200, 1500, 340}, false},
+  };
+  for (const Placement& placement : placements) {
+    QRectF pixels = placement.inFrame ? TwipsToPixels(placement.where, pixelsPerTwip_)
+                                      : UnitsToPixels(placement.where, pixelsPerTwip_);
+    if (!placement.inFrame) pixels.translate(origin);
+    placement.control->setGeometry(pixels.toRect());
+  }
+  sizePicture();
+}
+
+void frmDesign::sizePicture() {
+  const qreal ratio = devicePixelRatioF();
+  const QSizeF content = contentRect().size();
+  const QSize device(std::max(1, qRound(content.width() * ratio)),
+                     std::max(1, qRound(content.height() * ratio)));
+  if (device == pictureSize_ && ratio == pictureRatio_) return;
+  pictureSize_ = device;
+  pictureRatio_ = ratio;
+  const double zoom = pixelsPerTwip_ * kTwipsPerPixel;
+  picture_.resize(device, kTwipsPerPoint * pixelsPerTwip_ * ratio, std::max(1.0, zoom) * ratio);
+}
+
+void frmDesign::paintEvent(QPaintEvent*) {
+  if (devicePixelRatioF() != pictureRatio_) sizePicture();
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  painter.drawImage(contentRect(), picture_.image());
+}
+
+void frmDesign::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  pixelsPerTwip_ = FittingPixelsPerTwip(QSizeF(event->size()));
+  applyScale();
+}
+
+}  // namespace ui

@@ -1,0 +1,22 @@
+// Font substitution for the window typeface.
+#include "ui/fonts.h"
+
+#include <QStringList>
+
+namespace ui {
+
+void InstallFontSubstitutions() {
+  const QString family = QString::fromLatin1(kWindowFamily);
+  if (!QFont::substitutes(family).isEmpty()) return;
+  QFont::insertSubstitutions(family, {QStringLiteral("Liberation Sans"),
+                                      QStringLiteral("DejaVu Sans")});
+}
+
+QFont WindowFont(double points) {
+  QFont font(QString::fromLatin1(kWindowFamily));
+  font.setPointSizeF(points);
+  font.setBold(true);
+  return font;
+}
+
+}  // namespace ui

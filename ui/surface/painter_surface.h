@@ -1,0 +1,51 @@
+// The drawing operations carried out with a QPainter, shared by the window's
+// kept image and the printer page.
+#pragma once
+
+#include <functional>
+
+#include <QFont>
+#include <QPointF>
+#include <QSizeF>
+
+#include "ui/surface/surface.h"
+
+class QPainter;
+
+namespace surface {
+
+// Maps the logical scale onto the whole device area and draws there in device
+// pixels. Fonts are sized in device pixels from the point size, so a point
+// stays a point (times the surface's zoom) whatever the logical scale is.
+class PainterSurface : public Surface {
+ public:
+  explicit PainterSurface(const QFont& typeface);
+
+ protected:
+  // Runs `draw` with a painter on the device, untransformed (device pixels).
+  virtual void paint(const std::function<void(QPainter&)>& draw) = 0;
+  virtual QSizeF deviceSize() const = 0;
+  virtual double dotsPerPoint() const = 0;   // device pixels per point of text
+  virtual double dotsPerPenDot() const = 0;  // device pixels per unit of pen width
+
+  void doClear() override;
+  void doSetPenWidth(float width) override;
+  void doLine(LineMode mode, PointF from, PointF to, Rgb color) override;
+  void doSetFontSize(float points) override;
+  void doSetTextPosition(PointF at) override;
+  void doPrintText(PointF at, const std::string& text) override;
+  void doSetScale(const Scale& scale) override;
+
+  const Scale& scale() const { return scale_; }
+  float penWidth() const { return penWidth_; }
+  float fontSize() const { return fontPoints_; }
+  QPointF toDevice(PointF point) const;
+
+ private:
+  QFont typeface_;
+  Scale scale_;
+  float penWidth_ = 1.0f;  // device dots
+  float fontPoints_;
+};
+
+}  // namespace surface

@@ -1,0 +1,38 @@
+// Drawing on the printer's page.
+#include "ui/surface/printer_surface.h"
+
+#include <QFont>
+#include <QPrinter>
+
+namespace surface {
+namespace {
+
+constexpr double kPointsPerInch = 72.0;
+
+}  // namespace
+
+PrinterSurface::PrinterSurface(QPrinter& printer) : PainterSurface(QFont()), printer_(printer) {
+  painter_.begin(&printer_);
+}
+
+// A page left unfinished is abandoned, not sent.
+PrinterSurface::~PrinterSurface() {
+  if (!painter_.isActive()) return;
+  printer_.abort();
+  painter_.end();
+}
+
+bool PrinterSurface::finish() {
+  if (!painter_.isActive()) return false;
+  return painter_.end();
+}
+
+void PrinterSurface::paint(const std::function<void(QPainter&)>& draw) {
+  if (painter_.isActive()) draw(painter_);
+}
+
+QSizeF PrinterSurface::deviceSize() const { return printer_.pageRect(QPrinter::DevicePixel).size(); }
+
+double PrinterSurface::dotsPerPoint() const { return printer_.resolution() / kPointsPerInch; }
+
+}  // namespace surface

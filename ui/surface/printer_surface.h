@@ -1,0 +1,37 @@
+// The printed page as a drawing surface: the same operations on a QPrinter.
+#pragma once
+
+#include <QPainter>
+
+#include "ui/surface/painter_surface.h"
+
+class QPrinter;
+
+namespace surface {
+
+// Opens the print job on construction; the logical scale covers the printable
+// area of the page, pen widths are printer dots and points are true points.
+// If the printer cannot be opened every operation does nothing; a surface
+// destroyed before finish() abandons the job.
+class PrinterSurface : public PainterSurface {
+ public:
+  explicit PrinterSurface(QPrinter& printer);
+  ~PrinterSurface() override;
+
+  bool isActive() const { return painter_.isActive(); }
+  // Ends the job: the page goes to the printer. Returns false when the
+  // printer could not be opened or failed.
+  bool finish();
+
+ protected:
+  void paint(const std::function<void(QPainter&)>& draw) override;
+  QSizeF deviceSize() const override;
+  double dotsPerPoint() const override;
+  double dotsPerPenDot() const override { return 1.0; }
+
+ private:
+  QPrinter& printer_;
+  QPainter painter_;
+};
+
+}  // namespace surface

@@ -1,0 +1,76 @@
+// The drawing operations that the design window, the deviation window and the
+// printed page share, behind one interface.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace surface {
+
+using Rgb = uint32_t;  // 0x00RRGGBB
+
+struct PointF {
+  float x = 0.0f;
+  float y = 0.0f;
+  bool operator==(const PointF&) const = default;
+};
+
+// The logical coordinate space of a surface: the drawing area measures `width`
+// x `height` units with (left, top) at its top-left corner, y growing down.
+struct Scale {
+  float left = 0.0f;
+  float top = 0.0f;
+  float width = 1.0f;
+  float height = 1.0f;
+  bool operator==(const Scale&) const = default;
+};
+
+enum class LineMode {
+  Line,        // from the start point to the end point
+  Continued,   // from the current point; the start point is not used
+  OutlineBox,  // edges of the axis-parallel rectangle with the points as corners
+  FilledBox,   // the same rectangle filled with the line colour
+};
+
+// A drawing surface keeps one current point: every stroke leaves it at the
+// stroke's end point, text is printed with its top-left corner there, and
+// clearing puts it back to (0, 0). Coordinates are logical units of the
+// current scale; pen widths are device dots; font sizes are points.
+//
+// Every operation can also be mirrored onto a second surface, which receives
+// the same calls in the same order (tests mirror the window into a recorder).
+class Surface {
+ public:
+  virtual ~Surface() = default;
+
+  void clear();
+  void setPenWidth(float width);
+  void line(LineMode mode, PointF from, PointF to, Rgb color);
+  void setFontSize(float points);
+  void setTextPosition(PointF at);
+  void printText(const std::string& text);
+  // A whole number as the platform prints numbers: a blank where a plus sign
+  // would be, then the digits (" 7", "-7").
+  void printNumber(long value);
+  void setScale(const Scale& scale);
+
+  PointF currentPoint() const { return current_; }
+  void setMirror(Surface* mirror) { mirror_ = mirror; }
+  Surface* mirror() const { return mirror_; }
+
+ protected:
+  virtual void doClear() = 0;
+  virtual void doSetPenWidth(float width) = 0;
+  // `from` is already resolved: for a continued line it is the current point.
+  virtual void doLine(LineMode mode, PointF from, PointF to, Rgb color) = 0;
+  virtual void doSetFontSize(float points) = 0;
+  virtual void doSetTextPosition(PointF at) = 0;
+  virtual void doPrintText(PointF at, const std::string& text) = 0;
+  virtual void doSetScale(const Scale& scale) = 0;
+
+ private:
+  PointF current_;
+  Surface* mirror_ = nullptr;
+};
+
+}  // namespace surface

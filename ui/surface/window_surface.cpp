@@ -1,0 +1,76 @@
+// The window's kept image and the operations that redraw it.
+#include "ui/surface/window_surface.h"
+
+#include <QPainter>
+
+namespace surface {
+
+WindowSurface::WindowSurface(const QFont& typeface)
+    : PainterSurface(typeface), image_(1, 1, QImage::Format_ARGB32_Premultiplied) {
+  image_.fill(Qt::white);
+  kept_ = settingsNow();
+}
+
+OpList WindowSurface::settingsNow() const {
+  OpList settings;
+  settings.reserve(3);
+  settings.emplace_back(ScaleOp{scale()});
+  settings.emplace_back(PenWidthOp{penWidth()});
+  settings.emplace_back(FontSizeOp{fontSize()});
+  return settings;
+}
+
+void WindowSurface::resize(QSize deviceSize, double dotsPerPoint, double dotsPerPenDot) {
+  image_ = QImage(deviceSize.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+  dotsPerPoint_ = dotsPerPoint;
+  dotsPerPenDot_ = dotsPerPenDot;
+  const OpList kept = kept_;
+  Surface* const keptMirror = mirror();
+  setMirror(nullptr);
+  clear();
+  Replay(kept, *this);
+  kept_ = kept;
+  setMirror(keptMirror);
+}
+
+void WindowSurface::paint(const std::function<void(QPainter&)>& draw) {
+  QPainter painter(&image_);
+  draw(painter);
+}
+
+void WindowSurface::doClear() {
+  PainterSurface::doClear();
+  kept_ = settingsNow();
+}
+
+void WindowSurface::doSetPenWidth(float width) {
+  PainterSurface::doSetPenWidth(width);
+  kept_.push_back(PenWidthOp{width});
+}
+
+void WindowSurface::doLine(LineMode mode, PointF from, PointF to, Rgb color) {
+  PainterSurface::doLine(mode, from, to, color);
+  kept_.push_back(LineOp{mode, from, to, color});
+}
+
+void WindowSurface::doSetFontSize(float points) {
+  PainterSurface::doSetFontSize(points);
+  kept_.push_back(FontSizeOp{points});
+}
+
+void WindowSurface::doSetTextPosition(PointF at) {
+  PainterSurface::doSetTextPosition(at);
+  kept_.push_back(TextPositionOp{at});
+}
+
+void WindowSurface::doPrintText(PointF at, const std::string& text) {
+  PainterSurface::doPrintText(at, text);
+  kept_.push_back(TextOp{at, text});
+}
+
+void WindowSurface::doSetScale(const Scale& scale) {
+  PainterSurface::doSetScale(scale);
+  kept_.push_back(ScaleOp{scale});
+}
+
+}  // namespace surface

@@ -1,0 +1,49 @@
+// The design window's picture: a kept image that the window shows on every
+// repaint, so what was drawn survives covering, minimising and restoring.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+#include "ui/surface/painter_surface.h"
+#include "ui/surface/surface_ops.h"
+
+namespace surface {
+
+// Besides the image, the surface keeps the operations since the last clear, so
+// that a new size or pixel density draws the same picture again, sharp.
+class WindowSurface : public PainterSurface {
+ public:
+  explicit WindowSurface(const QFont& typeface);
+
+  // Gives the image `deviceSize` pixels, `dotsPerPoint` pixels per point of
+  // text and `dotsPerPenDot` pixels per unit of pen width, and draws the kept
+  // operations again. Mirrors see nothing of this.
+  void resize(QSize deviceSize, double dotsPerPoint, double dotsPerPenDot);
+  const QImage& image() const { return image_; }
+
+ protected:
+  void paint(const std::function<void(QPainter&)>& draw) override;
+  QSizeF deviceSize() const override { return QSizeF(image_.size()); }
+  double dotsPerPoint() const override { return dotsPerPoint_; }
+  double dotsPerPenDot() const override { return dotsPerPenDot_; }
+
+  void doClear() override;
+  void doSetPenWidth(float width) override;
+  void doLine(LineMode mode, PointF from, PointF to, Rgb color) override;
+  void doSetFontSize(float points) override;
+  void doSetTextPosition(PointF at) override;
+  void doPrintText(PointF at, const std::string& text) override;
+  void doSetScale(const Scale& scale) override;
+
+ private:
+  // The scale, pen width and font size in force, which open the kept list.
+  OpList settingsNow() const;
+
+  QImage image_;
+  double dotsPerPoint_ = 1.0;
+  double dotsPerPenDot_ = 1.0;
+  OpList kept_;
+};
+
+}  // namespace surface
