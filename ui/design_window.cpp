@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -360,6 +361,7 @@ void frmDesign::applyScale() {
       {cmdPrint, {840, 6000, 1455, 375}, false},
       {cmdExit, {840, 7200, 1500, 340}, false},
   };
+  styleFrames(font);
   for (const Placement& placement : placements) {
     QRectF pixels = placement.inFrame ? TwipsToPixels(placement.where, pixelsPerTwip_)
                                       : UnitsToPixels(placement.where, pixelsPerTwip_);
@@ -367,6 +369,28 @@ void frmDesign::applyScale() {
     placement.control->setGeometry(pixels.toRect());
   }
   sizePicture();
+}
+
+// The frames draw their caption on the top edge, and the option buttons'
+// circles grow with the text, at every size of the window.
+void frmDesign::styleFrames(const QFont& font) {
+  const double em = QFontMetricsF(font).height();
+  const QString sheet = QStringLiteral(
+      "QGroupBox { border: 1px solid rgb(160, 160, 160); border-radius: 2px;"
+      "  margin-top: %1px; }"
+      "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+      "  left: %2px; padding: 0px %3px; background-color: white; }"
+      "QRadioButton::indicator { width: %4px; height: %4px; }");
+  const QString styled = sheet.arg(qRound(em / 2))
+                             .arg(qRound(em / 2))
+                             .arg(qRound(em / 5))
+                             .arg(qRound(em * 0.7));
+  // A style sheet takes the frames off the window's font; they get it back.
+  for (QGroupBox* frame : {fraLinLog, fraToleranceType}) {
+    frame->setStyleSheet(styled);
+    frame->setFont(font);
+    for (QRadioButton* option : frame->findChildren<QRadioButton*>()) option->setFont(font);
+  }
 }
 
 void frmDesign::sizePicture() {

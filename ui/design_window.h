@@ -82,6 +82,7 @@ class frmDesign : public QWidget {
 
   // Size, fonts and controls for the current pixels per twip.
   void applyScale();
+  void styleFrames(const QFont& font);
   QRectF contentRect() const;
   void sizePicture();
 

@@ -7,7 +7,7 @@ namespace ui {
 namespace {
 
 constexpr double kScreenShare = 0.9;             // of the available width and height
-constexpr double kFrameAllowance = 40.0;     // pixels for the title bar and borders
+constexpr double kFrameAllowance = 40.0;         // pixels for the title bar and borders
 constexpr double kSmallestPixelsPerTwip = 0.02;  // keeps the window drawable
 
 }  // namespace
