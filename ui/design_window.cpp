@@ -38,7 +38,6 @@ constexpr int kButtonGrey = 224;
 constexpr double kSmallestShare = 0.5;  // of true size, for the minimum window size
 
 // Defaults put in by the load handler while the design state holds zeros.
-constexpr float kDefaultOhms = 10000.0f;
 constexpr int16_t kDefaultPositions = 11;
 constexpr float kDefaultStep = 2.0f;
 
@@ -76,7 +75,6 @@ frmDesign::frmDesign(design::MessageSeam showMessage, surface::Surface* recorder
     : QWidget(parent),
       showMessage_(showMessage ? std::move(showMessage) : MessageBoxSeam(this)),
       picture_(WindowFont()) {
-  InstallFontSubstitutions();
   setObjectName(QStringLiteral("frmDesign"));
   setWindowTitle(QString::fromLatin1(kCaption));
   QPalette colours = palette();
@@ -181,7 +179,7 @@ void frmDesign::load() {
   picture_.setScale(surface::Scale{0.0f, 0.0f, kUnitsAcross, kUnitsDown});
   stepPrompt();
   if (state.TotalOhms == 0.0f) {
-    state.TotalOhms = kDefaultOhms;
+    state.TotalOhms = design::kDefaultTotalOhms;
     Text1->setText(QStringLiteral("10k"));
   } else {
     Text1->setText(QString::fromStdString(notation::FormatEng(state.TotalOhms)));
