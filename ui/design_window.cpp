@@ -9,13 +9,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QResizeEvent>
-#include <QScreen>
-#include <QtMath>
 
 #include "design/design_state.h"
 #include "design/ladder.h"
@@ -23,6 +18,7 @@
 #include "ui/fonts.h"
 #include "ui/message_seam.h"
 #include "ui/schematic.h"
+#include "ui/seams.h"
 #include "ui/window_scale.h"
 
 namespace ui {
@@ -34,8 +30,6 @@ using surface::PointF;
 constexpr const char* kCaption = "Kestrix - Design";
 constexpr const char* kLogPrompt = "dB per step: ";
 constexpr const char* kLinearPrompt = "% per step: ";
-constexpr int kButtonGrey = 224;
-constexpr double kSmallestShare = 0.5;  // of true size, for the minimum window size
 
 // Defaults put in by the load handler while the design state holds zeros.
 constexpr int16_t kDefaultPositions = 11;
@@ -63,44 +57,18 @@ float ResistorRow(int k, float s) {
   return 750.0f + 250.0f * s + static_cast<float>(k - 1) * 720.0f * s;
 }
 
-struct Placement {
-  QWidget* control;
-  QRectF where;  // design units, or twips inside a frame
-  bool inFrame;
-};
-
 }  // namespace
 
 frmDesign::frmDesign(design::MessageSeam showMessage, surface::Surface* recorder, QWidget* parent)
-    : QWidget(parent),
-      showMessage_(showMessage ? std::move(showMessage) : MessageBoxSeam(this)),
-      picture_(WindowFont()) {
-  setObjectName(QStringLiteral("frmDesign"));
-  setWindowTitle(QString::fromLatin1(kCaption));
-  QPalette colours = palette();
-  colours.setColor(QPalette::Window, Qt::white);
-  colours.setColor(QPalette::Button, QColor(kButtonGrey, kButtonGrey, kButtonGrey));
-  setPalette(colours);
-  setAutoFillBackground(true);
-
+    : ScaledWindow("frmDesign", kCaption, Qt::white, parent),
+      showMessage_(showMessage                  ? std::move(showMessage)
+                   : AppSeams().showMessage ? AppSeams().showMessage
+                                            : MessageBoxSeam(this)) {
   createControls();
   chainTabOrder();
   connectHandlers();
-  picture_.setMirror(recorder);
-
-  const QScreen* display = screen();
-  const double dpi = logicalDpiY();
-  pixelsPerTwip_ = display ? OpeningPixelsPerTwip(display->size(), display->availableGeometry().size(), dpi)
-                           : dpi / kTwipsPerInch;
-  const double smallest = dpi / kTwipsPerInch * kSmallestShare;
-  setMinimumSize(qCeil(kClientTwipsWide * smallest), qCeil(kClientTwipsHigh * smallest));
-  resize(qRound(kClientTwipsWide * pixelsPerTwip_), qRound(kClientTwipsHigh * pixelsPerTwip_));
-  if (display) {
-    QRect frame(QPoint(0, 0), size());
-    frame.moveCenter(display->availableGeometry().center());
-    move(frame.topLeft());
-  }
-  applyScale();
+  picture().setMirror(recorder ? recorder : AppSeams().windowRecorder);
+  open();
 
   cmdExit->setFocus();
   load();
@@ -176,7 +144,7 @@ void frmDesign::connectHandlers() {
 
 void frmDesign::load() {
   design::DesignState& state = design::modMain();
-  picture_.setScale(surface::Scale{0.0f, 0.0f, kUnitsAcross, kUnitsDown});
+  picture().setScale(surface::Scale{0.0f, 0.0f, kUnitsAcross, kUnitsDown});
   stepPrompt();
   if (state.TotalOhms == 0.0f) {
     state.TotalOhms = design::kDefaultTotalOhms;
@@ -242,12 +210,12 @@ void frmDesign::showBoxes(const design::BoxTexts& boxes) {
 
 void frmDesign::display() {
   design::DesignState& state = design::modMain();
-  picture_.clear();
+  picture().clear();
   state.Spacing = design::ColumnSpacing(state.NumPositions);
   drawSchematic();
   state.PenX = kStringX;
   state.PenY = kStringTop;
-  picture_.setFontSize(kTextPoints);
+  picture().setFontSize(kTextPoints);
   printColumns();
   update();
 }
@@ -258,17 +226,17 @@ void frmDesign::drawSchematic() {
   const surface::Rgb colour = state.DrawColor;
   state.PenX = kStringX;
   state.PenY = kStringTop;
-  picture_.line(LineMode::Line, PointF{kLeadX, kStringTop}, PointF{kStringX, kStringTop}, colour);
+  picture().line(LineMode::Line, PointF{kLeadX, kStringTop}, PointF{kStringX, kStringTop}, colour);
   for (int16_t k = 1; k <= state.NumPositions - 1; ++k) {
     DrawResistor(state.PenX, state.PenY);
     state.PenY = state.PenY + 720.0f * s;
-    picture_.line(LineMode::Line, PointF{state.PenX, state.PenY},
+    picture().line(LineMode::Line, PointF{state.PenX, state.PenY},
                   PointF{state.PenX + kTapLength, state.PenY}, colour);
   }
   // Ground: a line along the bottom of the string and its contact.
-  picture_.line(LineMode::Line, PointF{state.PenX - kGroundLeft, state.PenY},
+  picture().line(LineMode::Line, PointF{state.PenX - kGroundLeft, state.PenY},
                 PointF{state.PenX + kTapLength, state.PenY}, colour);
-  picture_.line(LineMode::FilledBox,
+  picture().line(LineMode::FilledBox,
                 PointF{state.PenX + kTapLength - kContactHalf, state.PenY - kContactHalf},
                 PointF{state.PenX + kTapLength + kContactHalf, state.PenY + kContactHalf}, colour);
 }
@@ -307,8 +275,8 @@ void frmDesign::printColumns() {
 }
 
 void frmDesign::printAt(float x, float y, const std::string& text) {
-  picture_.setTextPosition(PointF{x, y});
-  picture_.printText(text);
+  picture().setTextPosition(PointF{x, y});
+  picture().printText(text);
 }
 
 void frmDesign::printValue(float x, float y, const float& value, const char* unit) {
@@ -319,7 +287,7 @@ void frmDesign::printValue(float x, float y, const float& value, const char* uni
 
 void frmDesign::DrawResistor(const float& X, const float& Y) {
   const design::DesignState& state = design::modMain();
-  DrawResistorSymbol(picture_, X, Y, state.Spacing, state.DrawColor);
+  DrawResistorSymbol(picture(), X, Y, state.Spacing, state.DrawColor);
 }
 
 void frmDesign::PrintResistor(const float& X, const float& Y) {
@@ -328,45 +296,32 @@ void frmDesign::PrintResistor(const float& X, const float& Y) {
   DrawResistorSymbol(*printer_, X, Y, state.Spacing, state.DrawColor);
 }
 
-QRectF frmDesign::contentRect() const {
-  const QSizeF content(kClientTwipsWide * pixelsPerTwip_, kClientTwipsHigh * pixelsPerTwip_);
-  return {QPointF((width() - content.width()) / 2.0, (height() - content.height()) / 2.0),
-          content};
-}
-
-void frmDesign::applyScale() {
-  QFont font = WindowFont();
-  font.setPointSizeF(kWindowPoints * pixelsPerTwip_ * kTwipsPerInch / logicalDpiY());
-  setFont(font);
-
-  const QPointF origin = contentRect().topLeft();
-  const Placement placements[] = {
-      {Label1, {840, 1440, 3375, 375}, false},
-      {Text1, {4320, 1440, 1455, 375}, false},
-      {Label2, {840, 1920, 3375, 375}, false},
-      {Text2, {4320, 1920, 1455, 375}, false},
-      {Label3, {840, 2400, 3375, 375}, false},
-      {Text3, {4320, 2400, 1455, 375}, false},
-      {fraLinLog, {840, 3600, 4935, 615}, false},
-      {optLinear, {1440, 240, 1380, 300}, true},
-      {optLog, {3000, 240, 1380, 300}, true},
-      {fraToleranceType, {840, 2880, 4935, 615}, false},
-      {opt0, {600, 240, 1575, 300}, true},
-      {opt1, {2280, 240, 855, 300}, true},
-      {opt5, {3480, 240, 975, 300}, true},
-      {cmdDisplay, {840, 5040, 1500, 340}, false},
-      {cmdExamine, {840, 5520, 1500, 340}, false},
-      {cmdPrint, {840, 6000, 1455, 375}, false},
-      {cmdExit, {840, 7200, 1500, 340}, false},
+void frmDesign::layoutControls() {
+  styleFrames(font());
+  const auto at = [this](QWidget* control, qreal left, qreal top, qreal width, qreal height) {
+    placeAt(control, QRectF(left, top, width, height));
   };
-  styleFrames(font);
-  for (const Placement& placement : placements) {
-    QRectF pixels = placement.inFrame ? TwipsToPixels(placement.where, pixelsPerTwip_)
-                                      : UnitsToPixels(placement.where, pixelsPerTwip_);
-    if (!placement.inFrame) pixels.translate(origin);
-    placement.control->setGeometry(pixels.toRect());
-  }
-  sizePicture();
+  const auto inFrame = [this](QWidget* control, qreal left, qreal top, qreal width,
+                              qreal height) {
+    placeInFrame(control, QRectF(left, top, width, height));
+  };
+  at(Label1, 840, 1440, 3375, 375);
+  at(Text1, 4320, 1440, 1455, 375);
+  at(Label2, 840, 1920, 3375, 375);
+  at(Text2, 4320, 1920, 1455, 375);
+  at(Label3, 840, 2400, 3375, 375);
+  at(Text3, 4320, 2400, 1455, 375);
+  at(fraLinLog, 840, 3600, 4935, 615);
+  inFrame(optLinear, 1440, 240, 1380, 300);
+  inFrame(optLog, 3000, 240, 1380, 300);
+  at(fraToleranceType, 840, 2880, 4935, 615);
+  inFrame(opt0, 600, 240, 1575, 300);
+  inFrame(opt1, 2280, 240, 855, 300);
+  inFrame(opt5, 3480, 240, 975, 300);
+  at(cmdDisplay, 840, 5040, 1500, 340);
+  at(cmdExamine, 840, 5520, 1500, 340);
+  at(cmdPrint, 840, 6000, 1455, 375);
+  at(cmdExit, 840, 7200, 1500, 340);
 }
 
 // The frames draw their caption on the top edge, and the option buttons'
@@ -389,31 +344,6 @@ void frmDesign::styleFrames(const QFont& font) {
     frame->setFont(font);
     for (QRadioButton* option : frame->findChildren<QRadioButton*>()) option->setFont(font);
   }
-}
-
-void frmDesign::sizePicture() {
-  const qreal ratio = devicePixelRatioF();
-  const QSizeF content = contentRect().size();
-  const QSize device(std::max(1, qRound(content.width() * ratio)),
-                     std::max(1, qRound(content.height() * ratio)));
-  if (device == pictureSize_ && ratio == pictureRatio_) return;
-  pictureSize_ = device;
-  pictureRatio_ = ratio;
-  const double zoom = pixelsPerTwip_ * kTwipsPerPixel;
-  picture_.resize(device, kTwipsPerPoint * pixelsPerTwip_ * ratio, std::max(1.0, zoom) * ratio);
-}
-
-void frmDesign::paintEvent(QPaintEvent*) {
-  if (devicePixelRatioF() != pictureRatio_) sizePicture();
-  QPainter painter(this);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-  painter.drawImage(contentRect(), picture_.image());
-}
-
-void frmDesign::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  pixelsPerTwip_ = FittingPixelsPerTwip(QSizeF(event->size()));
-  applyScale();
 }
 
 }  // namespace ui

@@ -4,10 +4,8 @@
 
 #include <cstdint>
 
-#include <QWidget>
-
 #include "design/normalise.h"
-#include "ui/surface/window_surface.h"
+#include "ui/scaled_window.h"
 
 class QGroupBox;
 class QLabel;
@@ -17,16 +15,15 @@ class QRadioButton;
 
 namespace ui {
 
-// The window draws onto a kept image laid out in 12000 x 9000 design units,
-// whatever its size: controls, fonts and drawing scale together with the
-// window. Construction runs the load handler, so the first design is drawn
-// before the window is first shown.
-class frmDesign : public QWidget {
+// Construction runs the load handler, so the first design is drawn before the
+// window is first shown.
+class frmDesign : public ScaledWindow {
   Q_OBJECT
 
  public:
-  // `showMessage` shows a modal message (the program's message box when left
-  // empty). `recorder`, when given, receives every drawing operation too.
+  // `showMessage` shows a modal message; `recorder` receives every drawing
+  // operation too. Left empty, they come from the process's seams (the
+  // program's message box, no recorder).
   explicit frmDesign(design::MessageSeam showMessage = {},
                      surface::Surface* recorder = nullptr, QWidget* parent = nullptr);
 
@@ -53,8 +50,7 @@ class frmDesign : public QWidget {
   QPushButton* cmdExit;
 
  protected:
-  void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
+  void layoutControls() override;
 
  private slots:
   void displayClicked();
@@ -80,18 +76,10 @@ class frmDesign : public QWidget {
   void DrawResistor(const float& X, const float& Y);
   void PrintResistor(const float& X, const float& Y);
 
-  // Size, fonts and controls for the current pixels per twip.
-  void applyScale();
   void styleFrames(const QFont& font);
-  QRectF contentRect() const;
-  void sizePicture();
 
   design::MessageSeam showMessage_;
-  surface::WindowSurface picture_;
   surface::Surface* printer_ = nullptr;  // the page being printed, if any
-  double pixelsPerTwip_ = 1.0 / 15.0;
-  qreal pictureRatio_ = 0.0;  // device pixel ratio the picture was drawn for
-  QSize pictureSize_;
 };
 
 }  // namespace ui

@@ -1,0 +1,105 @@
+// Scaling, placing and painting for the program's windows.
+#include "ui/scaled_window.h"
+
+#include <algorithm>
+
+#include <QPainter>
+#include <QPalette>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QtMath>
+
+#include "ui/fonts.h"
+#include "ui/window_scale.h"
+
+namespace ui {
+namespace {
+
+constexpr int kButtonGrey = 224;
+constexpr double kSmallestShare = 0.5;  // of true size, for the minimum window size
+
+}  // namespace
+
+ScaledWindow::ScaledWindow(const char* objectName, const char* caption, QColor background,
+                           QWidget* parent)
+    : QWidget(parent), background_(background), picture_(WindowFont()) {
+  setObjectName(QString::fromLatin1(objectName));
+  setWindowTitle(QString::fromLatin1(caption));
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, background);
+  colours.setColor(QPalette::Button, QColor(kButtonGrey, kButtonGrey, kButtonGrey));
+  setPalette(colours);
+  setAutoFillBackground(true);
+}
+
+void ScaledWindow::open() {
+  const QScreen* display = screen();
+  const double dpi = logicalDpiY();
+  pixelsPerTwip_ = display ? OpeningPixelsPerTwip(display->size(),
+                                                  display->availableGeometry().size(), dpi)
+                           : dpi / kTwipsPerInch;
+  const double smallest = dpi / kTwipsPerInch * kSmallestShare;
+  setMinimumSize(qCeil(kClientTwipsWide * smallest), qCeil(kClientTwipsHigh * smallest));
+  resize(qRound(kClientTwipsWide * pixelsPerTwip_), qRound(kClientTwipsHigh * pixelsPerTwip_));
+  if (display) {
+    QRect frame(QPoint(0, 0), size());
+    frame.moveCenter(display->availableGeometry().center());
+    move(frame.topLeft());
+  }
+  applyScale();
+}
+
+QRectF ScaledWindow::contentRect() const {
+  const QSizeF content(kClientTwipsWide * pixelsPerTwip_, kClientTwipsHigh * pixelsPerTwip_);
+  return {QPointF((width() - content.width()) / 2.0, (height() - content.height()) / 2.0),
+          content};
+}
+
+void ScaledWindow::placeAt(QWidget* control, const QRectF& units) const {
+  control->setGeometry(
+      UnitsToPixels(units, pixelsPerTwip_).translated(contentRect().topLeft()).toRect());
+}
+
+void ScaledWindow::placeInFrame(QWidget* control, const QRectF& twips) const {
+  control->setGeometry(TwipsToPixels(twips, pixelsPerTwip_).toRect());
+}
+
+QFont ScaledWindow::scaledFont(QFont font) const {
+  font.setPointSizeF(font.pointSizeF() * pixelsPerTwip_ * kTwipsPerInch / logicalDpiY());
+  return font;
+}
+
+void ScaledWindow::applyScale() {
+  setFont(scaledFont(WindowFont()));
+  layoutControls();
+  sizePicture();
+}
+
+void ScaledWindow::sizePicture() {
+  const qreal ratio = devicePixelRatioF();
+  const QSizeF content = contentRect().size();
+  const QSize device(std::max(1, qRound(content.width() * ratio)),
+                     std::max(1, qRound(content.height() * ratio)));
+  if (device == pictureSize_ && ratio == pictureRatio_) return;
+  pictureSize_ = device;
+  pictureRatio_ = ratio;
+  // Pen widths are pixels of an 800 x 600 screen: they grow with the window.
+  const double zoom = pixelsPerTwip_ * kTwipsPerPixel;
+  picture_.resize(device, kTwipsPerPoint * pixelsPerTwip_ * ratio, std::max(1.0, zoom) * ratio);
+  pictureResized(device);
+}
+
+void ScaledWindow::paintEvent(QPaintEvent*) {
+  if (devicePixelRatioF() != pictureRatio_) sizePicture();
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  painter.drawImage(contentRect(), picture_.image());
+}
+
+void ScaledWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  pixelsPerTwip_ = FittingPixelsPerTwip(QSizeF(event->size()));
+  applyScale();
+}
+
+}  // namespace ui

@@ -1,0 +1,67 @@
+// The frame shared by the program's windows: a client area laid out in
+// 12000 x 9000 design units that grows and shrinks with the window.
+#pragma once
+
+#include <QColor>
+#include <QRectF>
+#include <QSize>
+#include <QWidget>
+
+#include "ui/surface/window_surface.h"
+
+namespace ui {
+
+// The client area always holds the whole layout: 11880 x 8490 twips at the
+// window's pixels per twip, centred, with the controls, their fonts and the
+// kept picture scaled together. The window opens as large as the screen's
+// scale units ask, limited to fit the screen, and is centred on it.
+//
+// A subclass creates its controls, then calls open(); layoutControls() places
+// them again at every change of scale.
+class ScaledWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Pixels per twip of the layout as it is shown now.
+  double pixelsPerTwip() const { return pixelsPerTwip_; }
+  // The laid-out client area inside the window, in pixels.
+  QRectF contentRect() const;
+
+ protected:
+  ScaledWindow(const char* objectName, const char* caption, QColor background,
+               QWidget* parent = nullptr);
+
+  // Sizes the window for its screen and lays it out. Call once, after the
+  // controls exist and before anything is drawn.
+  void open();
+
+  // Places the controls for the current scale (placeAt / placeInFrame).
+  virtual void layoutControls() = 0;
+
+  // `units` is a rectangle in design units; `twips` one in twips relative to
+  // the control's frame.
+  void placeAt(QWidget* control, const QRectF& units) const;
+  void placeInFrame(QWidget* control, const QRectF& twips) const;
+  // `font` with its point size kept true at the laid-out size.
+  QFont scaledFont(QFont font) const;
+
+  surface::WindowSurface& picture() { return picture_; }
+  // Keeps the picture's image in step with the window's size and density;
+  // a subclass that draws its own picture hears of it in pictureResized().
+  virtual void pictureResized(QSize /*devicePixels*/) {}
+
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void applyScale();
+  void sizePicture();
+
+  QColor background_;
+  surface::WindowSurface picture_;
+  double pixelsPerTwip_ = 1.0 / 15.0;
+  qreal pictureRatio_ = 0.0;  // device pixel ratio the picture was drawn for
+  QSize pictureSize_;
+};
+
+}  // namespace ui
