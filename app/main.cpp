@@ -1,13 +1,14 @@
-// Kestrix start-up: prepares the application and opens the design window.
+// Kestrix start-up: prepares the application and opens the opening window.
 #include <QApplication>
 #include <QLocale>
 #include <QString>
 #include <QStyleFactory>
 
+#include "app/opening_window.h"
 #include "notation/eng_notation.h"
-#include "ui/design_window.h"
 #include "ui/fonts.h"
 #include "ui/message_seam.h"
+#include "ui/navigation.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ void UseLocaleDecimalSeparator() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+  QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromLatin1(ui::kApplicationName));
   // One look on every desktop, so the grey buttons and white frames match.
   if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
@@ -32,8 +33,6 @@ int main(int argc, char* argv[]) {
   UseLocaleDecimalSeparator();
   ui::InstallFontSubstitutions();
 
-  auto* window = new ui::frmDesign;
-  window->setAttribute(Qt::WA_DeleteOnClose);
-  window->show();
-  return app.exec();
+  ui::ShowOwnWindow(new app::frmOpening);
+  return application.exec();
 }

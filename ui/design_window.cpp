@@ -15,8 +15,10 @@
 #include "design/design_state.h"
 #include "design/ladder.h"
 #include "notation/eng_notation.h"
+#include "ui/deviation_window.h"
 #include "ui/fonts.h"
 #include "ui/message_seam.h"
+#include "ui/navigation.h"
 #include "ui/schematic.h"
 #include "ui/seams.h"
 #include "ui/window_scale.h"
@@ -134,6 +136,7 @@ void frmDesign::chainTabOrder() {
 
 void frmDesign::connectHandlers() {
   connect(cmdDisplay, &QPushButton::clicked, this, &frmDesign::displayClicked);
+  connect(cmdExamine, &QPushButton::clicked, this, &frmDesign::examineClicked);
   connect(cmdExit, &QPushButton::clicked, this, &frmDesign::exitClicked);
   connect(optLinear, &QRadioButton::clicked, this, &frmDesign::curveTypeClicked);
   connect(optLog, &QRadioButton::clicked, this, &frmDesign::curveTypeClicked);
@@ -180,6 +183,8 @@ void frmDesign::curveTypeClicked() {
 }
 
 void frmDesign::toleranceClicked(int16_t tolType) { design::modMain().TolType = tolType; }
+
+void frmDesign::examineClicked() { ReplaceWindow(this, new frmExamine); }
 
 void frmDesign::exitClicked() {
   close();

@@ -56,6 +56,7 @@ class frmDesign : public ScaledWindow {
   void displayClicked();
   void curveTypeClicked();
   void toleranceClicked(int16_t tolType);
+  void examineClicked();
   void exitClicked();
 
  private:

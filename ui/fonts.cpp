@@ -6,10 +6,15 @@
 namespace ui {
 
 void InstallFontSubstitutions() {
-  const QString family = QString::fromLatin1(kWindowFamily);
-  if (!QFont::substitutes(family).isEmpty()) return;
-  QFont::insertSubstitutions(family, {QStringLiteral("Liberation Sans"),
-                                      QStringLiteral("DejaVu Sans")});
+  const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+  const QStringList serif = {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")};
+  const auto substitute = [](const char* family, const QStringList& faces) {
+    const QString name = QString::fromLatin1(family);
+    if (QFont::substitutes(name).isEmpty()) QFont::insertSubstitutions(name, faces);
+  };
+  substitute(kWindowFamily, sans);
+  substitute("Arial", sans);
+  substitute("Times New Roman", serif);
 }
 
 QFont WindowFont(double points) {

@@ -93,7 +93,7 @@ void ScaledWindow::paintEvent(QPaintEvent*) {
   if (devicePixelRatioF() != pictureRatio_) sizePicture();
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-  painter.drawImage(contentRect(), picture_.image());
+  painter.drawImage(contentRect(), shownImage());
 }
 
 void ScaledWindow::resizeEvent(QResizeEvent* event) {

@@ -49,6 +49,8 @@ class ScaledWindow : public QWidget {
   // Keeps the picture's image in step with the window's size and density;
   // a subclass that draws its own picture hears of it in pictureResized().
   virtual void pictureResized(QSize /*devicePixels*/) {}
+  // The image the window shows over its client area: the kept picture.
+  virtual const QImage& shownImage() const { return picture_.image(); }
 
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

@@ -1,0 +1,115 @@
+// The opening window: title labels over the background, Start and Exit.
+#include "app/opening_window.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+#include <QScreen>
+
+#include "ui/design_window.h"
+#include "ui/fonts.h"
+#include "ui/message_seam.h"
+#include "ui/navigation.h"
+#include "ui/window_scale.h"
+
+namespace app {
+namespace {
+
+constexpr const char* kVersionText = "Version 2.03";
+const QColor kLightCyan(192, 255, 255);
+
+// Labels span the window, 150 units from its left edge.
+constexpr float kLabelLeft = 150.0f;
+constexpr float kLabelWidth = 11700.0f;
+
+struct LabelLook {
+  const char* name;
+  const char* text;
+  const char* family;
+  double points;
+  float top;
+  float height;
+};
+
+// In the order the load handler places them.
+constexpr LabelLook kLabels[] = {
+    {"Label1", "Kestrix", "Times New Roman", 48.0, 1410.0f, 1335.0f},
+    {"Label2", "a stepped volume control design routine", "Arial", 12.0, 3000.0f, 368.0f},
+    {"Label3", "published by the Kestrix project, kestrix.example", ui::kWindowFamily, 12.0,
+     3360.0f, 368.0f},
+    {"Label4", "\xC2\xA9 2026 the Kestrix developers, free to use and share", ui::kWindowFamily,
+     12.0, 4440.0f, 368.0f},
+    {"Label5", "Version", ui::kWindowFamily, 12.0, 3840.0f, 368.0f},
+};
+
+}  // namespace
+
+frmOpening::frmOpening(QWidget* parent)
+    : ScaledWindow("frmOpening", ui::kApplicationName, Qt::black, parent) {
+  createControls();
+  load();
+  open();
+}
+
+void frmOpening::createControls() {
+  QLabel** const labels[] = {&Label1, &Label2, &Label3, &Label4, &Label5};
+  for (std::size_t i = 0; i < std::size(kLabels); ++i) {
+    auto* label = new QLabel(QString::fromUtf8(kLabels[i].text), this);
+    label->setObjectName(QString::fromLatin1(kLabels[i].name));
+    label->setAlignment(Qt::AlignCenter);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, kLightCyan);
+    label->setPalette(colours);
+    *labels[i] = label;
+  }
+  const auto button = [this](const char* name, const char* caption) {
+    auto* control = new QPushButton(QString::fromLatin1(caption), this);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setAutoDefault(false);
+    return control;
+  };
+  cmdStart = button("cmdStart", "Start");
+  cmdExit = button("cmdExit", "Exit");
+  QWidget::setTabOrder(cmdStart, cmdExit);
+  connect(cmdStart, &QPushButton::clicked, this, &frmOpening::startClicked);
+  connect(cmdExit, &QPushButton::clicked, this, &frmOpening::exitClicked);
+}
+
+void frmOpening::load() {
+  Label5->setText(QString::fromLatin1(kVersionText));
+  // Every line runs to the screen's width in twips, at or past the right edge.
+  const QScreen* display = screen();
+  const int screenPixels = display ? display->size().width() : 800;
+  lineEndX_ = static_cast<float>(screenPixels * ui::kTwipsPerPixel);
+  rows_ = BackgroundColours();
+}
+
+void frmOpening::layoutControls() {
+  QLabel* const labels[] = {Label1, Label2, Label3, Label4, Label5};
+  for (std::size_t i = 0; i < std::size(kLabels); ++i) {
+    QFont font(QString::fromLatin1(kLabels[i].family));
+    font.setPointSizeF(kLabels[i].points);
+    font.setBold(true);
+    labels[i]->setFont(scaledFont(font));
+    placeAt(labels[i], QRectF(kLabelLeft, kLabels[i].top, kLabelWidth, kLabels[i].height));
+  }
+  placeAt(cmdStart, QRectF(5100, 5800, 1500, 340));
+  placeAt(cmdExit, QRectF(5100, 6400, 1500, 340));
+}
+
+void frmOpening::pictureResized(QSize devicePixels) {
+  background_ = QImage(devicePixels, QImage::Format_RGB32);
+  background_.fill(Qt::black);
+  const double pixelsPerUnit = devicePixels.width() / static_cast<double>(ui::kUnitsAcross);
+  PaintBackground(background_, rows_, lineEndX_ * pixelsPerUnit);
+}
+
+void frmOpening::startClicked() { ui::ReplaceWindow(this, new ui::frmDesign); }
+
+void frmOpening::exitClicked() {
+  close();
+  QCoreApplication::quit();
+}
+
+}  // namespace app

@@ -1,0 +1,16 @@
+// Moving from one window to the next: only one window exists at a time.
+#pragma once
+
+class QWidget;
+
+namespace ui {
+
+// Shows `next` (already loaded) as a window of its own that is destroyed when
+// it closes, then closes `leaving`. The next window is shown first, so the
+// program never runs out of windows in between.
+void ReplaceWindow(QWidget* leaving, QWidget* next);
+
+// Shows `window` as a window of its own that is destroyed when it closes.
+void ShowOwnWindow(QWidget* window);
+
+}  // namespace ui
