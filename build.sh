@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev
           libbenchmark-dev xvfb xauth imagemagick poppler-utils fonts-liberation
-          fonts-dejavu-core locales x11-utils)
+          fonts-dejavu-core locales x11-utils xdotool)
 TEST_LOCALE=de_DE.UTF-8   # a comma-decimal locale the tests pin
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

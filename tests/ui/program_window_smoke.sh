@@ -1,28 +1,58 @@
 #!/usr/bin/env bash
-# Starts the program on a virtual X display and asks the X server whether the
-# design window is there. Exits 77 (skipped) when there is no virtual display.
+# Drives the real program on a virtual X display through every window:
+# opening -> Start -> design -> Deviation -> deviation -> Return -> design
+# -> Exit, asking the X server after each step which windows are mapped.
+# Exits 77 (skipped) when there is no virtual display or no xdotool.
 set -euo pipefail
 PROGRAM=$1
-command -v xvfb-run >/dev/null || { echo "xvfb-run is not installed"; exit 77; }
+for tool in xvfb-run xdotool xwininfo; do
+  command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 77; }
+done
 
-# Inside the virtual display: wait for the window to be mapped, then end the
-# program. A program that exits or never shows its window fails.
-check() {
-  "$1" &
+tour() {
+  set -euo pipefail
+  local program=$1
+  # The titles of the mapped windows whose title starts with Kestrix.
+  windows() {
+    local id
+    for id in $(xdotool search --onlyvisible --name '^Kestrix' 2>/dev/null); do
+      echo "\"$(xdotool getwindowname "$id")\""
+    done | sort
+  }
+  # Waits until exactly the window titled $1 is mapped, and only it.
+  await() {
+    for _ in $(seq 1 300); do
+      [ "$(windows)" = "\"$1\"" ] && { echo "only \"$1\" is open"; return 0; }
+      sleep 0.1
+    done
+    echo "expected only \"$1\", found: $(windows | tr '\n' ' ')"
+    return 1
+  }
+  # Clicks the centre of a control laid out at (left, top, width, height) in
+  # the 12000 x 9000 units that fill the window titled $1.
+  click() {
+    local id x y
+    id=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    x=$(( X + WIDTH * ($2 + $4 / 2) / 12000 ))
+    y=$(( Y + HEIGHT * ($3 + $5 / 2) / 9000 ))
+    xdotool mousemove --sync "$x" "$y" click 1
+  }
+
+  "$program" &
   local pid=$!
-  for _ in $(seq 1 300); do
-    if xwininfo -root -tree | grep -q '"Kestrix - Design"'; then
-      kill "$pid"
-      wait "$pid" 2>/dev/null || true
-      echo "design window found"
-      return 0
-    fi
-    kill -0 "$pid" 2>/dev/null || { echo "the program ended without a window"; return 1; }
-    sleep 0.1
-  done
-  kill "$pid"
-  echo "no design window"
-  return 1
+  await "Kestrix"
+  click "Kestrix" 5100 5800 1500 340              # Start
+  await "Kestrix - Design"
+  click "Kestrix - Design" 840 5520 1500 340      # Deviation
+  await "Kestrix - Deviation"
+  click "Kestrix - Deviation" 850 7120 1500 340   # Return
+  await "Kestrix - Design"
+  click "Kestrix - Design" 840 7200 1500 340      # Exit
+  local status=0
+  wait "$pid" || status=$?
+  [ "$status" -eq 0 ] || { echo "the program ended with status $status"; return 1; }
+  echo "the program ended by Exit"
 }
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$(declare -f check); check \"\$0\"" "$PROGRAM"
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$(declare -f tour); tour \"\$0\"" "$PROGRAM"

@@ -1,0 +1,195 @@
+// The program's windows handing over to one another: only one exists at any
+// moment, and the design carries over.
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "app/opening_window.h"
+#include "design/design_state.h"
+#include "ui/deviation_window.h"
+#include "ui/design_window.h"
+#include "ui/navigation.h"
+#include "ui/seams.h"
+
+namespace {
+
+class WindowFlowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    design::modMain() = {};
+    ui::AppSeams().showMessage = [this](const std::string& message) {
+      messages_.push_back(message);
+    };
+  }
+  void TearDown() override {
+    for (QWidget* window : windows()) delete window;
+    ui::AppSeams() = {};
+    design::modMain() = {};
+  }
+
+  // Starts the program as main does.
+  void startUp() { ui::ShowOwnWindow(new app::frmOpening); }
+
+  // Every window that exists, once the ones closed have been destroyed.
+  static std::vector<QWidget*> windows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    std::vector<QWidget*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) found.push_back(widget);
+    return found;
+  }
+  // The windows on the screen. Once the main loop has ended, as in the tests
+  // that end the program, Qt no longer destroys closed windows; these tests
+  // look at what is shown instead.
+  static std::vector<QWidget*> shownWindows() {
+    std::vector<QWidget*> found;
+    for (QWidget* widget : windows()) {
+      if (widget->isVisible()) found.push_back(widget);
+    }
+    return found;
+  }
+  static QWidget* onlyShownWindow() {
+    const std::vector<QWidget*> shown = shownWindows();
+    EXPECT_EQ(shown.size(), 1u);
+    return shown.size() == 1 ? shown.front() : nullptr;
+  }
+  // The one window that exists; fails unless there is exactly one.
+  static QWidget* onlyWindow() {
+    const std::vector<QWidget*> open = windows();
+    std::string names;
+    for (const QWidget* window : open) names += name(window) + " ";
+    EXPECT_EQ(open.size(), 1u) << names;
+    return open.size() == 1 ? open.front() : nullptr;
+  }
+  static std::string name(const QWidget* window) {
+    return window ? window->objectName().toStdString() : std::string("(none)");
+  }
+  template <class T>
+  static T* control(QWidget* window, const char* name) {
+    T* found = window ? window->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+  }
+  static void click(QWidget* window, const char* button) {
+    auto* target = control<QAbstractButton>(window, button);
+    if (target) QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+  }
+  static void type(QWidget* window, const char* box, const char* text) {
+    auto* edit = control<QLineEdit>(window, box);
+    if (!edit) return;
+    edit->clear();
+    QTest::keyClicks(edit, QString::fromLatin1(text));
+  }
+  // Runs the event loop until something ends it; `action` runs inside it.
+  static int runUntilQuit(const std::function<void()>& action) {
+    bool quitSeen = false;
+    QTimer::singleShot(0, [&] { action(); });
+    // A safety net so a fault fails the test instead of hanging it.
+    QTimer::singleShot(5000, [&] {
+      if (!quitSeen) QCoreApplication::exit(99);
+    });
+    const int code = QApplication::exec();
+    quitSeen = true;
+    return code;
+  }
+
+  std::vector<std::string> messages_;
+};
+
+TEST_F(WindowFlowTest, StartsAtTheOpeningWindowAlone) {
+  startUp();
+  QWidget* opening = onlyWindow();
+  EXPECT_EQ(name(opening), "frmOpening");
+  EXPECT_EQ(opening->windowTitle(), QStringLiteral("Kestrix"));
+  EXPECT_EQ(control<QLabel>(opening, "Label1")->text(), QStringLiteral("Kestrix"));
+  EXPECT_EQ(control<QLabel>(opening, "Label2")->text(),
+            QStringLiteral("a stepped volume control design routine"));
+  EXPECT_EQ(control<QLabel>(opening, "Label5")->text(), QStringLiteral("Version 2.03"));
+  EXPECT_EQ(control<QPushButton>(opening, "cmdStart")->text(), QStringLiteral("Start"));
+  EXPECT_EQ(control<QPushButton>(opening, "cmdExit")->text(), QStringLiteral("Exit"));
+}
+
+TEST_F(WindowFlowTest, EachButtonLeavesExactlyTheNextWindow) {
+  startUp();
+  struct Step {
+    const char* button;
+    const char* next;
+  };
+  const Step tour[] = {{"cmdStart", "frmDesign"},
+                       {"cmdExamine", "frmExamine"},
+                       {"cmdExit", "frmDesign"},  // Return
+                       {"cmdExamine", "frmExamine"},
+                       {"cmdExit", "frmDesign"}};
+  for (const Step& step : tour) {
+    SCOPED_TRACE(step.button);
+    click(onlyWindow(), step.button);
+    QWidget* now = onlyWindow();
+    EXPECT_EQ(name(now), step.next);
+    EXPECT_TRUE(now && now->isVisible());
+  }
+  EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(WindowFlowTest, ReturnReloadsTheDesignWithFivePercentLogAndTheLastInputs) {
+  startUp();
+  click(onlyWindow(), "cmdStart");
+  QWidget* design = onlyWindow();
+  type(design, "Text1", "4k7");
+  type(design, "Text2", "12");
+  type(design, "Text3", "1.5");
+  click(design, "cmdDisplay");
+  click(design, "opt1");
+  click(design, "optLinear");
+  click(design, "cmdExamine");
+  click(onlyWindow(), "cmdExit");
+
+  QWidget* again = onlyWindow();
+  ASSERT_EQ(name(again), "frmDesign");
+  EXPECT_TRUE(control<QRadioButton>(again, "opt5")->isChecked());
+  EXPECT_TRUE(control<QRadioButton>(again, "optLog")->isChecked());
+  EXPECT_EQ(control<QLineEdit>(again, "Text1")->text(), QStringLiteral("4k"));
+  EXPECT_EQ(control<QLineEdit>(again, "Text2")->text(), QStringLiteral("12 "));
+  EXPECT_EQ(control<QLineEdit>(again, "Text3")->text(), QStringLiteral("1.5 "));
+  EXPECT_EQ(design::modMain().TolType, 5);
+  EXPECT_EQ(design::modMain().NumPositions, 12);
+}
+
+TEST_F(WindowFlowTest, ExitEndsTheProgramFromEitherEnd) {
+  struct Row {
+    const char* from;
+    std::vector<const char*> before;  // buttons that lead to the window
+  };
+  const Row rows[] = {{"the opening window", {}}, {"the design window", {"cmdStart"}}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.from);
+    startUp();
+    for (const char* button : row.before) click(onlyShownWindow(), button);
+    const int code = runUntilQuit([] { click(onlyShownWindow(), "cmdExit"); });
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(shownWindows().empty());
+  }
+}
+
+TEST_F(WindowFlowTest, ClosingTheLastWindowThroughItsFrameEndsTheProgram) {
+  const char* const routes[][2] = {{"cmdStart", nullptr}, {"cmdStart", "cmdExamine"}};
+  for (const auto& route : routes) {
+    SCOPED_TRACE(route[1] ? route[1] : route[0]);
+    startUp();
+    for (const char* button : route) {
+      if (button) click(onlyShownWindow(), button);
+    }
+    const int code = runUntilQuit([] { onlyShownWindow()->close(); });
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(shownWindows().empty());
+  }
+}
+
+}  // namespace
