@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Screenshots of the design window on virtual screens of common sizes, written
-# to out/design-WxH.png. Usage: scripts/screenshots.sh [build dir] [WxH ...]
+# Screenshots of the program's windows on virtual screens of common sizes:
+# out/opening-WxH.png, out/design-WxH.png and out/deviation-WxH.png, reached
+# by clicking Start and Deviation as a user would.
+# Usage: scripts/screenshots.sh [build dir] [WxH ...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,24 +14,44 @@ PROGRAM="$BUILD_DIR/app/kestrix"
 [ -x "$PROGRAM" ] || { echo "no program at $PROGRAM; build first" >&2; exit 1; }
 mkdir -p out
 
-# Runs inside the virtual display: start the program, wait for its window,
-# let it paint, photograph the whole screen.
+# Runs inside the virtual display: start the program, photograph each window
+# once it is mapped and painted, and move on through its buttons.
 shoot() {
-  local program=$1 target=$2
+  set -euo pipefail
+  local program=$1 size=$2
+  await() {
+    for _ in $(seq 1 100); do
+      xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 && { sleep 1; return 0; }
+      sleep 0.1
+    done
+    echo "no window \"$1\"" >&2
+    return 1
+  }
+  # Clicks the centre of a control at (left, top, width, height) in the
+  # 12000 x 9000 units that fill the window titled $1.
+  click() {
+    local id
+    id=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    xdotool mousemove --sync $(( X + WIDTH * ($2 + $4 / 2) / 12000 )) \
+      $(( Y + HEIGHT * ($3 + $5 / 2) / 9000 )) click 1
+  }
   "$program" &
   local pid=$!
-  for _ in $(seq 1 100); do
-    xwininfo -root -tree | grep -q '"Kestrix - Design"' && break
-    sleep 0.1
-  done
-  sleep 1
-  import -window root "$target"
+  await "Kestrix"
+  import -window root "out/opening-$size.png"
+  click "Kestrix" 5100 5800 1500 340
+  await "Kestrix - Design"
+  import -window root "out/design-$size.png"
+  click "Kestrix - Design" 840 5520 1500 340
+  await "Kestrix - Deviation"
+  import -window root "out/deviation-$size.png"
   kill "$pid"
   wait "$pid" 2>/dev/null || true
 }
 
 for size in "${SIZES[@]}"; do
   xvfb-run -a -s "-screen 0 ${size}x24" bash -c "$(declare -f shoot); shoot \"\$0\" \"\$1\"" \
-    "$PROGRAM" "out/design-$size.png"
-  echo "out/design-$size.png"
+    "$PROGRAM" "$size"
+  echo "out/opening-$size.png out/design-$size.png out/deviation-$size.png"
 done
