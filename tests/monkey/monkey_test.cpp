@@ -1,0 +1,254 @@
+// A monkey at the keyboard and mouse: random typing, clicks on every button
+// and option, moves between the windows and prints, repeatable by seed. After
+// every action the program must still be whole: one window, normalised boxes
+// after a design run, and nothing drawn at a non-finite coordinate.
+#include <cmath>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "app/opening_window.h"
+#include "design/design_state.h"
+#include "design/normalise.h"
+#include "notation/eng_notation.h"
+#include "ui/navigation.h"
+#include "ui/seams.h"
+#include "ui/surface/recording_surface.h"
+
+namespace {
+
+using surface::Op;
+
+// Pieces the monkey types from: the notation's own characters, signs, both
+// decimal separators, suffixes of every case, non-ASCII letters and digits,
+// and control characters.
+const char* const kPieces[] = {
+    "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", ".", ",", "-", "+", "e", "E",
+    "k", "K", "m", "M", "G", "g", "u", "p", " ", "  ", "1e38", "1e-45", "9999999999",
+    "\xC2\xB5",          // micro sign
+    "\xCE\xA9",          // ohm (omega)
+    "\xD9\xA3",          // Arabic-Indic digit three
+    "\xEF\xBC\x95",      // fullwidth digit five
+    "\xF0\x9F\x8E\x9B",  // a knob, outside the basic plane
+    "\t", "\x01", "\x7F", "\n", "\xC3\xA9",
+};
+
+bool Finite(const surface::PointF& point) {
+  return std::isfinite(point.x) && std::isfinite(point.y);
+}
+
+// Whether every coordinate and size in `op` is a finite number.
+bool FiniteOp(const Op& op) {
+  if (const auto* line = std::get_if<surface::LineOp>(&op)) {
+    return Finite(line->from) && Finite(line->to);
+  }
+  if (const auto* text = std::get_if<surface::TextOp>(&op)) return Finite(text->at);
+  if (const auto* at = std::get_if<surface::TextPositionOp>(&op)) return Finite(at->at);
+  if (const auto* pen = std::get_if<surface::PenWidthOp>(&op)) return std::isfinite(pen->width);
+  if (const auto* font = std::get_if<surface::FontSizeOp>(&op)) {
+    return std::isfinite(font->points);
+  }
+  if (const auto* scale = std::get_if<surface::ScaleOp>(&op)) {
+    return std::isfinite(scale->scale.left) && std::isfinite(scale->scale.top) &&
+           std::isfinite(scale->scale.width) && std::isfinite(scale->scale.height);
+  }
+  return true;
+}
+
+class Monkey {
+ public:
+  explicit Monkey(uint32_t seed) : random_(seed) {
+    ui::Seams& seams = ui::AppSeams();
+    seams.showMessage = [this](const std::string& message) { lastMessage_ = message; };
+    seams.choosePrinter = [this](QPrinter& printer) {
+      // Every third print is cancelled in the dialog.
+      if (pick(3) == 0) return false;
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(pages_.filePath(QStringLiteral("page.pdf")));
+      return true;
+    };
+    seams.windowRecorder = &windowDrawing_;
+    seams.pageRecorder = &pageDrawing_;
+    design::modMain() = {};
+    ui::ShowOwnWindow(new app::frmOpening);
+  }
+  ~Monkey() {
+    for (QWidget* window : windows()) delete window;
+    ui::AppSeams() = {};
+    design::modMain() = {};
+  }
+
+  // One random action, then the checks. Returns false when a check failed.
+  bool step() {
+    QWidget* window = onlyWindow();
+    if (!window) return false;
+    const std::string name = window->objectName().toStdString();
+    bool designRan = false;
+    if (name == "frmOpening") {
+      click(window, pick(20) == 0 ? "cmdExit" : "cmdStart");
+      designRan = true;
+    } else if (name == "frmExamine") {
+      click(window, "cmdExit");
+      designRan = true;
+    } else {
+      designRan = actOnDesign(window);
+    }
+    if (windows().empty()) {  // Exit: the program would end; start it again
+      ui::ShowOwnWindow(new app::frmOpening);
+      return checkDrawing();
+    }
+    return checkWindows() && checkDrawing() && (!designRan || checkBoxes());
+  }
+
+ private:
+  std::size_t pick(std::size_t count) {
+    return std::uniform_int_distribution<std::size_t>(0, count - 1)(random_);
+  }
+
+  QString randomText() {
+    std::string text;
+    const std::size_t pieces = pick(10) == 0 ? 1000 + pick(4000) : pick(12);
+    for (std::size_t i = 0; i < pieces; ++i) text += kPieces[pick(std::size(kPieces))];
+    return QString::fromUtf8(text.c_str(), static_cast<qsizetype>(text.size()));
+  }
+
+  // Types, clicks an option or a button. Returns whether a design run ended
+  // the action.
+  bool actOnDesign(QWidget* window) {
+    const char* const boxes[] = {"Text1", "Text2", "Text3"};
+    const char* const runs[] = {"cmdDisplay", "optLinear", "optLog"};
+    const char* const options[] = {"opt0", "opt1", "opt5"};
+    switch (pick(20)) {
+      case 0: case 1: case 2: case 3: case 4: case 5: case 6: {
+        auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(boxes[pick(3)]));
+        const QString text = randomText();
+        if (text.size() > 40) {
+          box->setText(text);  // pasted
+        } else {
+          box->clear();
+          typeInto(box, text);
+        }
+        return false;
+      }
+      case 7: case 8: case 9: case 10: case 11: case 12:
+        click(window, runs[pick(3)]);
+        return true;
+      case 13: case 14: case 15:
+        click(window, options[pick(3)]);
+        return false;
+      case 16: case 17:
+        click(window, "cmdExamine");
+        return false;
+      case 18:
+        click(window, "cmdPrint");
+        return false;
+      default:
+        if (pick(10) == 0) click(window, "cmdExit");
+        return false;
+    }
+  }
+
+  // Key presses carrying each character, as a keyboard with any layout sends
+  // them.
+  static void typeInto(QLineEdit* box, const QString& text) {
+    for (const QChar character : text) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+      QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
+      QApplication::sendEvent(box, &press);
+      QApplication::sendEvent(box, &release);
+    }
+  }
+
+  static void click(QWidget* window, const char* name) {
+    auto* button = window->findChild<QAbstractButton*>(QString::fromLatin1(name));
+    ASSERT_NE(button, nullptr) << name;
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+  }
+
+  static std::vector<QWidget*> windows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    std::vector<QWidget*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) found.push_back(widget);
+    return found;
+  }
+  static QWidget* onlyWindow() {
+    const std::vector<QWidget*> open = windows();
+    return open.size() == 1 ? open.front() : nullptr;
+  }
+
+  bool checkWindows() const {
+    const std::vector<QWidget*> open = windows();
+    EXPECT_EQ(open.size(), 1u);
+    return open.size() == 1 && open.front()->isVisible();
+  }
+
+  bool checkDrawing() {
+    bool finite = true;
+    for (const surface::RecordingSurface* drawing : {&windowDrawing_, &pageDrawing_}) {
+      for (const Op& op : drawing->ops()) {
+        EXPECT_TRUE(FiniteOp(op)) << op;
+        finite = finite && FiniteOp(op);
+      }
+    }
+    windowDrawing_.forget();
+    pageDrawing_.forget();
+    return finite;
+  }
+
+  // After a design run the boxes show the values the design used.
+  bool checkBoxes() {
+    QWidget* window = onlyWindow();
+    if (!window || window->objectName() != QStringLiteral("frmDesign")) return true;
+    const design::DesignState& state = design::modMain();
+    const auto shown = [window](const char* box) {
+      return window->findChild<QLineEdit*>(QString::fromLatin1(box))->text().toStdString();
+    };
+    const bool stepLimited = lastMessage_ == design::kAttenuationLimitMessage;
+    lastMessage_.clear();
+    const std::string step = stepLimited ? "1" : notation::FormatEng(state.StepSize);
+    EXPECT_EQ(shown("Text1"), notation::FormatEng(state.TotalOhms));
+    EXPECT_EQ(shown("Text2"), notation::FormatEng(static_cast<float>(state.NumPositions)));
+    EXPECT_EQ(shown("Text3"), step);
+    EXPECT_TRUE(state.NumPositions >= 2 && state.NumPositions <= 25) << state.NumPositions;
+    EXPECT_TRUE(std::isfinite(state.TotalOhms) && state.TotalOhms > 0.0f) << state.TotalOhms;
+    return shown("Text1") == notation::FormatEng(state.TotalOhms) &&
+           shown("Text2") == notation::FormatEng(static_cast<float>(state.NumPositions)) &&
+           shown("Text3") == step;
+  }
+
+  std::mt19937 random_;
+  QTemporaryDir pages_;
+  surface::RecordingSurface windowDrawing_;
+  surface::RecordingSurface pageDrawing_;
+  std::string lastMessage_;
+};
+
+constexpr int kActionsPerSeed = 2500;
+
+class MonkeyTest : public testing::TestWithParam<uint32_t> {};
+
+TEST_P(MonkeyTest, KeepsTheProgramWholeThroughRandomActions) {
+  Monkey monkey(GetParam());
+  for (int action = 0; action < kActionsPerSeed; ++action) {
+    SCOPED_TRACE(testing::Message() << "seed " << GetParam() << ", action " << action);
+    ASSERT_TRUE(monkey.step());
+  }
+}
+
+// Four seeds of 2500 actions: 10,000 in all.
+INSTANTIATE_TEST_SUITE_P(Seeds, MonkeyTest, testing::Values(1u, 2u, 3u, 2026u));
+
+}  // namespace
