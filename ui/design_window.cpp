@@ -22,6 +22,8 @@
 #include "notation/eng_notation.h"
 #include "ui/fonts.h"
 #include "ui/message_seam.h"
+#include "ui/print_job.h"
+#include "ui/report.h"
 #include "ui/schematic.h"
 #include "ui/window_scale.h"
 
@@ -167,6 +169,7 @@ void frmDesign::chainTabOrder() {
 void frmDesign::connectHandlers() {
   connect(cmdDisplay, &QPushButton::clicked, this, &frmDesign::displayClicked);
   connect(cmdExit, &QPushButton::clicked, this, &frmDesign::exitClicked);
+  connect(cmdPrint, &QPushButton::clicked, this, &frmDesign::printClicked);
   connect(optLinear, &QRadioButton::clicked, this, &frmDesign::curveTypeClicked);
   connect(optLog, &QRadioButton::clicked, this, &frmDesign::curveTypeClicked);
   connect(opt0, &QRadioButton::clicked, this, [this] { toleranceClicked(0); });
@@ -212,6 +215,17 @@ void frmDesign::curveTypeClicked() {
 }
 
 void frmDesign::toleranceClicked(int16_t tolType) { design::modMain().TolType = tolType; }
+
+// The printed report of the last design run; PrintResistor draws on the page
+// while it is being printed.
+void frmDesign::printClicked() {
+  PrintOnePage(this, [this](surface::Surface& page) {
+    printer_ = &page;
+    DrawReport(page, design::modMain(), [this](const float& X, const float& Y) { PrintResistor(X, Y); },
+               ReportDate());
+    printer_ = nullptr;
+  });
+}
 
 void frmDesign::exitClicked() {
   close();

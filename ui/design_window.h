@@ -60,6 +60,7 @@ class frmDesign : public QWidget {
   void displayClicked();
   void curveTypeClicked();
   void toleranceClicked(int16_t tolType);
+  void printClicked();
   void exitClicked();
 
  private:

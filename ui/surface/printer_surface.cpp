@@ -11,7 +11,8 @@ constexpr double kPointsPerInch = 72.0;
 
 }  // namespace
 
-PrinterSurface::PrinterSurface(QPrinter& printer) : PainterSurface(QFont()), printer_(printer) {
+PrinterSurface::PrinterSurface(QPrinter& printer, const QFont& typeface)
+    : PainterSurface(typeface), printer_(printer) {
   painter_.begin(&printer_);
 }
 
