@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of the design window on virtual screens of common sizes, written
-# to out/design-WxH.png. Usage: scripts/screenshots.sh [build dir] [WxH ...]
+# to out/design-WxH.png, and the printed report of the opening design and of a
+# 25-position design as 100-dpi page images, out/report-default.png and
+# out/report-25.png. Usage: scripts/screenshots.sh [build dir] [WxH ...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -32,4 +34,16 @@ for size in "${SIZES[@]}"; do
   xvfb-run -a -s "-screen 0 ${size}x24" bash -c "$(declare -f shoot); shoot \"\$0\" \"\$1\"" \
     "$PROGRAM" "out/design-$size.png"
   echo "out/design-$size.png"
+done
+
+# The printed report: printed to PDF through the Print button, then rendered.
+PAGES="$BUILD_DIR/tests/ui/report_pages"
+if [ ! -x "$PAGES" ]; then
+  echo "no report printer at $PAGES; build with tests" >&2
+  exit 1
+fi
+"$PAGES" out >/dev/null
+for page in report-default report-25; do
+  pdftoppm -png -r 100 -singlefile "out/$page.pdf" "out/$page"
+  echo "out/$page.png"
 done
