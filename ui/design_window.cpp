@@ -221,9 +221,11 @@ void frmDesign::toleranceClicked(int16_t tolType) { design::modMain().TolType = 
 void frmDesign::printClicked() {
   PrintOnePage(this, [this](surface::Surface& page) {
     printer_ = &page;
-    DrawReport(page, design::modMain(), [this](const float& X, const float& Y) { PrintResistor(X, Y); },
-               ReportDate());
+    const bool drawn = DrawReport(
+        page, design::modMain(), [this](const float& X, const float& Y) { PrintResistor(X, Y); },
+        ReportDate());
     printer_ = nullptr;
+    return drawn;
   });
 }
 

@@ -11,6 +11,8 @@
 #include "ui/message_seam.h"
 #include "ui/seams.h"
 #include "ui/surface/printer_surface.h"
+#include "ui/surface/recording_surface.h"
+#include "ui/surface/surface_ops.h"
 
 namespace ui {
 namespace {
@@ -34,16 +36,20 @@ bool PrintOnePage(QWidget* dialogParent, const PageDrawer& draw) {
   printer.setCreator(QString::fromLatin1(kApplicationName));
   if (!ChoosePrinter(printer, dialogParent)) return false;
 
+  // The whole page is drawn before the printer is opened: the printers'
+  // jobs cannot be taken back once begun, so a page that is not drawn to
+  // the end must never start one.
+  surface::RecordingSurface sheet;
+  if (!draw(sheet)) return false;
+
   // The page is laid out for portrait whatever the dialog was left at, and
   // its dots are the size the pen widths are drawn for.
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setResolution(kPageDotsPerInch);
-
   surface::PrinterSurface page(printer, PageFont());
   if (!page.isActive()) return false;
   page.setMirror(AppSeams().pageRecorder);
-  draw(page);
-  if (!page.isActive()) return false;  // the printer failed while drawing
+  surface::Replay(sheet.ops(), page);
   return page.finish();
 }
 

@@ -18,15 +18,17 @@ namespace ui {
 // 10 dots per point every whole point size comes out exact.
 inline constexpr int kPageDotsPerInch = 720;
 
-using PageDrawer = std::function<void(surface::Surface& page)>;
+// Draws the page; returns false when it has nothing to print.
+using PageDrawer = std::function<bool(surface::Surface& page)>;
 
 // Asks for a printer (through AppSeams().choosePrinter when set, otherwise
-// the platform's printer dialog, modal over `dialogParent`), opens one
-// portrait page on it, lets `draw` draw the page, and sends it. The page is
-// mirrored to AppSeams().pageRecorder when set. A cancelled dialog draws and
-// shows nothing; a printer that cannot be opened draws nothing; either way,
-// and when sending fails, the job ends silently. Returns true when the page
-// was sent.
+// the platform's printer dialog, modal over `dialogParent`), lets `draw` draw
+// the page, then opens one portrait page on the printer, puts the drawing on
+// it and sends it. The page's operations are mirrored to
+// AppSeams().pageRecorder when set. A cancelled dialog draws and shows
+// nothing; a page that `draw` refuses never opens the printer; a printer that
+// cannot be opened prints nothing. Every failure ends the job silently.
+// Returns true when the page was sent.
 bool PrintOnePage(QWidget* dialogParent, const PageDrawer& draw);
 
 }  // namespace ui

@@ -250,10 +250,10 @@ std::string ReportDate() {
   return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
 
-void DrawReport(surface::Surface& page, design::DesignState& state,
+bool DrawReport(surface::Surface& page, design::DesignState& state,
                 const ResistorPrinter& PrintResistor, const std::string& date) {
   if (state.NumPositions < design::kMinPositions || state.NumPositions > design::kMaxPositions) {
-    return;
+    return false;
   }
   ReportPage report(page, state, PrintResistor);
   report.setUp();
@@ -261,6 +261,7 @@ void DrawReport(surface::Surface& page, design::DesignState& state,
   report.columns();
   report.chart();
   report.footer(date);
+  return true;
 }
 
 }  // namespace ui

@@ -31,8 +31,8 @@ std::string ReportDate();
 // the design run's rules (so their values do not change) and leaves working
 // values in Spacing, PenX, PenY and FmtText. A design of two positions has a
 // chart of one point, at the frame's left edge. A state holding no design
-// (fewer than 2 or more than 25 positions) draws nothing.
-void DrawReport(surface::Surface& page, design::DesignState& state,
+// (fewer than 2 or more than 25 positions) draws nothing and returns false.
+bool DrawReport(surface::Surface& page, design::DesignState& state,
                 const ResistorPrinter& PrintResistor, const std::string& date);
 
 }  // namespace ui

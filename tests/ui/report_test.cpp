@@ -457,13 +457,16 @@ TEST_F(PrintButtonTest, CancelOrAFailedPrinterPrintsNothing) {
     const char* name;
     const char* file;
     bool accept;
+    int16_t positions;  // 0: no design in the state
   };
-  const Case cases[] = {{"dialog cancelled", "report.pdf", false},
-                        {"printer cannot be opened", "no such folder/report.pdf", true}};
+  const Case cases[] = {{"dialog cancelled", "cancelled.pdf", false, 11},
+                        {"printer cannot be opened", "no such folder/report.pdf", true, 11},
+                        {"no design to print", "empty.pdf", true, 0}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const QString path = folder_.filePath(QString::fromLatin1(c.file));
     answer(path, c.accept);
+    design::modMain().NumPositions = c.positions;
     const design::DesignState before = design::modMain();
     const std::size_t windowOps = windowDrawing_.ops().size();
     dialogs_ = 0;
