@@ -37,7 +37,7 @@ constexpr Rgb kGreen = 0x00FF00;  // the 1% set
 // The schematic: the design window's column, moved left to x = 2500.
 constexpr float kLeadX = 2000.0f;
 constexpr float kStringX = 2500.0f;
-constexpr float kStringTop = 800.0f;  // junction of position 0
+constexpr float kStringTop = 800.0f;     // junction of position 0
 constexpr float kJunctionStep = 720.0f;  // times Spacing
 constexpr float kTapLength = 300.0f;
 constexpr float kGroundLeft = 500.0f;
@@ -76,9 +76,7 @@ constexpr float kMarker1Half = 30.0f;
 constexpr PointF kFooterAt{2000.0f, 13500.0f};
 
 // Top of the text of position p: 105 units above its junction.
-float PositionRow(int p, float s) {
-  return 800.0f + static_cast<float>(p * 720) * s - 105.0f;
-}
+float PositionRow(int p, float s) { return 800.0f + static_cast<float>(p * 720) * s - 105.0f; }
 
 // Top of the text of resistor k, between its two junctions; k = N gives the
 // total row below the string.
@@ -100,7 +98,8 @@ float ChartY(float deviation) { return kZeroY + kUnitsPerDb * deviation; }
 // as in the order of printing.
 class ReportPage {
  public:
-  ReportPage(surface::Surface& page, design::DesignState& state, const ResistorPrinter& printResistor)
+  ReportPage(surface::Surface& page, design::DesignState& state,
+             const ResistorPrinter& printResistor)
       : page_(page), state_(state), PrintResistor(printResistor), n_(state.NumPositions) {}
 
   void setUp() {

@@ -10,12 +10,12 @@
 #include <vector>
 
 #include <QFile>
+#include <QLineEdit>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QPushButton>
-#include <QLineEdit>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,18 +49,20 @@ design::DesignState Designed(float ohms, int16_t n, float step) {
 
 surface::OpList Report(design::DesignState& state) {
   surface::RecordingSurface page;
-  ui::DrawReport(page, state,
-                 [&](const float& X, const float& Y) {
-                   ui::DrawResistorSymbol(page, X, Y, state.Spacing, state.DrawColor);
-                 },
-                 "1.2.2025");
+  ui::DrawReport(
+      page, state,
+      [&](const float& X, const float& Y) {
+        ui::DrawResistorSymbol(page, X, Y, state.Spacing, state.DrawColor);
+      },
+      "1.2.2025");
   return page.ops();
 }
 
 std::vector<TextOp> Texts(const surface::OpList& ops, float x) {
   std::vector<TextOp> found;
   for (const Op& op : ops) {
-    if (const auto* text = std::get_if<TextOp>(&op); text && text->at.x == x) found.push_back(*text);
+    if (const auto* text = std::get_if<TextOp>(&op); text && text->at.x == x)
+      found.push_back(*text);
   }
   return found;
 }
@@ -98,13 +100,16 @@ std::vector<std::string> Steps(const surface::OpList& ops) {
     } else if (const auto* pen = std::get_if<surface::PenWidthOp>(&op)) {
       step = "pen " + std::to_string(static_cast<int>(pen->width));
     } else if (const auto* line = std::get_if<LineOp>(&op)) {
-      if (line->color == 0xFF0000) step = "5% marker";
-      else if (line->color == 0x00FF00) step = "1% marker";
-      else if (line->to.x <= 2830.0f) step = "schematic";
-      else if (line->mode == LineMode::OutlineBox) step = "frame";
-      else step = line->from.x == line->to.x ? "position line" : "dB line";
+      step = line->color == 0xFF0000              ? "5% marker"
+             : line->color == 0x00FF00            ? "1% marker"
+             : line->to.x <= 2830.0f              ? "schematic"
+             : line->mode == LineMode::OutlineBox ? "frame"
+             : line->from.x == line->to.x         ? "position line"
+                                                  : "dB line";
     } else if (const auto* text = std::get_if<TextOp>(&op)) {
-      step = text->at.y == 12800.0f ? "number" : text->text == "Position" ? "caption" : column(text->at.x);
+      step = text->at.y == 12800.0f     ? "number"
+             : text->text == "Position" ? "caption"
+                                        : column(text->at.x);
     }
     if (!step.empty() && (steps.empty() || steps.back() != step)) steps.push_back(step);
   }
@@ -130,23 +135,27 @@ void ExpectSameDesign(const design::DesignState& now, const design::DesignState&
 
 struct Shape {
   int16_t n;
-  float bottom;  // y of the last junction: 800 + 6480, or 800 + (N - 1) x 1080
+  float bottom;         // y of the last junction: 800 + 6480, or 800 + (N - 1) x 1080
   float firstInterval;  // x(1) - x(0) on the chart: 6000 / (N - 2)
 };
 
 TEST(Report, DrawsEveryStepInOrderAtFiniteCoordinates) {
-  const Shape shapes[] = {{2, 1880.0f, 0.0f}, {5, 5120.0f, 2000.0f}, {8, 7280.0f, 1000.0f},
-                          {11, 7280.0f, 666.6667f}, {25, 7280.0f, 260.86957f}};
+  const Shape shapes[] = {{2, 1880.0f, 0.0f},
+                          {5, 5120.0f, 2000.0f},
+                          {8, 7280.0f, 1000.0f},
+                          {11, 7280.0f, 666.6667f},
+                          {25, 7280.0f, 260.86957f}};
   for (const Shape& shape : shapes) {
     SCOPED_TRACE(testing::Message() << shape.n << " positions");
     design::DesignState state = Designed(10000.0f, shape.n, 2.0f);
     const surface::OpList ops = Report(state);
 
     std::vector<std::string> expected = {
-        "font 8",      "scale",       "pen 8",     "schematic",     "target",    "ideal",
-        "nearest 5%",  "nearest 1%",  "realised 5%", "realised 1%", "pen 16",    "frame",     "pen 4",
-        "dB line",     "pen 2",       "position line", "caption",   "number",    "dB line",
-        "side label",  "dB label",    "5% marker", "1% marker",     "font 6",    "footer"};
+        "font 8",        "scale",      "pen 8",      "schematic",   "target",
+        "ideal",         "nearest 5%", "nearest 1%", "realised 5%", "realised 1%",
+        "pen 16",        "frame",      "pen 4",      "dB line",     "pen 2",
+        "position line", "caption",    "number",     "dB line",     "side label",
+        "dB label",      "5% marker",  "1% marker",  "font 6",      "footer"};
     if (shape.n == 2) expected.erase(expected.begin() + 15);  // no interval, no position line
     EXPECT_EQ(Steps(ops), expected);
     EXPECT_EQ(std::get<surface::ScaleOp>(ops[1]).scale, (surface::Scale{0, -1000, 12000, 16000}));
@@ -182,7 +191,8 @@ TEST(Report, DrawsEveryStepInOrderAtFiniteCoordinates) {
     // The chart numbers its points 1 .. N - 1, each 100 left of its point.
     std::vector<TextOp> numbers;
     for (const Op& op : ops) {
-      if (const auto* text = std::get_if<TextOp>(&op); text && text->at.y == 12800.0f) numbers.push_back(*text);
+      if (const auto* text = std::get_if<TextOp>(&op); text && text->at.y == 12800.0f)
+        numbers.push_back(*text);
     }
     ASSERT_EQ(numbers.size(), static_cast<std::size_t>(shape.n - 1));
     EXPECT_EQ(numbers.front().at.x, 2900.0f);
@@ -206,16 +216,17 @@ TEST(Report, PrintsTheDefaultDesignInItsRows) {
   const surface::OpList ops = Report(state);
 
   const std::vector<TextOp> targets = Texts(ops, 3040.0f);
-  EXPECT_EQ(Strings(targets), (std::vector<std::string>{"0  dB", "2 dB", "4 dB", "6 dB", "8 dB",
-                                                        "10 dB", "12 dB", "14 dB", "16 dB", "18 dB"}));
-  EXPECT_EQ(targets.front().at.y, 695.0f);          // 800 - 105
+  EXPECT_EQ(Strings(targets),
+            (std::vector<std::string>{"0  dB", "2 dB", "4 dB", "6 dB", "8 dB", "10 dB", "12 dB",
+                                      "14 dB", "16 dB", "18 dB"}));
+  EXPECT_EQ(targets.front().at.y, 695.0f);           // 800 - 105
   EXPECT_NEAR(targets.back().at.y, 6527.0f, 0.01f);  // 800 + 9 x 648 - 105
 
   const std::vector<TextOp> ideal = Texts(ops, 3700.0f);
-  EXPECT_EQ(Strings(ideal),
-            (std::vector<std::string>{"Ideal:", "2.057k ohms", "1.634k ohms", "1.298k ohms",
-                                      "1.031k ohms", "818.79  ohms", "650.39  ohms", "516.62  ohms",
-                                      "410.37  ohms", "325.97  ohms", "1.259k ohms", "10k ohms total"}));
+  EXPECT_EQ(Strings(ideal), (std::vector<std::string>{
+                                "Ideal:", "2.057k ohms", "1.634k ohms", "1.298k ohms",
+                                "1.031k ohms", "818.79  ohms", "650.39  ohms", "516.62  ohms",
+                                "410.37  ohms", "325.97  ohms", "1.259k ohms", "10k ohms total"}));
   EXPECT_EQ(ideal[0].at.y, 300.0f);
   EXPECT_NEAR(ideal[1].at.y, 975.0f, 0.01f);    // 750 + 225, between junctions 800 and 1448
   EXPECT_NEAR(ideal[11].at.y, 7455.0f, 0.01f);  // the total, below the string's end at 7280
@@ -224,14 +235,16 @@ TEST(Report, PrintsTheDefaultDesignInItsRows) {
   // realised attenuations beside the positions.
   for (const auto& [x, heading, rounded, total, realisedX, realised] :
        {std::tuple{5500.0f, "Nearest 5%:", state.R5Pct, state.Total5Pct, 6500.0f, state.Atten5Pct},
-        std::tuple{8400.0f, "Nearest 1%:", state.R1Pct, state.Total1Pct, 9400.0f, state.Atten1Pct}}) {
+        std::tuple{8400.0f, "Nearest 1%:", state.R1Pct, state.Total1Pct, 9400.0f,
+                   state.Atten1Pct}}) {
     SCOPED_TRACE(heading);
     const std::vector<TextOp> headings = Texts(ops, x + 200.0f);
     ASSERT_EQ(headings.size(), 1u);
     EXPECT_EQ(headings[0].text, heading);
     EXPECT_EQ(headings[0].at.y, 300.0f);
     std::vector<TextOp> values = Texts(ops, x);
-    std::erase_if(values, [](const TextOp& text) { return text.text == "Position"; });  // the chart's caption
+    std::erase_if(
+        values, [](const TextOp& text) { return text.text == "Position"; });  // the chart's caption
     ASSERT_EQ(values.size(), 11u);
     for (int k = 1; k <= 10; ++k) {
       EXPECT_EQ(values[k - 1].text, notation::FormatEng(rounded[k]) + " ohms");
@@ -254,13 +267,15 @@ TEST(Report, PrintsTheDefaultDesignInItsRows) {
     if (line.color == 0xFF0000) red.push_back(line);
   }
   ASSERT_EQ(red.size(), 10u);
-  EXPECT_EQ(red[0], (LineOp{LineMode::OutlineBox, {2955.0f, 10455.0f}, {3045.0f, 10545.0f}, 0xFF0000}));
+  EXPECT_EQ(red[0],
+            (LineOp{LineMode::OutlineBox, {2955.0f, 10455.0f}, {3045.0f, 10545.0f}, 0xFF0000}));
   EXPECT_NEAR(red[1].from.x + 45.0f, 3666.667f, 0.001f);  // 3000 + 6000 / 9
   EXPECT_EQ(red[9].from.x + 45.0f, 9000.0f);
   const std::vector<LineOp> lines = Lines(ops);
-  EXPECT_NE(std::find(lines.begin(), lines.end(),
-                      LineOp{LineMode::FilledBox, {2970.0f, 10470.0f}, {3030.0f, 10530.0f}, 0x00FF00}),
-            lines.end());
+  EXPECT_NE(
+      std::find(lines.begin(), lines.end(),
+                LineOp{LineMode::FilledBox, {2970.0f, 10470.0f}, {3030.0f, 10530.0f}, 0x00FF00}),
+      lines.end());
 
   const std::vector<TextOp> footer = Texts(ops, 2000.0f);
   ASSERT_EQ(footer.size(), 1u);
@@ -275,13 +290,15 @@ TEST(Report, DrawsElevenAxisLinesAndLabels) {
   const surface::OpList ops = Report(state);
   std::vector<float> ys;
   for (const LineOp& line : Lines(ops)) {
-    if (line.from.x == 3000.0f && line.to.x == 9000.0f && line.from.y == line.to.y) ys.push_back(line.from.y);
+    if (line.from.x == 3000.0f && line.to.x == 9000.0f && line.from.y == line.to.y)
+      ys.push_back(line.from.y);
   }
   ASSERT_EQ(ys.size(), 12u);  // the zero line, then the 11 grid lines
   EXPECT_EQ(ys[0], 10500.0f);
   const std::vector<TextOp> labels = Texts(ops, 2500.0f);
-  EXPECT_EQ(Strings(labels), (std::vector<std::string>{"-1 ", "-0.8 ", "-0.6 ", "-0.4 ", "-0.2 ", "0  dB",
-                                                       "0.2 ", "0.4 ", "0.6 ", "0.8 ", "1 "}));
+  EXPECT_EQ(Strings(labels),
+            (std::vector<std::string>{"-1 ", "-0.8 ", "-0.6 ", "-0.4 ", "-0.2 ", "0  dB", "0.2 ",
+                                      "0.4 ", "0.6 ", "0.8 ", "1 "}));
   for (int i = 0; i < 11; ++i) {
     EXPECT_NEAR(ys[i + 1], 8500.0f + 400.0f * static_cast<float>(i), 0.01f) << "line " << i;
     EXPECT_NEAR(labels[i].at.y, ys[i + 1] - 100.0f, 0.01f);
@@ -311,13 +328,18 @@ TEST(Report, PlotsLargeDeviationsOutsideTheFrame) {
   const std::vector<LineOp> lines = Lines(ops);
   const float x3 = 3000.0f + 6000.0f * 3.0f / 9.0f;
   const float x4 = 3000.0f + 6000.0f * 4.0f / 9.0f;
-  EXPECT_NE(std::find(lines.begin(), lines.end(),
-                      LineOp{LineMode::OutlineBox, {x3 - 45.0f, 7455.0f}, {x3 + 45.0f, 7545.0f}, 0xFF0000}),
-            lines.end());
-  EXPECT_NE(std::find(lines.begin(), lines.end(),
-                      LineOp{LineMode::FilledBox, {x4 - 30.0f, 12970.0f}, {x4 + 30.0f, 13030.0f}, 0x00FF00}),
-            lines.end());
-  const auto green = std::count_if(lines.begin(), lines.end(), [](const LineOp& l) { return l.color == 0x00FF00; });
+  EXPECT_NE(
+      std::find(
+          lines.begin(), lines.end(),
+          LineOp{LineMode::OutlineBox, {x3 - 45.0f, 7455.0f}, {x3 + 45.0f, 7545.0f}, 0xFF0000}),
+      lines.end());
+  EXPECT_NE(
+      std::find(
+          lines.begin(), lines.end(),
+          LineOp{LineMode::FilledBox, {x4 - 30.0f, 12970.0f}, {x4 + 30.0f, 13030.0f}, 0x00FF00}),
+      lines.end());
+  const auto green = std::count_if(lines.begin(), lines.end(),
+                                   [](const LineOp& l) { return l.color == 0x00FF00; });
   EXPECT_EQ(green, 9);
   for (const LineOp& line : lines) EXPECT_TRUE(Finite(line.from) && Finite(line.to));
 }
@@ -334,7 +356,8 @@ TEST(Report, LeavesTheDesignAsItWas) {
   const Case cases[] = {{10000.0f, 11, 2.0f}, {4700.0f, 12, 1.5f}, {1e6f, 5, 20.0f},
                         {100.0f, 25, 4.0f},   {10000.0f, 2, 2.0f}, {2.2e3f, 25, 0.01f}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.ohms << " ohms, " << c.n << " positions, " << c.step << " dB");
+    SCOPED_TRACE(testing::Message()
+                 << c.ohms << " ohms, " << c.n << " positions, " << c.step << " dB");
     design::DesignState state = Designed(c.ohms, 25, 3.7f);
     state.NumPositions = c.n;
     state.TotalOhms = c.ohms;
@@ -431,20 +454,22 @@ TEST_F(PrintButtonTest, PrintsTheLastDesignOnOnePortraitPage) {
   const std::string info = RunTool("pdfinfo", {path});
   EXPECT_TRUE(std::regex_search(info, std::regex("Pages: +1\n"))) << info;
   std::smatch size;
-  ASSERT_TRUE(std::regex_search(info, size, std::regex("Page size: +([0-9.]+) x ([0-9.]+) pts"))) << info;
+  ASSERT_TRUE(std::regex_search(info, size, std::regex("Page size: +([0-9.]+) x ([0-9.]+) pts")))
+      << info;
   EXPECT_LT(std::stod(size[1]), std::stod(size[2])) << "portrait";
 
   const std::string text = RunTool("pdftotext", {path, QStringLiteral("-")});
-  for (const char* expected : {"Ideal:", "Nearest 5%:", "Nearest 1%:", "10k ohms total",
-                               "2.057k ohms", "Position", "Less atten", "More atten",
-                               "Kestrix from www.kestrix.example"}) {
+  for (const char* expected :
+       {"Ideal:", "Nearest 5%:", "Nearest 1%:", "10k ohms total", "2.057k ohms", "Position",
+        "Less atten", "More atten", "Kestrix from www.kestrix.example"}) {
     EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
   }
   EXPECT_NE(text.find(ui::ReportDate()), std::string::npos);
 
   // True point sizes: a line of 8-point text is 8 points and a little more
   // (ascent plus descent), the 6-point footer in proportion.
-  const std::string boxes = RunTool("pdftotext", {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+  const std::string boxes =
+      RunTool("pdftotext", {QStringLiteral("-bbox"), path, QStringLiteral("-")});
   const double body = WordHeight(boxes, "Position");
   const double small = WordHeight(boxes, "Kestrix");
   EXPECT_GT(body, 8.0);
