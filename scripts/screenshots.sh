@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Screenshots of the program's windows on virtual screens of common sizes:
 # out/opening-WxH.png, out/design-WxH.png and out/deviation-WxH.png, reached
-# by clicking Start and Deviation as a user would.
+# by clicking Start and Deviation as a user would; and the printed report of
+# the opening design and of a 25-position design as 100-dpi page images,
+# out/report-default.png and out/report-25.png.
 # Usage: scripts/screenshots.sh [build dir] [WxH ...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -54,4 +56,16 @@ for size in "${SIZES[@]}"; do
   xvfb-run -a -s "-screen 0 ${size}x24" bash -c "$(declare -f shoot); shoot \"\$0\" \"\$1\"" \
     "$PROGRAM" "$size"
   echo "out/opening-$size.png out/design-$size.png out/deviation-$size.png"
+done
+
+# The printed report: printed to PDF through the Print button, then rendered.
+PAGES="$BUILD_DIR/tests/ui/report_pages"
+if [ ! -x "$PAGES" ]; then
+  echo "no report printer at $PAGES; build with tests" >&2
+  exit 1
+fi
+"$PAGES" out >/dev/null
+for page in report-default report-25; do
+  pdftoppm -png -r 100 -singlefile "out/$page.pdf" "out/$page"
+  echo "out/$page.png"
 done

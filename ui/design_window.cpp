@@ -19,6 +19,8 @@
 #include "ui/fonts.h"
 #include "ui/message_seam.h"
 #include "ui/navigation.h"
+#include "ui/print_job.h"
+#include "ui/report.h"
 #include "ui/schematic.h"
 #include "ui/seams.h"
 #include "ui/window_scale.h"
@@ -138,6 +140,7 @@ void frmDesign::connectHandlers() {
   connect(cmdDisplay, &QPushButton::clicked, this, &frmDesign::displayClicked);
   connect(cmdExamine, &QPushButton::clicked, this, &frmDesign::examineClicked);
   connect(cmdExit, &QPushButton::clicked, this, &frmDesign::exitClicked);
+  connect(cmdPrint, &QPushButton::clicked, this, &frmDesign::printClicked);
   connect(optLinear, &QRadioButton::clicked, this, &frmDesign::curveTypeClicked);
   connect(optLog, &QRadioButton::clicked, this, &frmDesign::curveTypeClicked);
   connect(opt0, &QRadioButton::clicked, this, [this] { toleranceClicked(0); });
@@ -185,6 +188,19 @@ void frmDesign::curveTypeClicked() {
 void frmDesign::toleranceClicked(int16_t tolType) { design::modMain().TolType = tolType; }
 
 void frmDesign::examineClicked() { ReplaceWindow(this, new frmExamine); }
+
+// The printed report of the last design run; PrintResistor draws on the page
+// while it is being printed.
+void frmDesign::printClicked() {
+  PrintOnePage(this, [this](surface::Surface& page) {
+    printer_ = &page;
+    const bool drawn = DrawReport(
+        page, design::modMain(), [this](const float& X, const float& Y) { PrintResistor(X, Y); },
+        ReportDate());
+    printer_ = nullptr;
+    return drawn;
+  });
+}
 
 void frmDesign::exitClicked() {
   close();

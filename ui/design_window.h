@@ -57,6 +57,7 @@ class frmDesign : public ScaledWindow {
   void curveTypeClicked();
   void toleranceClicked(int16_t tolType);
   void examineClicked();
+  void printClicked();
   void exitClicked();
 
  private:

@@ -24,4 +24,13 @@ QFont WindowFont(double points) {
   return font;
 }
 
+QFont PageFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                    QStringLiteral("Helvetica"), QStringLiteral("Nimbus Sans")});
+  font.setStyleHint(QFont::SansSerif);
+  font.setWeight(QFont::Normal);
+  return font;
+}
+
 }  // namespace ui

@@ -16,4 +16,9 @@ void InstallFontSubstitutions();
 // The windows' font: the window typeface, bold, at `points`.
 QFont WindowFont(double points = kWindowPoints);
 
+// The printed page's typeface, regular weight: a sans of Arial's widths
+// (Liberation Sans where installed), narrow enough for the page's value
+// columns, which stand 1000 units (about 17 mm) apart.
+QFont PageFont();
+
 }  // namespace ui

@@ -93,6 +93,21 @@ TEST(PrinterSurface, PrintsAPage) {
   EXPECT_GT(QFileInfo(path).size(), 0);
 }
 
+TEST(PrinterSurface, AbandonedPageLeavesNoFile) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString path = dir.filePath(QStringLiteral("abandoned.pdf"));
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  {
+    surface::PrinterSurface page(printer);
+    ASSERT_TRUE(page.isActive());
+    page.line(LineMode::Line, {0.0f, 0.0f}, {1.0f, 1.0f}, 0);
+  }
+  EXPECT_FALSE(QFileInfo::exists(path));
+}
+
 TEST(WindowFont, StandsInWithAnInstalledSans) {
   const QFont font = ui::WindowFont(6.0);
   EXPECT_TRUE(font.bold());

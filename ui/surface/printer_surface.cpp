@@ -1,6 +1,7 @@
 // Drawing on the printer's page.
 #include "ui/surface/printer_surface.h"
 
+#include <QFile>
 #include <QFont>
 #include <QPrinter>
 
@@ -11,15 +12,21 @@ constexpr double kPointsPerInch = 72.0;
 
 }  // namespace
 
-PrinterSurface::PrinterSurface(QPrinter& printer) : PainterSurface(QFont()), printer_(printer) {
+PrinterSurface::PrinterSurface(QPrinter& printer, const QFont& typeface)
+    : PainterSurface(typeface), printer_(printer) {
   painter_.begin(&printer_);
 }
 
-// A page left unfinished is abandoned, not sent.
+// A page left unfinished is abandoned, not sent. The PDF writer cannot
+// abort: ending the painter writes the file anyway, so it is removed again.
 PrinterSurface::~PrinterSurface() {
   if (!painter_.isActive()) return;
-  printer_.abort();
+  const bool aborted = printer_.abort();
   painter_.end();
+  const QString file = printer_.outputFileName();
+  if (!aborted && printer_.outputFormat() == QPrinter::PdfFormat && !file.isEmpty()) {
+    QFile::remove(file);
+  }
 }
 
 bool PrinterSurface::finish() {

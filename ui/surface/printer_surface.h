@@ -11,11 +11,12 @@ namespace surface {
 
 // Opens the print job on construction; the logical scale covers the printable
 // area of the page, pen widths are printer dots and points are true points.
+// Text is set in `typeface` (the application's default font when none is given).
 // If the printer cannot be opened every operation does nothing; a surface
 // destroyed before finish() abandons the job.
 class PrinterSurface : public PainterSurface {
  public:
-  explicit PrinterSurface(QPrinter& printer);
+  explicit PrinterSurface(QPrinter& printer, const QFont& typeface = QFont());
   ~PrinterSurface() override;
 
   bool isActive() const { return painter_.isActive(); }

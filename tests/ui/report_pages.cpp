@@ -1,0 +1,53 @@
+// Prints sample reports to PDF files through the design window's Print
+// button, for looking at: report-default.pdf (the opening design) and
+// report-25.pdf (25 positions). Usage: report_pages <output folder>
+#include <cstdio>
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+
+#include "design/design_state.h"
+#include "ui/design_window.h"
+#include "ui/fonts.h"
+#include "ui/seams.h"
+
+namespace {
+
+bool PrintTo(ui::frmDesign& window, const QString& path) {
+  ui::AppSeams().choosePrinter = [path](QPrinter& printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    return true;
+  };
+  window.cmdPrint->click();
+  ui::AppSeams().choosePrinter = nullptr;
+  if (!QFile::exists(path)) {
+    std::fprintf(stderr, "no page written to %s\n", qPrintable(path));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ui::InstallFontSubstitutions();
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+    return 2;
+  }
+  const QDir folder(QString::fromLocal8Bit(argv[1]));
+  ui::frmDesign window(
+      [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); });
+  bool printed = PrintTo(window, folder.filePath(QStringLiteral("report-default.pdf")));
+  window.Text2->setText(QStringLiteral("25"));
+  window.cmdDisplay->click();
+  printed = PrintTo(window, folder.filePath(QStringLiteral("report-25.pdf"))) && printed;
+  return printed ? 0 : 1;
+}
