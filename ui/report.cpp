@@ -10,6 +10,7 @@
 
 #include "design/ladder.h"
 #include "notation/eng_notation.h"
+#include "ui/deviation_chart.h"
 
 namespace ui {
 namespace {
@@ -56,9 +57,6 @@ constexpr float kRealised1X = 9400.0f;
 
 // The deviation chart: realised minus target attenuation, 2000 units per dB,
 // 0 dB at y = 10500; positions spread across x = 3000 .. 9000.
-constexpr float kChartLeft = 3000.0f;
-constexpr float kChartWidth = 6000.0f;
-constexpr float kChartRight = 9000.0f;
 constexpr float kChartTop = 8500.0f;
 constexpr float kChartBottom = 12500.0f;
 constexpr float kZeroY = 10500.0f;
@@ -82,13 +80,6 @@ float PositionRow(int p, float s) { return 800.0f + static_cast<float>(p * 720) 
 // total row below the string.
 float ResistorRow(int k, float s) {
   return 750.0f + 250.0f * s + static_cast<float>((k - 1) * 720) * s;
-}
-
-// x of chart point p. With two positions there is one point and no interval:
-// it sits on the frame's left edge instead of dividing by zero.
-float ChartX(int p, int n) {
-  if (n - 2 <= 0) return kChartLeft;
-  return kChartLeft + kChartWidth * static_cast<float>(p) / static_cast<float>(n - 2);
 }
 
 // y of the deviation realised - target, in dB, on the chart.
@@ -166,12 +157,12 @@ class ReportPage {
 
     page_.setPenWidth(kGridPen);
     for (int16_t p = 1; p <= n_ - 2; ++p) {
-      const float x = ChartX(p, n_);
+      const float x = DeviationColumn(static_cast<int16_t>(p), static_cast<int16_t>(n_));
       page_.line(LineMode::Line, PointF{x, kChartTop}, PointF{x, kChartBottom}, state_.DrawColor);
     }
     printAt(kPositionCaption.x, kPositionCaption.y, "Position");
     for (int16_t p = 0; p <= n_ - 2; ++p) {
-      page_.setTextPosition(PointF{ChartX(p, n_) - kNumberShift, kNumbersY});
+      page_.setTextPosition(PointF{DeviationColumn(static_cast<int16_t>(p), static_cast<int16_t>(n_)) - kNumberShift, kNumbersY});
       page_.printNumber(p + 1);
     }
 
@@ -230,7 +221,7 @@ class ReportPage {
   // a number has no place on the page and is left out.
   void markers(const design::Column& realised, float half, LineMode mode, Rgb colour) {
     for (int16_t p = 0; p <= n_ - 2; ++p) {
-      const float x = ChartX(p, n_);
+      const float x = DeviationColumn(static_cast<int16_t>(p), static_cast<int16_t>(n_));
       const float y = kZeroY - kUnitsPerDb * (state_.TargetAtten[p] - realised[p]);
       if (!std::isfinite(y)) continue;
       page_.line(mode, PointF{x - half, y - half}, PointF{x + half, y + half}, colour);
