@@ -50,6 +50,7 @@ case "${1:-}" in
     install_missing
     build build-sanitize -DKESTRIX_SANITIZE=ON -DKESTRIX_BUILD_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+      LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
       ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
     ;;
   *)
