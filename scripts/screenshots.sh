@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Screenshots of the program's windows on virtual screens of common sizes:
-# out/opening-WxH.png, out/design-WxH.png and out/deviation-WxH.png, reached
-# by clicking Start and Deviation as a user would; and the printed report of
-# the opening design and of a 25-position design as 100-dpi page images,
-# out/report-default.png and out/report-25.png.
-# Usage: scripts/screenshots.sh [build dir] [WxH ...]
+# opening-WxH.png, design-WxH.png and deviation-WxH.png, reached by clicking
+# Start and Deviation as a user would; and the printed report of the opening
+# design and of a 25-position design as 100-dpi page images, report-default.png
+# and report-25.png. They go to out/, or to the folder in OUT_DIR
+# (OUT_DIR=docs/screenshots renews the README's pictures).
+# Usage: [OUT_DIR=folder] scripts/screenshots.sh [build dir] [WxH ...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,13 +15,14 @@ SIZES=("$@")
 [ ${#SIZES[@]} -gt 0 ] || SIZES=(1024x768 1920x1080)
 PROGRAM="$BUILD_DIR/app/kestrix"
 [ -x "$PROGRAM" ] || { echo "no program at $PROGRAM; build first" >&2; exit 1; }
-mkdir -p out
+OUT=${OUT_DIR:-out}
+mkdir -p "$OUT"
 
 # Runs inside the virtual display: start the program, photograph each window
 # once it is mapped and painted, and move on through its buttons.
 shoot() {
   set -euo pipefail
-  local program=$1 size=$2
+  local program=$1 size=$2 OUT=$3
   await() {
     for _ in $(seq 1 100); do
       xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 && { sleep 1; return 0; }
@@ -28,6 +30,10 @@ shoot() {
     done
     echo "no window \"$1\"" >&2
     return 1
+  }
+  # Photographs the window titled $1 into the file $2.
+  photograph() {
+    import -window "$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)" "$2"
   }
   # Clicks the centre of a control at (left, top, width, height) in the
   # 12000 x 9000 units that fill the window titled $1.
@@ -41,21 +47,21 @@ shoot() {
   "$program" &
   local pid=$!
   await "Kestrix"
-  import -window root "out/opening-$size.png"
+  photograph "Kestrix" "$OUT/opening-$size.png"
   click "Kestrix" 5100 5800 1500 340
   await "Kestrix - Design"
-  import -window root "out/design-$size.png"
+  photograph "Kestrix - Design" "$OUT/design-$size.png"
   click "Kestrix - Design" 840 5520 1500 340
   await "Kestrix - Deviation"
-  import -window root "out/deviation-$size.png"
+  photograph "Kestrix - Deviation" "$OUT/deviation-$size.png"
   kill "$pid"
   wait "$pid" 2>/dev/null || true
 }
 
 for size in "${SIZES[@]}"; do
-  xvfb-run -a -s "-screen 0 ${size}x24" bash -c "$(declare -f shoot); shoot \"\$0\" \"\$1\"" \
-    "$PROGRAM" "$size"
-  echo "out/opening-$size.png out/design-$size.png out/deviation-$size.png"
+  xvfb-run -a -s "-screen 0 ${size}x24" bash -c "$(declare -f shoot); shoot \"\$0\" \"\$1\" \"\$2\"" \
+    "$PROGRAM" "$size" "$OUT"
+  echo "$OUT/opening-$size.png $OUT/design-$size.png $OUT/deviation-$size.png"
 done
 
 # The printed report: printed to PDF through the Print button, then rendered.
@@ -64,8 +70,9 @@ if [ ! -x "$PAGES" ]; then
   echo "no report printer at $PAGES; build with tests" >&2
   exit 1
 fi
-"$PAGES" out >/dev/null
+"$PAGES" "$OUT" >/dev/null
 for page in report-default report-25; do
-  pdftoppm -png -r 100 -singlefile "out/$page.pdf" "out/$page"
-  echo "out/$page.png"
+  pdftoppm -png -r 100 -singlefile "$OUT/$page.pdf" "$OUT/$page"
+  rm -f "$OUT/$page.pdf"
+  echo "$OUT/$page.png"
 done
