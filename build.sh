@@ -3,19 +3,21 @@
 # program (./build.sh run) or runs every test (./build.sh test).
 # ./build.sh sanitize runs the tests once more under AddressSanitizer and
 # UndefinedBehaviorSanitizer, in a build of its own.
+# ./build.sh package builds the Debian package and prints its path.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev
           libbenchmark-dev xvfb xauth imagemagick poppler-utils fonts-liberation
-          fonts-dejavu-core locales x11-utils)
+          fonts-dejavu-core locales x11-utils desktop-file-utils appstream)
+PACKAGE_TOOLS=(dpkg-dev file)         # dpkg-shlibdeps, and the file type probe cpack needs
 TEST_LOCALE=de_DE.UTF-8   # a comma-decimal locale the tests pin
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
-install_missing() {
+install_missing() {  # install_missing [extra packages...]
   local missing=()
-  for package in "${PACKAGES[@]}"; do
+  for package in "${PACKAGES[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
       || missing+=("$package")
   done
@@ -52,8 +54,16 @@ case "${1:-}" in
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
       ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
     ;;
+  package)
+    install_missing "${PACKAGE_TOOLS[@]}"
+    build build-package -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKESTRIX_BUILD_BENCH=OFF
+    rm -f build-package/kestrix_*.deb
+    (cd build-package && cpack -G DEB >/dev/null)
+    deb=$(ls "$PWD"/build-package/kestrix_*.deb)
+    echo "$deb"
+    ;;
   *)
-    echo "usage: $0 run|test|sanitize" >&2
+    echo "usage: $0 run|test|sanitize|package" >&2
     exit 2
     ;;
 esac

@@ -24,6 +24,12 @@ void UseLocaleDecimalSeparator() {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  QApplication::setWindowIcon([] {  // every size drawn, so small title bars get the sharp ones
+    QIcon icon;
+    for (int px : {16, 24, 32, 48, 64, 128, 256})
+      icon.addFile(QStringLiteral(":/icons/kestrix-%1.png").arg(px));
+    return icon;
+  }());
   QApplication::setApplicationName(QString::fromLatin1(ui::kApplicationName));
   // One look on every desktop, so the grey buttons and white frames match.
   if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
