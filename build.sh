@@ -3,19 +3,24 @@
 # program (./build.sh run) or runs every test (./build.sh test).
 # ./build.sh sanitize runs the tests once more under AddressSanitizer and
 # UndefinedBehaviorSanitizer, in a build of its own.
+# ./build.sh package builds the Debian package and prints its path.
+# ./build.sh fuzz runs the libFuzzer target on the input normalisation for a
+# minute (FUZZ_SECONDS overrides).
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev
           libbenchmark-dev xvfb xauth imagemagick poppler-utils fonts-liberation
-          fonts-dejavu-core locales x11-utils xdotool)
+          fonts-dejavu-core locales x11-utils xdotool desktop-file-utils appstream)
+PACKAGE_TOOLS=(dpkg-dev file)         # dpkg-shlibdeps, and the file type probe cpack needs
+FUZZ_TOOLS=(clang libclang-rt-dev)    # clang++ and its libFuzzer runtime
 TEST_LOCALE=de_DE.UTF-8   # a comma-decimal locale the tests pin
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
-install_missing() {
+install_missing() {  # install_missing [extra packages...]
   local missing=()
-  for package in "${PACKAGES[@]}"; do
+  for package in "${PACKAGES[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
       || missing+=("$package")
   done
@@ -53,8 +58,28 @@ case "${1:-}" in
       LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
       ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
     ;;
+  package)
+    install_missing "${PACKAGE_TOOLS[@]}"
+    build build-package -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKESTRIX_BUILD_BENCH=OFF
+    rm -f build-package/kestrix_*.deb
+    (cd build-package && cpack -G DEB >/dev/null)
+    deb=$(ls "$PWD"/build-package/kestrix_*.deb)
+    echo "$deb"
+    ;;
+  fuzz)
+    install_missing "${FUZZ_TOOLS[@]}"
+    build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DKESTRIX_FUZZ=ON -DKESTRIX_BUILD_UI=OFF \
+      -DBUILD_TESTING=OFF -DKESTRIX_BUILD_BENCH=OFF
+    # The fuzzer adds what it finds to its first folder, so it works on a
+    # copy of the seeds; crash inputs land in build-fuzz/ too.
+    mkdir -p build-fuzz/corpus
+    cp fuzz/corpus/* build-fuzz/corpus/
+    ./build-fuzz/fuzz/normalise_fuzzer -max_total_time="${FUZZ_SECONDS:-60}" -rss_limit_mb=2048 \
+      -print_final_stats=1 -dict=fuzz/normalise.dict -artifact_prefix=build-fuzz/ \
+      build-fuzz/corpus
+    ;;
   *)
-    echo "usage: $0 run|test|sanitize" >&2
+    echo "usage: $0 run|test|sanitize|package|fuzz" >&2
     exit 2
     ;;
 esac

@@ -1,5 +1,6 @@
 // Kestrix start-up: prepares the application and opens the opening window.
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
 #include <QString>
 #include <QStyleFactory>
@@ -25,6 +26,14 @@ void UseLocaleDecimalSeparator() {
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  // Every size drawn, so small title bars get the sharp ones.
+  QApplication::setWindowIcon([] {
+    QIcon icon;
+    for (int px : {16, 24, 32, 48, 64, 128, 256}) {
+      icon.addFile(QStringLiteral(":/icons/kestrix-%1.png").arg(px));
+    }
+    return icon;
+  }());
   QApplication::setApplicationName(QString::fromLatin1(ui::kApplicationName));
   // One look on every desktop, so the grey buttons and white frames match.
   if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {

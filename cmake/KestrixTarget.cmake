@@ -12,3 +12,14 @@ if(KESTRIX_SANITIZE)
                       -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+# The fuzzing build gives every library libFuzzer's coverage hooks and the
+# same sanitizers, so a fault anywhere under the fuzzer stops it at once.
+if(KESTRIX_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "KESTRIX_FUZZ needs clang (libFuzzer); configure with CMAKE_CXX_COMPILER=clang++")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()

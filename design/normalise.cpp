@@ -28,8 +28,9 @@ NormaliseOutcome NormaliseInputs(DesignState& state, BoxTexts& boxes,
   NormaliseOutcome outcome;
 
   state.TotalOhms = Parsed(boxes.Text1);
-  // The ladder divides by the total and its rounded sums; below a micro-ohm
-  // the steps vanish into single-precision underflow.
+  // The ladder divides by the total and its rounded sums, so zero and
+  // negative totals cannot be designed; the lower limit is the smallest total
+  // the box can show again (see kMinTotalOhms).
   if (!(state.TotalOhms >= kMinTotalOhms)) {
     state.TotalOhms = kDefaultTotalOhms;
     outcome.totalRefused = true;

@@ -132,8 +132,21 @@ TEST(NormaliseInputs, RefusesATotalItCannotDesign) {
     ASSERT_EQ(n.messages.size(), 1u);
     EXPECT_EQ(n.messages[0], design::kTotalRefusedMessage);
   }
-  // The smallest total accepted is a micro-ohm.
-  EXPECT_FALSE(Normalise("1u", "11", "2").outcome.totalRefused);
+  // The smallest total accepted is 100 micro-ohms.
+  EXPECT_FALSE(Normalise("100u", "11", "2").outcome.totalRefused);
+  EXPECT_TRUE(Normalise("99u", "11", "2").outcome.totalRefused);
+}
+
+// The total box is written back in engineering notation, which shows every
+// magnitude up to 1e-5 as "0  ". A total accepted only to be written back as
+// one the next Display refuses would change the design without any edit.
+TEST(NormaliseInputs, WritesBackATotalTheNextRunAccepts) {
+  for (const char* typed : {"1u", "5u", "10u", "14u", "99u", "100u", "150u", "1m", "4.7k", "10G"}) {
+    SCOPED_TRACE(typed);
+    const Normalised first = Normalise(typed, "11", "2");
+    const Normalised again = Normalise(first.boxes.Text1, "11", "2");
+    EXPECT_FALSE(again.outcome.totalRefused) << "the box showed " << first.boxes.Text1;
+  }
 }
 
 TEST(NormaliseInputs, ReportsBothProblemsInTurn) {
