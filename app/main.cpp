@@ -35,6 +35,8 @@ int main(int argc, char* argv[]) {
     return icon;
   }());
   QApplication::setApplicationName(QString::fromLatin1(ui::kApplicationName));
+  // Lets the desktop match the windows to the installed menu entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("example.kestrix.Kestrix"));
   // One look on every desktop, so the grey buttons and white frames match.
   if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
     QApplication::setStyle(style);
