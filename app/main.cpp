@@ -1,38 +1,13 @@
 // Kestrix start-up: prepares the application and opens the opening window.
 #include <QApplication>
-#include <QLocale>
-#include <QString>
-#include <QStyleFactory>
 
 #include "app/opening_window.h"
-#include "notation/eng_notation.h"
-#include "ui/fonts.h"
-#include "ui/message_seam.h"
+#include "app/startup.h"
 #include "ui/navigation.h"
-
-namespace {
-
-// Numbers are written with the user's decimal separator when it is one the
-// parser can read back.
-void UseLocaleDecimalSeparator() {
-  const QString point = QLocale::system().decimalPoint();
-  if (point == QStringLiteral(".") || point == QStringLiteral(",")) {
-    notation::SetDecimalSeparator(point.at(0).toLatin1());
-  }
-}
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QString::fromLatin1(ui::kApplicationName));
-  // One look on every desktop, so the grey buttons and white frames match.
-  if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
-    QApplication::setStyle(style);
-  }
-  UseLocaleDecimalSeparator();
-  ui::InstallFontSubstitutions();
-
+  app::PrepareApplication(application);
   ui::ShowOwnWindow(new app::frmOpening);
   return application.exec();
 }
