@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QResizeEvent>
@@ -29,7 +30,9 @@ ScaledWindow::ScaledWindow(const char* objectName, const char* caption, QColor b
   colours.setColor(QPalette::Window, background);
   colours.setColor(QPalette::Button, QColor(kButtonGrey, kButtonGrey, kButtonGrey));
   setPalette(colours);
-  setAutoFillBackground(true);
+  // paintEvent() covers every pixel itself, so Qt need not fill the window
+  // with its background first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void ScaledWindow::open() {
@@ -85,15 +88,36 @@ void ScaledWindow::sizePicture() {
   pictureRatio_ = ratio;
   // Pen widths are pixels of an 800 x 600 screen: they grow with the window.
   const double zoom = pixelsPerTwip_ * kTwipsPerPixel;
-  picture_.resize(device, kTwipsPerPoint * pixelsPerTwip_ * ratio, std::max(1.0, zoom) * ratio);
+  // A window that shows an image of its own never draws into the kept
+  // picture; it is spared a second window-sized image.
+  if (&shownImage() == &picture_.image()) {
+    picture_.resize(device, kTwipsPerPoint * pixelsPerTwip_ * ratio,
+                    std::max(1.0, zoom) * ratio);
+  }
   pictureResized(device);
 }
 
-void ScaledWindow::paintEvent(QPaintEvent*) {
+void ScaledWindow::paintEvent(QPaintEvent* event) {
   if (devicePixelRatioF() != pictureRatio_) sizePicture();
   QPainter painter(this);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-  painter.drawImage(contentRect(), shownImage());
+  const QImage& image = shownImage();
+  const QRectF content = contentRect();
+  // The picture is made at the client area's size in whole pixels; at one
+  // pixel per pixel it goes down as it is, not resampled on every paint.
+  const QRect whole(content.topLeft().toPoint(), image.size());
+  const bool asItIs = pictureRatio_ == 1.0 && image.size() == content.size().toSize();
+  const QRect covered = asItIs ? whole : content.toAlignedRect().intersected(rect());
+  for (const QRect& margin : event->region().subtracted(covered)) {
+    painter.fillRect(margin, background_);
+  }
+  if (asItIs) {
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(whole.topLeft(), image);
+  } else {
+    painter.fillRect(covered, background_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(content, image);
+  }
 }
 
 void ScaledWindow::resizeEvent(QResizeEvent* event) {

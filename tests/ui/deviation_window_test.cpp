@@ -119,7 +119,9 @@ TEST_F(DeviationChartTest, DefaultDesignPutsPositionTwoAtTwoThirdsOfAThousand) {
   EXPECT_NEAR(xs[1], 3666.667f, 0.001f);
   // Numbers stand 100 units left of their column.
   for (const TextOp& text : texts()) {
-    if (text.text == " 2") EXPECT_NEAR(text.at.x, 3566.667f, 0.001f);
+    if (text.text == " 2") {
+      EXPECT_NEAR(text.at.x, 3566.667f, 0.001f);
+    }
   }
 }
 

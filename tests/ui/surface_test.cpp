@@ -1,4 +1,6 @@
 // The kept window image, the printer page and the window typeface.
+#include <functional>
+
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -60,6 +62,59 @@ TEST(WindowSurface, ClearingEmptiesThePictureForGood) {
   picture.clear();
   picture.resize(QSize(800, 600), 2.0, 2.0);
   EXPECT_EQ(picture.image(), Blank(QSize(800, 600)));
+}
+
+// One painter serves a run of operations; each must still draw as it would
+// on a painter of its own, whatever the operation before it set.
+struct OpPair {
+  const char* name;
+  std::function<void(surface::Surface&)> first;
+  std::function<void(surface::Surface&)> second;
+};
+
+void Line(surface::Surface& target) {
+  target.setPenWidth(3.0f);
+  target.line(LineMode::Line, {1000.0f, 1000.0f}, {9000.0f, 7000.0f}, 0xFF0000);
+}
+// Edges between pixels: smoothed edges would show on it.
+void Box(surface::Surface& target) {
+  target.line(LineMode::FilledBox, {1015.0f, 1015.0f}, {4015.0f, 4015.0f}, 0x00FF00);
+}
+void Outline(surface::Surface& target) {
+  target.line(LineMode::OutlineBox, {2015.0f, 1015.0f}, {6015.0f, 5015.0f}, 0x0000FF);
+}
+void Text(surface::Surface& target) {
+  target.setFontSize(12.0f);
+  target.setTextPosition({3000.0f, 3000.0f});
+  target.printText("1.5k ohms");
+}
+
+const OpPair kOpPairs[] = {
+    {"line, then filled box", Line, Box},
+    {"text, then filled box", Text, Box},
+    {"outline, then filled box", Outline, Box},
+    {"filled box, then line", Box, Line},
+    {"line, then text", Line, Text},
+    {"text, then outline", Text, Outline},
+};
+
+TEST(WindowSurface, DrawsEachOperationAsIfOnAFreshPainter) {
+  for (const OpPair& row : kOpPairs) {
+    SCOPED_TRACE(row.name);
+    surface::WindowSurface together(ui::WindowFont());
+    surface::WindowSurface apart(ui::WindowFont());
+    for (surface::WindowSurface* picture : {&together, &apart}) {
+      picture->resize(QSize(400, 300), 96.0 / 72.0, 1.0);
+      picture->setScale({0.0f, 0.0f, 12000.0f, 9000.0f});
+      picture->clear();
+    }
+    row.first(together);
+    row.second(together);
+    row.first(apart);
+    ASSERT_NE(apart.image(), Blank(QSize(400, 300)));  // reading ends its painter
+    row.second(apart);
+    EXPECT_EQ(together.image(), apart.image());
+  }
 }
 
 TEST(WindowSurface, MirrorSeesDrawingButNotRedrawing) {

@@ -68,11 +68,17 @@ void PainterSurface::doSetFontSize(float points) { fontPoints_ = points; }
 void PainterSurface::doSetTextPosition(PointF) {}
 
 void PainterSurface::doPrintText(PointF at, const std::string& text) {
-  QFont font = typeface_;
   const double pixels = static_cast<double>(fontPoints_) * dotsPerPoint();
-  font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+  const int pixelSize = std::max(1, static_cast<int>(std::lround(pixels)));
+  if (pixelSize != textPixels_) {
+    textFont_ = typeface_;
+    textFont_.setPixelSize(pixelSize);
+    textPixels_ = pixelSize;
+    textAscent_ = QFontMetricsF(textFont_).ascent();
+  }
   const QPointF topLeft = toDevice(at);
-  const double ascent = QFontMetricsF(font).ascent();
+  const double ascent = textAscent_;
+  const QFont& font = textFont_;
   paint([&](QPainter& painter) {
     painter.setFont(font);
     painter.setPen(Qt::black);

@@ -43,6 +43,11 @@ class PainterSurface : public Surface {
 
  private:
   QFont typeface_;
+  // The typeface at the last text size used, and its ascent (device pixels):
+  // looking a font up is dearer than drawing a short text with it.
+  QFont textFont_;
+  int textPixels_ = 0;
+  double textAscent_ = 0.0;
   Scale scale_;
   float penWidth_ = 1.0f;  // device dots
   float fontPoints_;

@@ -1,8 +1,6 @@
 // The window's kept image and the operations that redraw it.
 #include "ui/surface/window_surface.h"
 
-#include <QPainter>
-
 namespace surface {
 
 WindowSurface::WindowSurface(const QFont& typeface)
@@ -20,7 +18,15 @@ OpList WindowSurface::settingsNow() const {
   return settings;
 }
 
+const QImage& WindowSurface::image() const {
+  finishPainting();
+  return image_;
+}
+
+void WindowSurface::finishPainting() const { painter_.reset(); }
+
 void WindowSurface::resize(QSize deviceSize, double dotsPerPoint, double dotsPerPenDot) {
+  finishPainting();
   image_ = QImage(deviceSize.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
   dotsPerPoint_ = dotsPerPoint;
   dotsPerPenDot_ = dotsPerPenDot;
@@ -34,8 +40,16 @@ void WindowSurface::resize(QSize deviceSize, double dotsPerPoint, double dotsPer
 }
 
 void WindowSurface::paint(const std::function<void(QPainter&)>& draw) {
-  QPainter painter(&image_);
-  draw(painter);
+  if (!painter_) {
+    painter_.emplace(&image_);
+    freshHints_ = painter_->renderHints();
+  } else {
+    // Each operation starts from the hints of a fresh painter, as if it had
+    // one of its own; pen, brush and font it sets itself.
+    painter_->setRenderHints(~freshHints_, false);
+    painter_->setRenderHints(freshHints_, true);
+  }
+  draw(*painter_);
 }
 
 void WindowSurface::doClear() {

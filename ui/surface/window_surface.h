@@ -2,7 +2,10 @@
 // repaint, so what was drawn survives covering, minimising and restoring.
 #pragma once
 
+#include <optional>
+
 #include <QImage>
+#include <QPainter>
 #include <QSize>
 
 #include "ui/surface/painter_surface.h"
@@ -20,7 +23,8 @@ class WindowSurface : public PainterSurface {
   // text and `dotsPerPenDot` pixels per unit of pen width, and draws the kept
   // operations again. Mirrors see nothing of this.
   void resize(QSize deviceSize, double dotsPerPoint, double dotsPerPenDot);
-  const QImage& image() const { return image_; }
+  // The picture as drawn so far; any drawing still open on it is finished.
+  const QImage& image() const;
 
  protected:
   void paint(const std::function<void(QPainter&)>& draw) override;
@@ -39,8 +43,13 @@ class WindowSurface : public PainterSurface {
  private:
   // The scale, pen width and font size in force, which open the kept list.
   OpList settingsNow() const;
+  void finishPainting() const;
 
   QImage image_;
+  // One painter serves a run of operations, not one per operation; it is
+  // ended before the image is read or replaced.
+  mutable std::optional<QPainter> painter_;
+  QPainter::RenderHints freshHints_;
   double dotsPerPoint_ = 1.0;
   double dotsPerPenDot_ = 1.0;
   OpList kept_;
