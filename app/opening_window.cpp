@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
@@ -98,11 +99,24 @@ void frmOpening::layoutControls() {
   placeAt(cmdExit, QRectF(5100, 6400, 1500, 340));
 }
 
+// Every background line runs the same colour across the whole client area
+// (the screen, whose width it reaches, is never narrower than the window),
+// so one column of pixels holds the picture.
 void frmOpening::pictureResized(QSize devicePixels) {
-  background_ = QImage(devicePixels, QImage::Format_RGB32);
+  background_ = QImage(1, devicePixels.height(), QImage::Format_RGB32);
   background_.fill(Qt::black);
   const double pixelsPerUnit = devicePixels.width() / static_cast<double>(ui::kUnitsAcross);
   PaintBackground(background_, rows_, lineEndX_ * pixelsPerUnit);
+}
+
+void frmOpening::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::black);
+  // Row for row, stretched sideways only: no smoothing between rows.
+  const QRectF content = contentRect();
+  const qreal ratio = background_.devicePixelRatio() > 0 ? devicePixelRatioF() : 1.0;
+  const QRectF rows(content.topLeft(), QSizeF(content.width(), background_.height() / ratio));
+  painter.drawImage(rows, background_);
 }
 
 void frmOpening::startClicked() { ui::ReplaceWindow(this, new ui::frmDesign); }

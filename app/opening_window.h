@@ -19,7 +19,8 @@ class frmOpening : public ui::ScaledWindow {
  public:
   explicit frmOpening(QWidget* parent = nullptr);
 
-  // The background as it is shown now: one pixel row per line of it.
+  // The background as it is shown now: one pixel wide, one pixel row per row
+  // of the client area, each stretched across the window when painted.
   const QImage& background() const { return background_; }
 
   QLabel* Label1;
@@ -34,6 +35,7 @@ class frmOpening : public ui::ScaledWindow {
   void layoutControls() override;
   void pictureResized(QSize devicePixels) override;
   const QImage& shownImage() const override { return background_; }
+  void paintEvent(QPaintEvent* event) override;
 
  private slots:
   void startClicked();

@@ -46,7 +46,10 @@ void PainterSurface::doLine(LineMode mode, PointF from, PointF to, Rgb color) {
   const QPointF a = toDevice(from);
   const QPointF b = toDevice(to);
   const QColor colour = ToColor(color);
-  const double width = std::max(1.0, static_cast<double>(penWidth_) * dotsPerPenDot());
+  // Whole device dots: a line keeps one even weight wherever it falls, and
+  // one-dot lines take the rasteriser's fast path instead of the stroker.
+  const double width =
+      std::max(1.0, std::round(static_cast<double>(penWidth_) * dotsPerPenDot()));
   paint([&](QPainter& painter) {
     if (mode == LineMode::FilledBox) {
       painter.fillRect(QRectF(a, b).normalized(), colour);
