@@ -64,14 +64,8 @@ void frmOpening::createControls() {
     label->setPalette(colours);
     *labels[i] = label;
   }
-  const auto button = [this](const char* name, const char* caption) {
-    auto* control = new QPushButton(QString::fromLatin1(caption), this);
-    control->setObjectName(QString::fromLatin1(name));
-    control->setAutoDefault(false);
-    return control;
-  };
-  cmdStart = button("cmdStart", "Start");
-  cmdExit = button("cmdExit", "Exit");
+  cmdStart = addButton("cmdStart", "Start");
+  cmdExit = addButton("cmdExit", "Exit");
   QWidget::setTabOrder(cmdStart, cmdExit);
   connect(cmdStart, &QPushButton::clicked, this, &frmOpening::startClicked);
   connect(cmdExit, &QPushButton::clicked, this, &frmOpening::exitClicked);

@@ -100,12 +100,6 @@ void frmDesign::createControls() {
     control->setObjectName(QString::fromLatin1(name));
     return control;
   };
-  const auto button = [this](const char* name, const char* caption) {
-    auto* control = new QPushButton(QString::fromLatin1(caption), this);
-    control->setObjectName(QString::fromLatin1(name));
-    control->setAutoDefault(false);
-    return control;
-  };
 
   Label1 = label("Label1", "Total resistance (ohms): ");
   Text1 = box("Text1");
@@ -120,10 +114,10 @@ void frmDesign::createControls() {
   opt0 = option(fraToleranceType, "opt0", "Ideal only");
   opt1 = option(fraToleranceType, "opt1", "1%");
   opt5 = option(fraToleranceType, "opt5", "5%");
-  cmdDisplay = button("cmdDisplay", "Display");
-  cmdExamine = button("cmdExamine", "Deviation");
-  cmdPrint = button("cmdPrint", "Print");
-  cmdExit = button("cmdExit", "Exit");
+  cmdDisplay = addButton("cmdDisplay", "Display");
+  cmdExamine = addButton("cmdExamine", "Deviation");
+  cmdPrint = addButton("cmdPrint", "Print");
+  cmdExit = addButton("cmdExit", "Exit");
 
   // Every load starts from the laid-out selection: Log and 5%.
   optLog->setChecked(true);

@@ -53,9 +53,7 @@ frmExamine::frmExamine(surface::Surface* recorder, QWidget* parent)
 }
 
 void frmExamine::createControls() {
-  cmdExit = new QPushButton(QStringLiteral("Return"), this);
-  cmdExit->setObjectName(QStringLiteral("cmdExit"));
-  cmdExit->setAutoDefault(false);
+  cmdExit = addButton("cmdExit", "Return");
   connect(cmdExit, &QPushButton::clicked, this, &frmExamine::returnClicked);
 
   const auto label = [this](const char* name, const char* caption, QColor colour,

@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QtMath>
@@ -56,6 +57,13 @@ QRectF ScaledWindow::contentRect() const {
   const QSizeF content(kClientTwipsWide * pixelsPerTwip_, kClientTwipsHigh * pixelsPerTwip_);
   return {QPointF((width() - content.width()) / 2.0, (height() - content.height()) / 2.0),
           content};
+}
+
+QPushButton* ScaledWindow::addButton(const char* name, const char* caption) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), this);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setAutoDefault(false);
+  return button;
 }
 
 void ScaledWindow::placeAt(QWidget* control, const QRectF& units) const {

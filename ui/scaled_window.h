@@ -9,6 +9,8 @@
 
 #include "ui/surface/window_surface.h"
 
+class QPushButton;
+
 namespace ui {
 
 // The client area always holds the whole layout: 11880 x 8490 twips at the
@@ -37,6 +39,10 @@ class ScaledWindow : public QWidget {
 
   // Places the controls for the current scale (placeAt / placeInFrame).
   virtual void layoutControls() = 0;
+
+  // A command button of this window, found by `name`; Enter does not press
+  // it unless it has the focus.
+  QPushButton* addButton(const char* name, const char* caption);
 
   // `units` is a rectangle in design units; `twips` one in twips relative to
   // the control's frame.
