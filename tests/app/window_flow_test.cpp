@@ -90,15 +90,17 @@ class WindowFlowTest : public testing::Test {
   }
   // Runs the event loop until something ends it; `action` runs inside it.
   static int runUntilQuit(const std::function<void()>& action) {
-    bool quitSeen = false;
-    QTimer::singleShot(0, [&] { action(); });
-    // A safety net so a fault fails the test instead of hanging it.
-    QTimer::singleShot(5000, [&] {
-      if (!quitSeen) QCoreApplication::exit(99);
-    });
-    const int code = QApplication::exec();
-    quitSeen = true;
-    return code;
+    QTimer start;
+    start.setSingleShot(true);
+    QObject::connect(&start, &QTimer::timeout, action);
+    // A safety net so a fault fails the test instead of hanging it; it dies
+    // with this call, so it never fires into a later test.
+    QTimer safetyNet;
+    safetyNet.setSingleShot(true);
+    QObject::connect(&safetyNet, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    start.start(0);
+    safetyNet.start(5000);
+    return QApplication::exec();
   }
 
   std::vector<std::string> messages_;
