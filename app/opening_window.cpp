@@ -108,8 +108,8 @@ void frmOpening::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), Qt::black);
   // Row for row, stretched sideways only: no smoothing between rows.
   const QRectF content = contentRect();
-  const qreal ratio = background_.devicePixelRatio() > 0 ? devicePixelRatioF() : 1.0;
-  const QRectF rows(content.topLeft(), QSizeF(content.width(), background_.height() / ratio));
+  const QRectF rows(content.topLeft(),
+                    QSizeF(content.width(), background_.height() / devicePixelRatioF()));
   painter.drawImage(rows, background_);
 }
 

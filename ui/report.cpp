@@ -127,19 +127,13 @@ class ReportPage {
       printValue(kTargetX, PositionRow(p, s), state_.TargetAtten[p], "dB");
     }
 
-    // The ideal values again, by the ladder's rule, as the column is printed;
-    // the bottom resistor keeps the remainder the design run stored.
+    // The ideal values again, by the ladder's own rule from the same inputs,
+    // so they equal those the design run stored.
     printAt(kIdealX, kHeadingY, "Ideal:");
-    const float r = design::StepRatio(state_.StepSize);
-    float remainder = state_.TotalOhms;
-    for (int16_t k = 1; k <= n_ - 2; ++k) {
-      const float next = r * remainder;
-      const float resistor = remainder - next;
-      remainder = remainder - resistor;
-      state_.IdealR[k] = resistor;
+    design::ComputeIdealValues(state_.TotalOhms, n_, state_.StepSize, state_.IdealR);
+    for (int16_t k = 1; k <= n_ - 1; ++k) {
       printValue(kIdealX, ResistorRow(k, s), state_.IdealR[k], " ohms");
     }
-    printValue(kIdealX, ResistorRow(n_ - 1, s), state_.IdealR[n_ - 1], " ohms");
     printValue(kIdealX, ResistorRow(n_, s), state_.TotalOhms, " ohms total");
 
     nearestColumn(kNearest5X, kNearest5HeadingX, "Nearest 5%:", state_.R5Pct, state_.Total5Pct);
