@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "ui/design_window.h"
 #include "ui/fonts.h"
 #include "ui/message_seam.h"
 #include "ui/navigation.h"
@@ -113,7 +112,7 @@ void frmOpening::paintEvent(QPaintEvent*) {
   painter.drawImage(rows, background_);
 }
 
-void frmOpening::startClicked() { ui::ReplaceWindow(this, new ui::frmDesign); }
+void frmOpening::startClicked() { ui::ShowDesignWindow(this); }
 
 void frmOpening::exitClicked() {
   close();

@@ -15,7 +15,6 @@
 #include "design/design_state.h"
 #include "design/ladder.h"
 #include "notation/eng_notation.h"
-#include "ui/deviation_window.h"
 #include "ui/fonts.h"
 #include "ui/message_seam.h"
 #include "ui/navigation.h"
@@ -181,7 +180,7 @@ void frmDesign::curveTypeClicked() {
 
 void frmDesign::toleranceClicked(int16_t tolType) { design::modMain().TolType = tolType; }
 
-void frmDesign::examineClicked() { ReplaceWindow(this, new frmExamine); }
+void frmDesign::examineClicked() { ShowDeviationWindow(this); }
 
 // The printed report of the last design run; PrintResistor draws on the page
 // while it is being printed.

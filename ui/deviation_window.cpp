@@ -10,7 +10,6 @@
 #include "design/design_state.h"
 #include "notation/eng_notation.h"
 #include "ui/deviation_chart.h"
-#include "ui/design_window.h"
 #include "ui/fonts.h"
 #include "ui/navigation.h"
 #include "ui/seams.h"
@@ -143,6 +142,6 @@ void frmExamine::DrawDeviation() {
   update();
 }
 
-void frmExamine::returnClicked() { ReplaceWindow(this, new frmDesign); }
+void frmExamine::returnClicked() { ShowDesignWindow(this); }
 
 }  // namespace ui

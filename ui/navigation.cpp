@@ -3,6 +3,9 @@
 
 #include <QWidget>
 
+#include "ui/design_window.h"
+#include "ui/deviation_window.h"
+
 namespace ui {
 
 void ShowOwnWindow(QWidget* window) {
@@ -15,5 +18,9 @@ void ReplaceWindow(QWidget* leaving, QWidget* next) {
   leaving->setAttribute(Qt::WA_DeleteOnClose);
   leaving->close();
 }
+
+void ShowDesignWindow(QWidget* leaving) { ReplaceWindow(leaving, new frmDesign); }
+
+void ShowDeviationWindow(QWidget* leaving) { ReplaceWindow(leaving, new frmExamine); }
 
 }  // namespace ui

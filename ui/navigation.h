@@ -1,4 +1,6 @@
-// Moving from one window to the next: only one window exists at a time.
+// Moving from one window to the next: only one window exists at a time. This
+// is the one place that knows every window, so the windows need not know one
+// another.
 #pragma once
 
 class QWidget;
@@ -12,5 +14,10 @@ void ReplaceWindow(QWidget* leaving, QWidget* next);
 
 // Shows `window` as a window of its own that is destroyed when it closes.
 void ShowOwnWindow(QWidget* window);
+
+// The hand-overs the buttons ask for: each loads the next window, shows it
+// and closes `leaving`.
+void ShowDesignWindow(QWidget* leaving);
+void ShowDeviationWindow(QWidget* leaving);
 
 }  // namespace ui
