@@ -38,8 +38,9 @@ struct Character {
 };
 
 // Splits UTF-8 text into code points, so the 12-character cut counts
-// characters as the user sees them. A byte that does not start a valid
-// sequence counts as one character of its own.
+// characters as the user sees them. Only well-formed sequences count as one
+// character (no over-long forms, no surrogate halves, nothing past U+10FFFF);
+// any other byte is one character of its own.
 std::vector<Character> DecodeUtf8(std::string_view text) {
   std::vector<Character> out;
   out.reserve(text.size());
@@ -51,10 +52,15 @@ std::vector<Character> DecodeUtf8(std::string_view text) {
     if (lead >= 0xC2 && lead <= 0xDF) { length = 2; cp = lead & 0x1Fu; }
     else if (lead >= 0xE0 && lead <= 0xEF) { length = 3; cp = lead & 0x0Fu; }
     else if (lead >= 0xF0 && lead <= 0xF4) { length = 4; cp = lead & 0x07u; }
+    // The byte after the lead has a narrower range where a wider one would
+    // allow an over-long form (E0, F0), a surrogate (ED) or too large a code (F4).
+    const unsigned secondLow = lead == 0xE0 ? 0xA0u : lead == 0xF0 ? 0x90u : 0x80u;
+    const unsigned secondHigh = lead == 0xED ? 0x9Fu : lead == 0xF4 ? 0x8Fu : 0xBFu;
     bool valid = length == 1 || i + length <= text.size();
     for (std::size_t k = 1; valid && k < length; ++k) {
       const auto cont = static_cast<unsigned char>(text[i + k]);
-      if ((cont & 0xC0u) != 0x80u) valid = false;
+      const unsigned low = k == 1 ? secondLow : 0x80u, high = k == 1 ? secondHigh : 0xBFu;
+      if (cont < low || cont > high) valid = false;
       else cp = (cp << 6) | (cont & 0x3Fu);
     }
     if (!valid) { length = 1; cp = lead; }
@@ -187,13 +193,11 @@ void ParseEng(std::string& text, float& result) {
     result = kClampLimit;
     return;
   }
+  // The product stays finite: a suffix is never taken after an exponent, so
+  // a number with a multiplier other than 1 is at most 11 plain digits, and
+  // below 1e11 x 1e9; without a suffix the multiplier is 1.
   const float single = static_cast<float>(*number);
-  const float product = single * collected.multiplier;
-  if (!std::isfinite(product)) {
-    result = kClampLimit;
-    return;
-  }
-  result = product;
+  result = single * collected.multiplier;
   if (result > kClampLimit) result = kClampLimit;
   if (result < -kClampLimit) result = -kClampLimit;
 }

@@ -1,11 +1,14 @@
 // The ladder calculation: the worked default design and its invariants.
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "design/ladder.h"
+#include "design/normalise.h"
 #include "notation/eng_notation.h"
+#include "../support/golden_table.h"
 
 namespace {
 
@@ -132,12 +135,32 @@ TEST(Ladder, DoesNotDependOnTheSelectedSet) {
   }
 }
 
+// A design of 11 positions writes resistors 1 .. 10, targets 0 .. 9 and
+// realised attenuations 1 .. 9; every other entry keeps what was there.
 TEST(Ladder, LeavesEntriesPastTheDesignAlone) {
-  DesignState s = Design(10000, 25, 2);
-  const float stale = s.IdealR[20];
+  constexpr float kStale = -7.0f;
+  DesignState s;
+  struct Row {
+    const char* name;
+    design::Column* column;
+    int firstWritten, lastWritten;
+  } const rows[] = {
+      {"IdealR", &s.IdealR, 1, 10},         {"R1Pct", &s.R1Pct, 1, 10},
+      {"R5Pct", &s.R5Pct, 1, 10},           {"TargetAtten", &s.TargetAtten, 0, 9},
+      {"Atten1Pct", &s.Atten1Pct, 1, 9},    {"Atten5Pct", &s.Atten5Pct, 1, 9},
+  };
+  for (const auto& row : rows) row.column->fill(kStale);
+  s.TotalOhms = 10000;
   s.NumPositions = 11;
+  s.StepSize = 2;
   design::CalculateLadder(s);
-  EXPECT_EQ(s.IdealR[20], stale);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    for (int i = 0; i < design::kArraySize; ++i) {
+      const bool written = i >= row.firstWritten && i <= row.lastWritten;
+      EXPECT_EQ((*row.column)[i] == kStale, !written) << "entry " << i;
+    }
+  }
   EXPECT_NEAR(s.IdealR[10], 1258.925f, 0.001);
 }
 
@@ -149,6 +172,43 @@ TEST(Ladder, IgnoresAPositionCountOutOfRange) {
     s.StepSize = 2;
     design::CalculateLadder(s);
     EXPECT_EQ(s.Total1Pct, 0.0f) << n;
+  }
+}
+
+// Designs typed as users type them, from the boxes to the last realised
+// attenuation, against the reference table: every written-back text, the
+// 100 dB message, and every value to the last bit.
+TEST(Ladder, TypedDesignsMatchTheReferenceTable) {
+  const auto rows = golden::ReadTable("designs.tsv", 17);
+  EXPECT_EQ(rows.size(), 400u);
+  for (const auto& row : rows) {
+    const auto& f = row.fields;
+    SCOPED_TRACE(golden::Where("designs.tsv", row, 4));
+    ASSERT_EQ(f[3].size(), 1u);
+    notation::SetDecimalSeparator(f[3][0]);
+    design::BoxTexts boxes{f[0], f[1], f[2]};
+    std::vector<std::string> messages;
+    DesignState s;
+    design::NormaliseInputs(s, boxes,
+                            [&](const std::string& message) { messages.push_back(message); });
+    design::CalculateLadder(s);
+    notation::SetDecimalSeparator('.');
+
+    EXPECT_EQ(boxes.Text1, f[4]);
+    EXPECT_EQ(boxes.Text2, f[5]);
+    EXPECT_EQ(boxes.Text3, f[6]);
+    const std::vector<std::string> limit{design::kAttenuationLimitMessage};
+    EXPECT_EQ(messages, f[7] == "1" ? limit : std::vector<std::string>{});
+    ASSERT_EQ(s.NumPositions, std::stoi(f[8]));
+    EXPECT_EQ(golden::Bits(s.StepSize), f[9]);
+    const int n = s.NumPositions;
+    EXPECT_EQ(golden::BitsList(s.IdealR, 1, n - 1), f[10]) << "IdealR";
+    EXPECT_EQ(golden::BitsList(s.R1Pct, 1, n - 1), f[11]) << "R1Pct";
+    EXPECT_EQ(golden::BitsList(s.R5Pct, 1, n - 1), f[12]) << "R5Pct";
+    EXPECT_EQ(golden::Bits(s.Total1Pct), f[13]) << "Total1Pct";
+    EXPECT_EQ(golden::Bits(s.Total5Pct), f[14]) << "Total5Pct";
+    EXPECT_EQ(golden::BitsList(s.Atten1Pct, 1, n - 2), f[15]) << "Atten1Pct";
+    EXPECT_EQ(golden::BitsList(s.Atten5Pct, 1, n - 2), f[16]) << "Atten5Pct";
   }
 }
 

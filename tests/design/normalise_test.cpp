@@ -46,7 +46,9 @@ TEST(NormaliseInputs, LimitsAndTruncatesThePositions) {
     const char* shown;
   } const rows[] = {{"-7", 7, "7 "},  {"1", 2, "2 "},   {"30", 25, "25 "}, {"7.9", 7, "7 "},
                     {"1.5", 2, "2 "}, {"25.9", 25, "25 "}, {"", 2, "2 "},  {"11", 11, "11 "},
-                    {"2k", 25, "25 "}};
+                    {"2k", 25, "25 "},
+                    // Beyond a 16-bit count: the limits come before the truncation.
+                    {"40000", 25, "25 "}, {"1e10", 25, "25 "}, {"-1e10", 25, "25 "}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.typed);
     const Normalised n = Normalise("10k", row.typed, "1");
@@ -93,7 +95,9 @@ TEST(NormaliseInputs, HoldsTheTotalAttenuationTo100dB) {
     const char* step;
     bool limited;
   } const rows[] = {{"25", "4", false}, {"25", "4.01", true}, {"11", "10", true},
-                    {"11", "9", false}, {"5", "20", false},   {"6", "20", true}};
+                    {"11", "9", false}, {"5", "20", false},   {"6", "20", true},
+                    // The whole count is what multiplies: 12 x 8 and 25 x 4 pass.
+                    {"12.9", "8", false}, {"25.9", "4", false}};
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << row.positions << " x " << row.step);
     const Normalised n = Normalise("10k", row.positions, row.step);
@@ -110,16 +114,30 @@ TEST(NormaliseInputs, HoldsTheTotalAttenuationTo100dB) {
   }
 }
 
+// Each message comes up over boxes that already show the written-back texts.
 TEST(NormaliseInputs, ShowsTheMessageOverTheWrittenBackBoxes) {
-  BoxTexts boxes{"2k2", "25", "4.01"};
-  DesignState state;
-  std::string stepShownBehindMessage;
-  design::NormaliseInputs(state, boxes, [&](const std::string&) {
-    stepShownBehindMessage = boxes.Text3;
-  });
-  EXPECT_EQ(stepShownBehindMessage, "4.01 ");
-  EXPECT_EQ(boxes.Text1, "2k");
-  EXPECT_EQ(boxes.Text3, "1");
+  struct Row {
+    BoxTexts typed;
+    BoxTexts shownBehindMessage;
+    BoxTexts after;
+  } const rows[] = {
+      {{"2k2", "25", "4.01"}, {"2k", "25 ", "4.01 "}, {"2k", "25 ", "1"}},
+      {{"0", "7.5", "3"}, {"10k", "7 ", "3 "}, {"10k", "7 ", "3 "}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.typed.Text1 + " / " + row.typed.Text2 + " / " + row.typed.Text3);
+    BoxTexts boxes = row.typed;
+    DesignState state;
+    std::vector<BoxTexts> shown;
+    design::NormaliseInputs(state, boxes, [&](const std::string&) { shown.push_back(boxes); });
+    ASSERT_EQ(shown.size(), 1u);
+    for (const auto& [seen, expected] : {std::pair{shown[0], row.shownBehindMessage},
+                                         std::pair{boxes, row.after}}) {
+      EXPECT_EQ(seen.Text1, expected.Text1);
+      EXPECT_EQ(seen.Text2, expected.Text2);
+      EXPECT_EQ(seen.Text3, expected.Text3);
+    }
+  }
 }
 
 TEST(NormaliseInputs, RefusesATotalItCannotDesign) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "design/standard_values.h"
+#include "../support/golden_table.h"
 
 namespace {
 
@@ -121,18 +122,48 @@ TEST(StandardValues, EveryStandardValueComesBackAsItself) {
   }
 }
 
+// Either side of each geometric mean, and exactly on it: a single whose two
+// ratios come out equal in single precision is a tie, and a tie rounds up.
+// The expected tie counts between 0.1 and 1e4 come from an independent count.
 TEST(StandardValues, ValuesEitherSideOfEachMidpointRoundTheRightWay) {
-  for (const auto& series : kSeries) {
+  const int expectedTies[] = {351, 79};
+  for (std::size_t s = 0; s < std::size(kSeries); ++s) {
+    const Series& series = kSeries[s];
     SCOPED_TRACE(series.name);
     const std::vector<double> values = StandardValues(series);
+    int ties = 0;
     for (std::size_t i = 0; i + 1 < values.size(); ++i) {
       const double lo = values[i], hi = values[i + 1];
       const double mean = std::sqrt(lo * hi);
       const auto below = static_cast<float>(mean * (1 - 2e-6));
       const auto above = static_cast<float>(mean * (1 + 2e-6));
-      ASSERT_NEAR(Round(series.nearest, below), lo, lo * 2e-6) << "just below " << mean;
-      ASSERT_NEAR(Round(series.nearest, above), hi, hi * 2e-6) << "just above " << mean;
+      const float loSingle = Round(series.nearest, below), hiSingle = Round(series.nearest, above);
+      ASSERT_NEAR(loSingle, lo, lo * 2e-6) << "just below " << mean;
+      ASSERT_NEAR(hiSingle, hi, hi * 2e-6) << "just above " << mean;
+      // The neighbours just found are the pair every single near the mean is
+      // compared with; look for ties a few dozen singles either side of it.
+      float p = static_cast<float>(mean);
+      for (int step = 0; step < 32; ++step) p = std::nextafter(p, 0.0f);
+      for (int step = 0; step < 64; ++step, p = std::nextafter(p, INFINITY)) {
+        const float down = p / loSingle, up = hiSingle / p;
+        if (down != up) continue;
+        if (p >= 0.1f && p <= 1e4f) ++ties;
+        ASSERT_EQ(Round(series.nearest, p), hiSingle) << "tie at " << p;
+      }
     }
+    EXPECT_EQ(ties, expectedTies[s]);
+  }
+}
+
+// Each value of the reference table rounds to exactly the singles it lists.
+TEST(StandardValues, MatchTheReferenceTable) {
+  const auto rows = golden::ReadTable("nearest.tsv", 3);
+  EXPECT_EQ(rows.size(), 3000u);
+  for (const auto& row : rows) {
+    const float value = golden::Single(row.fields[0]);
+    SCOPED_TRACE(testing::Message() << golden::Where("nearest.tsv", row, 1) << " value " << value);
+    EXPECT_EQ(golden::Bits(Round(Nearest1, value)), row.fields[1]) << "E96";
+    EXPECT_EQ(golden::Bits(Round(Nearest5, value)), row.fields[2]) << "E24";
   }
 }
 

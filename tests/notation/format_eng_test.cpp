@@ -7,6 +7,7 @@
 
 #include "notation/eng_notation.h"
 #include "../support/comma_locale.h"
+#include "../support/golden_table.h"
 
 namespace {
 
@@ -64,13 +65,17 @@ TEST_F(FormatEngTest, WritesZeroAndTinyValuesAsZero) {
               {-1e-5f, "0  "}});
 }
 
-TEST_F(FormatEngTest, UsesExponentFormBelowATenThousandth) {
+TEST_F(FormatEngTest, UsesExponentFormBelowATenThousandthAndFromTenMillion) {
   ExpectRows({
       {0.00002f, "2E-05 "},
       {std::nextafter(1e-5f, 1.0f), "1E-05 "},
       {0.0001f, "0.0001 "},  // judged on its seven digits, not its binary value
       {0.00012345f, "0.00012 "},
       {-0.00002f, "-2E-05 "},
+      {5e15f, "5000000G"},  // seven digits before the point: still plain
+      {1e16f, "1E+07G"},    // shown number 1e7: the first in exponent form
+      {1e19f, "1E+10G"},    // two exponent digits are enough: no padding
+      {-1e19f, "-1E+10G"},
       {1e20f, "1E+11G"},
   });
 }
@@ -93,13 +98,13 @@ TEST_F(FormatEngTest, IsIndependentOfTheCLocale) {
   ExpectRows({{4700, "4.7k"}, {0.123456f, "0.12346 "}, {0.00002f, "2E-05 "}});
 }
 
+// Not a number shows as zero; an infinity as the largest single of its sign,
+// whose 3.4028235e38 divided by 1e9 rounds to 3.402824E+29 giga.
 TEST_F(FormatEngTest, NeverWritesGarbageForNonFiniteValues) {
-  for (float value : {std::numeric_limits<float>::quiet_NaN(),
-                      std::numeric_limits<float>::infinity(),
-                      -std::numeric_limits<float>::infinity()}) {
-    const std::string text = FormatEng(value);
-    EXPECT_EQ(text.find_first_of("ainfAINF"), std::string::npos) << text;
-  }
+  ExpectRows({{std::numeric_limits<float>::quiet_NaN(), "0  "},
+              {std::numeric_limits<float>::infinity(), "3.402824E+29G"},
+              {-std::numeric_limits<float>::infinity(), "-3.402824E+29G"},
+              {std::numeric_limits<float>::max(), "3.402824E+29G"}});
 }
 
 TEST_F(FormatEngTest, WritesThroughTheOutputArgument) {
@@ -107,6 +112,19 @@ TEST_F(FormatEngTest, WritesThroughTheOutputArgument) {
   const float value = 4700;
   notation::FormatEng(value, text);
   EXPECT_EQ(text, "4.7k");
+}
+
+// Each value of the reference table, written with its row's separator.
+TEST_F(FormatEngTest, MatchesTheReferenceTable) {
+  const auto rows = golden::ReadTable("format.tsv", 3);
+  EXPECT_EQ(rows.size(), 3000u);
+  for (const auto& row : rows) {
+    const float value = golden::Single(row.fields[0]);
+    SCOPED_TRACE(testing::Message() << golden::Where("format.tsv", row, 2) << " value " << value);
+    ASSERT_EQ(row.fields[1].size(), 1u);
+    notation::SetDecimalSeparator(row.fields[1][0]);
+    EXPECT_EQ(FormatEng(value), row.fields[2]);
+  }
 }
 
 }  // namespace

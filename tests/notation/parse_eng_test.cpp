@@ -6,6 +6,7 @@
 
 #include "notation/eng_notation.h"
 #include "../support/comma_locale.h"
+#include "../support/golden_table.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ TEST(ParseEng, ReadsSuffixesAndDecimalMarks) {
       {"100m", 0.1f}, {"22p", 2.2e-11f}, {"10K", 10000}, {"1m", 0.001f}, {"1M", 1e6f},
       {"1g", 1e9f},   {"3n3", 3e-9f},  {"4u7", 4e-6f},  {"4U", 4e-6f},  {".5k", 500},
       {"-.5", -0.5f}, {"+5", 5},       {"-10k", -10000}, {"1e-3", 0.001f}, {"1e+3", 1000},
-      {"1.5e3", 1500},
+      {"1.5e3", 1500}, {"22P", 2.2e-11f}, {"5N", 5e-9f},
   };
   for (const auto& row : rows) ExpectParses(row);
 }
@@ -82,6 +83,8 @@ TEST(ParseEng, TrimsAndCutsItsArgumentInPlace) {
       {"1234567890123k", "123456789012"},
       {"   123456789012345", "123456789012"},  // leading spaces do not count
       {"", ""},
+      {"12345678901\u00b5", "12345678901\u00b5"},  // a whole sequence ending the text
+      {"12345678901\xe2\x82", "12345678901\xe2"},  // cut short: its lead is the 12th
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.text);
@@ -92,14 +95,39 @@ TEST(ParseEng, TrimsAndCutsItsArgumentInPlace) {
   }
 }
 
+// Eleven two-byte characters and a digit make twelve characters, so the 5 is
+// read; counting bytes would cut it off. A byte that starts no well-formed
+// UTF-8 sequence (a stray continuation byte, a lead cut short, an over-long
+// form) is a character of its own and means nothing.
 TEST(ParseEng, CountsCharactersNotBytes) {
-  // Eleven two-byte characters and a digit: twelve characters, so the 5 is
-  // read. Counting 23 bytes would cut it off.
-  EXPECT_EQ(ParseEng("\u00b5\u00b5\u00b5\u00b5\u00b5\u00b5\u00b5\u00b5\u00b5\u00b5\u00b55"), 5.0f);
-  EXPECT_EQ(ParseEng("\u03a9\u03a9\u03a9\u03a9\u03a9\u03a9\u03a9\u03a9\u03a9\u03a9\u03a9\u03a95"), 0.0f);
-  EXPECT_EQ(ParseEng("4,7 k\u03a9"), 4700.0f);
-  // Bytes that are no UTF-8 are characters of their own and ignored.
-  EXPECT_EQ(ParseEng("\xff\xfe" "12\x80k"), 12000.0f);
+  const std::string micro = "\u00b5", omega = "\u03a9";
+  const auto times = [](int count, const std::string& piece) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += piece;
+    return text;
+  };
+  const struct {
+    std::string text;
+    float expected;
+  } rows[] = {
+      {times(11, micro) + "5", 5},
+      {times(12, omega) + "5", 0},
+      {"4,7 k" + omega, 4700},
+      {"\xff\xfe" "12\x80k", 12000},
+      {times(6, "\x80\x80") + "5", 0},       // twelve stray continuation bytes
+      {"1\xe2" "5", 15},                      // a three-byte lead with nothing behind it
+      {"5\xc2" "7", 57},                      // a two-byte lead followed by a digit
+      {times(6, "\xc0\x80") + "5", 0},       // over-long two-byte zero, byte by byte
+      {times(4, "\xe0\x80\x80") + "5", 0},  // over-long three-byte form
+      {times(3, "\xf0\x80\x80\x80") + "5", 0},  // over-long four-byte form
+      {times(4, "\xed\xa0\x80") + "5", 0},  // UTF-16 surrogate halves are no characters
+      {times(3, "\xf4\x90\x80\x80") + "5", 0},  // beyond U+10FFFF
+      {times(3, "\xe2\x82\xac") + times(8, "x") + "5", 5},  // the euro sign is one character
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::PrintToString(row.text));
+    EXPECT_EQ(ParseEng(row.text), row.expected);
+  }
 }
 
 TEST(ParseEng, ReadsAPointWhateverTheCLocale) {
@@ -109,6 +137,16 @@ TEST(ParseEng, ReadsAPointWhateverTheCLocale) {
   EXPECT_EQ(ParseEng("4,7k"), 4700.0f);
   EXPECT_FLOAT_EQ(ParseEng("1.5e3"), 1500.0f);
   EXPECT_FLOAT_EQ(ParseEng("0.01"), 0.01f);
+}
+
+// Every text of the reference table reads as exactly the single it lists.
+TEST(ParseEng, MatchesTheReferenceTable) {
+  const auto rows = golden::ReadTable("parse.tsv", 2);
+  EXPECT_EQ(rows.size(), 3000u);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(golden::Where("parse.tsv", row, 1));
+    EXPECT_EQ(golden::Bits(ParseEng(row.fields[0])), row.fields[1]);
+  }
 }
 
 }  // namespace
