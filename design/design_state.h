@@ -16,8 +16,8 @@ using Column = std::array<float, kArraySize>;
 
 // Everything a design run leaves behind. Numbering: N = NumPositions switch
 // positions p = 0 (top, 0 dB) to N - 1 (ground); resistor k = 1 .. N - 1 lies
-// between positions k - 1 and k. Entries past N - 1 keep whatever an earlier,
-// larger design left there; no reader goes past N - 1.
+// between positions k - 1 and k. Entries beyond N - 1 still hold the values
+// of an earlier, larger design; every reader stops at N - 1.
 struct DesignState {
   float TotalOhms = 0.0f;    // total resistance of the string, ohms
   int16_t NumPositions = 0;  // N, 2 .. 25 once a design has run; 0 = not yet set

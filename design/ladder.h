@@ -10,8 +10,8 @@ namespace design {
 // stored as a single.
 float StepRatio(float stepDb);
 
-// Fills IdealR(1 .. N - 1): each resistor takes the fraction (1 - r) of what is
-// left of the string below it, and the last takes the whole remainder. Each
+// Fills IdealR(1 .. N - 1): each resistor takes the share (1 - r) of the
+// resistance still beneath its top end, and the last takes all that is left. Each
 // step is a single-precision operation, and the remainder is reduced by the
 // stored value, so the values add up to total within single rounding.
 void ComputeIdealValues(float total, int n, float stepDb, Column& ideal);

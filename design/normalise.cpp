@@ -36,7 +36,7 @@ NormaliseOutcome NormaliseInputs(DesignState& state, BoxTexts& boxes,
     outcome.totalRefused = true;
   }
 
-  // Limits before truncation: 1.5 gives 2, 25.9 gives 25, 7.9 gives 7.
+  // Clamped first, truncated after: 1.5 becomes 2 and 25.9 becomes 25.
   float positions = std::fabs(Parsed(boxes.Text2));
   if (positions < static_cast<float>(kMinPositions)) positions = kMinPositions;
   if (positions > static_cast<float>(kMaxPositions)) positions = kMaxPositions;

@@ -7,7 +7,7 @@
 
 namespace notation {
 
-// Reads free text such as "10k", "2.2M", "1.5e3" or "4,7 k" into a single.
+// Reads typed text like "4.7k", "2.2M", "1e3" or "4,7 k" as a single.
 // Never fails: unusable characters are skipped, text without digits gives 0,
 // results are clamped to +/-1e10, and an overflowing number gives +1e10.
 // The text is trimmed and cut to its first 12 characters in place, as the

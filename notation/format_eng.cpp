@@ -80,8 +80,9 @@ float RoundToDecimals(float magnitude, int decimals) {
   return ReadSingle(kept + "e-" + std::to_string(decimals));
 }
 
-// The usual text of a single: at most 7 significant digits, no trailing
-// zeros, exponent form below 0.0001 and from 1e7 on (as in 2E-05).
+// A single as the standard conversion writes it: up to seven significant
+// digits with trailing zeros dropped, and exponent form (2E-05) below 0.0001
+// and from 1e7 up.
 std::string SingleToText(float magnitude) {
   const SevenDigits seven = ToSevenDigits(magnitude);
   std::string digits(seven.digits.begin(), seven.digits.end());

@@ -16,7 +16,8 @@ constexpr std::size_t kMaxCollected = 16;      // digits stop once this many are
 constexpr float kClampLimit = 1e10f;           // exact in single precision
 
 // Multiplier of a suffix letter, or nothing when the letter is no suffix.
-// "m" and "M" are told apart by case; the other letters work in both cases.
+// Only m and M depend on case (milli, mega); the other letters are read in
+// either case.
 std::optional<float> SuffixMultiplier(char32_t c) {
   switch (c) {
     case U'p': case U'P': return 1e-12f;

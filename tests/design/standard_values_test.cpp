@@ -116,7 +116,7 @@ TEST(StandardValues, EveryStandardValueComesBackAsItself) {
     SCOPED_TRACE(series.name);
     for (double value : StandardValues(series)) {
       const float result = Round(series.nearest, static_cast<float>(value));
-      // Within a few units of the seventh significant digit.
+      // Allowing for the last unit or two of a single.
       ASSERT_NEAR(result, value, value * 2e-6) << value;
     }
   }

@@ -1,0 +1,610 @@
+#!/usr/bin/env python3
+"""Mutation run: does the test suite notice realistic one-line faults?
+
+Each fault in FAULTS below is applied, one at a time, to a scratch copy of
+the tree (never to the working tree). The scratch copy rebuilds only the test
+programs that can see the changed folder, runs them with a time limit, and
+puts the file back. A fault is killed when a test fails, crashes or runs out
+of time, survives when every test passes, and is counted apart when it does
+not compile. Faults whose original text is no longer in the file are
+reported as stale, so the list can be run against a tree that has moved on.
+
+    scripts/mutate.py                     # every fault, against the working tree
+    scripts/mutate.py --only notation,design
+    scripts/mutate.py --rev 0935d28       # the same faults against an older commit
+    scripts/mutate.py --list              # the faults and whether they still apply
+    scripts/mutate.py --suites notation_tests,design_tests,fuzz_tests --only design
+
+Run by hand; it is not part of CI. Needs cmake, ninja and, to be quick, ccache.
+"""
+import argparse
+import dataclasses
+import filecmp
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parent.parent
+
+
+@dataclasses.dataclass
+class Fault:
+    file: str          # path from the tree's root
+    original: object   # text to find (exactly once), or a tuple of such texts
+    replacement: object  # its replacement, or a tuple matching `original`
+    breaks: str        # what goes wrong for the user
+    listed: bool = False  # one of the faults the issue that asked for this run lists
+
+    @property
+    def folder(self):
+        return self.file.split("/", 1)[0]
+
+    def pairs(self):
+        if isinstance(self.original, tuple):
+            return list(zip(self.original, self.replacement))
+        return [(self.original, self.replacement)]
+
+
+def F(file, original, replacement, breaks, listed=False):
+    return Fault(file, original, replacement, breaks, listed)
+
+
+FMT = "notation/format_eng.cpp"
+PARSE = "notation/parse_eng.cpp"
+NORM = "design/normalise.cpp"
+LADDER = "design/ladder.cpp"
+STD = "design/standard_values.cpp"
+DWIN = "ui/design_window.cpp"
+DEV = "ui/deviation_window.cpp"
+REPORT = "ui/report.cpp"
+OPEN = "app/opening_window.cpp"
+
+FAULTS = [
+    # --- notation/: FormatEng -------------------------------------------------
+    F(FMT, "if (e < -4 || e >= 7) {", "if (e < -4 || e >= 8) {",
+      "exponent form starts at 1e8 instead of 1e7", True),
+    F(FMT, "if (magnitudeOfExponent < 10) text += '0';", "if (magnitudeOfExponent <= 10) text += '0';",
+      "exponent 10 padded to three digits (E+010)", True),
+    F(FMT, "std::copysign(std::numeric_limits<float>::max(), input)",
+      "std::numeric_limits<float>::max()", "minus infinity written as positive", True),
+    F(FMT, "{1e9f, 1e9f, 3, 'G'},", "{1e9f, 1e9f, 2, 'G'},", "giga values lose a decimal"),
+    F(FMT, "{1e3f, 1e3f, 3, 'k'},", "{1e3f, 1e3f, 3, 'K'},", "kilo suffix in upper case"),
+    F(FMT, "{100.0f, 1.0f, 2, ' '},", "{100.0f, 1.0f, 3, ' '},", "hundreds keep three decimals"),
+    F(FMT, "{10.0f, 1.0f, 3, ' '},", "{10.0f, 1.0f, 4, ' '},", "tens keep four decimals"),
+    F(FMT, "{1.0f, 1.0f, 4, ' '},", "{1.0f, 1.0f, 5, ' '},", "units keep five decimals"),
+    F(FMT, "constexpr int kSmallDecimals = 5;", "constexpr int kSmallDecimals = 6;",
+      "values below 1 keep six decimals"),
+    F(FMT, "static_cast<double>(a) > kTinyCut", "static_cast<double>(a) >= kTinyCut",
+      "tiny-value cut includes 1e-5 (no single equals the double 1e-5)"),
+    F(FMT, "if (a >= band.limit) {", "if (a > band.limit) {", "1000 shown as 1000 instead of 1k"),
+    F(FMT, "v = input / band.divisor;", "v = a / band.divisor;", "large negatives lose their sign"),
+    F(FMT, "if (v == 0.0f) {", "if (v <= 0.0f) {", "negative values shown as zero"),
+    F(FMT, 'text = "0  ";', 'text = "0 ";', "zero written with one space"),
+    F(FMT, "if (keep >= 7) return", "if (keep >= 6) return",
+      "six-digit results not rounded to their decimals"),
+    F(FMT, "if (all[static_cast<std::size_t>(keep)] >= '5') {",
+      "if (all[static_cast<std::size_t>(keep)] > '5') {", "halves round down"),
+    F(FMT, "else kept.insert(kept.begin(), '1');", "else kept.insert(kept.begin(), '0');",
+      "a carry out of the top digit is lost (999.996 shown as 0)"),
+    F(FMT, 'return ReadSingle(kept + "e-" + std::to_string(decimals));',
+      'return ReadSingle(kept + "e-" + std::to_string(decimals + 1));', "rounded values a tenth too small"),
+    F(FMT, "while (digits.size() > 1 && digits.back() == '0')",
+      "while (digits.size() > 2 && digits.back() == '0')", "a trailing zero kept (2.0)"),
+    F(FMT, "if (e < -4 || e >= 7) {", "if (e < -5 || e >= 7) {", "0.00002 shown without exponent"),
+    F(FMT, 'text += e < 0 ? "E-" : "E+";', 'text += e < 0 ? "E-" : "E";', "positive exponents lose their plus"),
+    F(FMT, "std::string(static_cast<std::size_t>(-e - 1), '0')",
+      "std::string(static_cast<std::size_t>(-e), '0')", "one zero too many after the point"),
+    F(FMT, "if (c == '.') c = gDecimalSeparator;", "if (c == ',') c = gDecimalSeparator;",
+      "the comma separator is never written"),
+    F(FMT, 'text = (v < 0.0f ? "-" : "") + number + suffix;',
+      'text = (v < 0.0f ? "-" : " ") + number + suffix;', "positive texts start with a space"),
+    F(FMT, "gDecimalSeparator = (separator == ',') ? ',' : '.';", "gDecimalSeparator = separator;",
+      "separators ParseEng cannot read are taken"),
+    F(FMT, "if (std::isnan(input)) input = 0.0f;", "if (std::isnan(input)) input = 1.0f;",
+      "not-a-number shown as 1"),
+    F(FMT, "std::chars_format::scientific, 6);", "std::chars_format::scientific, 7);",
+      "eight significant digits taken"),
+    # --- notation/: ParseEng --------------------------------------------------
+    F(PARSE, "case U'p': case U'P': return 1e-12f;", "case U'p': return 1e-12f;",
+      "upper-case P not a suffix", True),
+    F(PARSE, "if (lead >= 0xC2 && lead <= 0xDF)", "if (lead >= 0x80 && lead <= 0xDF)",
+      "a lone continuation byte starts a sequence and swallows the next", True),
+    F(PARSE, "if (!valid) { length = 1; cp = lead; }", "if (!valid) { cp = lead; }",
+      "a sequence cut short swallows the characters behind it", True),
+    F(PARSE, "if (lead >= 0xC2 && lead <= 0xDF)", "if (lead >= 0xC0 && lead <= 0xDF)",
+      "over-long two-byte sequences count as one character", True),
+    F(PARSE, "lead == 0xE0 ? 0xA0u :", "lead == 0xE0 ? 0x80u :",
+      "over-long three-byte sequences count as one character", True),
+    F(PARSE, "lead == 0xED ? 0x9Fu :", "lead == 0xED ? 0xBFu :",
+      "UTF-16 surrogate halves count as characters"),
+    F(PARSE, "else if (lead >= 0xF0 && lead <= 0xF4)", "else if (lead >= 0xF0 && lead <= 0xF7)",
+      "leads past U+10FFFF start sequences"),
+    F(PARSE, "constexpr std::size_t kMaxCharacters = 12;", "constexpr std::size_t kMaxCharacters = 13;",
+      "the 13th character is read"),
+    F(PARSE, "constexpr std::size_t kMaxCollected = 16;", "constexpr std::size_t kMaxCollected = 8;",
+      "long numbers lose digits"),
+    F(PARSE, "case U'M':            return 1e6f;", "case U'M':            return 1e3f;",
+      "M read as kilo"),
+    F(PARSE, "case U'g': case U'G': return 1e9f;", "case U'G': return 1e9f;", "lower-case g not a suffix"),
+    F(PARSE, "case U'u': case U'U': return 1e-6f;", "case U'u': return 1e-6f;", "upper-case U not a suffix"),
+    F(PARSE, "case U'n': case U'N': return 1e-9f;", "case U'n': return 1e-9f;", "upper-case N not a suffix"),
+    F(PARSE, "while (!chars.empty() && isSpace(chars.back())) chars.pop_back();",
+      "while (false && isSpace(chars.back())) chars.pop_back();", "trailing spaces not trimmed"),
+    F(PARSE, "chars.erase(chars.begin(), first);", "chars.erase(chars.begin(), chars.begin());",
+      "leading spaces count against the 12 characters"),
+    F(PARSE, "if (c == U',') c = U'.';", "if (c == U',') continue;", "a comma is not a decimal mark"),
+    F(PARSE, "if (c == U'.' && !suffixSeen && !pointSeen) {", "if (c == U'.' && !pointSeen) {",
+      "a point after the suffix is collected (it adds nothing to the number)"),
+    F(PARSE, "if (out.number.empty() || out.number.back() == 'E') out.number",
+      "if (out.number.empty()) out.number", "exponent signs ignored"),
+    F(PARSE, "    if (out.number.empty()) continue;\n", "",
+      "a suffix letter before any digit is taken"),
+    F(PARSE, "pointSeen = true;  // no point after an exponent", "// no point after an exponent",
+      "a point after an exponent is collected"),
+    F(PARSE, "\n    if (exponentSeen) continue;\n", "\n", "a suffix after an exponent is taken"),
+    F(PARSE, "      if (suffixSeen) continue;\n", "", "the last suffix wins instead of the first"),
+    F(PARSE, "if (error == std::errc::invalid_argument) return 0.0;",
+      "if (error == std::errc::invalid_argument) return 1.0;", "a lone sign or point reads as 1"),
+    F(PARSE, "if (MagnitudeOrder(number) > 0) return std::nullopt;",
+      "if (MagnitudeOrder(number) < 0) return std::nullopt;", "overflow and underflow swapped"),
+    F(PARSE, "return negative ? -value : value;", "return value;", "minus signs ignored"),
+    F(PARSE, "constexpr double kSingleOverflow = 0x1.ffffffp127;",
+      "constexpr double kSingleOverflow = 0x1.fffffep127;",
+      "the largest single itself taken as an overflow (its sign lost)"),
+    F(PARSE, "if (result < -kClampLimit) result = -kClampLimit;",
+      "if (result < -kClampLimit) result = kClampLimit;", "large negatives clamp to +1e10"),
+    # --- design/ ----------------------------------------------------------------
+    F(NORM, "float positions = std::fabs(Parsed(boxes.Text2));",
+      "float positions = static_cast<int16_t>(std::fabs(Parsed(boxes.Text2)));",
+      "position count truncated before the limits (1e10 gives 2)", True),
+    F(NORM, "if (numPositions * state.StepSize > kMaxTotalAttenuation) {",
+      "if (positions * state.StepSize > kMaxTotalAttenuation) {",
+      "100 dB rule on the untruncated count (12.9 at 8 dB refused)", True),
+    F(NORM,
+      ("    outcome.totalRefused = true;\n",
+       "  if (outcome.totalRefused && showMessage) showMessage(kTotalRefusedMessage);\n"),
+      ("    outcome.totalRefused = true;\n    if (showMessage) showMessage(kTotalRefusedMessage);\n",
+       ""),
+      "refused-total message shown before the boxes are written back", True),
+    F(LADDER, "for (int p = 0; p <= n - 2; ++p) {", "for (int p = 0; p <= n - 1; ++p) {",
+      "TargetAtten written at N-1", True),
+    F(STD, "nearest = (b > a) ? lo : hi;", "nearest = (b >= a) ? lo : hi;",
+      "an exact tie at a geometric mean rounds down", True),
+    F(NORM, "if (!(state.TotalOhms >= kMinTotalOhms)) {", "if (state.TotalOhms < kMinTotalOhms) {",
+      "a not-a-number total accepted (ParseEng never gives one)"),
+    F(NORM, "    state.TotalOhms = kDefaultTotalOhms;\n", "    state.TotalOhms = kMinTotalOhms;\n",
+      "a refused total replaced by 100u instead of 10k"),
+    F("design/normalise.h", "inline constexpr float kMinTotalOhms = 1e-4f;",
+      "inline constexpr float kMinTotalOhms = 1e-5f;", "totals the box shows as 0 accepted"),
+    F(NORM, "if (positions < static_cast<float>(kMinPositions)) positions",
+      "if (positions < 1.0f) positions", "1.5 positions gives 1"),
+    F(NORM, "if (positions > static_cast<float>(kMaxPositions)) positions = kMaxPositions;",
+      "if (positions > static_cast<float>(kMaxPositions)) positions = kMaxPositions - 1;",
+      "too many positions gives 24"),
+    F(NORM, "float positions = std::fabs(Parsed(boxes.Text2));", "float positions = Parsed(boxes.Text2);",
+      "negative position counts give 2"),
+    F(NORM, "state.StepSize = std::fabs(Parsed(boxes.Text3));", "state.StepSize = Parsed(boxes.Text3);",
+      "negative steps give 0.01"),
+    F(NORM, "if (state.StepSize < kMinStep) state.StepSize = kMinStep;",
+      "if (state.StepSize < kMinStep) state.StepSize = 0.1f;", "too small a step gives 0.1"),
+    F(NORM, "if (state.StepSize > kMaxStep) state.StepSize = kMaxStep;",
+      "if (state.StepSize > kMaxStep) state.StepSize = 10.0f;", "too large a step gives 10"),
+    F("design/normalise.h", "inline constexpr float kMinStep = 0.01f;",
+      "inline constexpr float kMinStep = 0.001f;", "steps down to 0.001 dB accepted"),
+    F(NORM, "boxes.Text2 = Formatted(state, numPositions);", "boxes.Text2 = Formatted(state, positions);",
+      "position box shows the untruncated count"),
+    F(NORM, "boxes.Text3 = Formatted(state, state.StepSize);", "boxes.Text3 = Formatted(state, state.TotalOhms);",
+      "step box shows the total"),
+    F(NORM, "boxes.Text3.assign(1, '1');", "boxes.Text3 = Formatted(state, 1.0f);",
+      "limited step box reads \"1 \" instead of \"1\""),
+    F(NORM, "    state.StepSize = 1.0f;\n", "    state.StepSize = kMinStep;\n", "limited step is 0.01 dB"),
+    F(NORM, "if (numPositions * state.StepSize > kMaxTotalAttenuation) {",
+      "if (numPositions * state.StepSize >= kMaxTotalAttenuation) {", "exactly 100 dB refused"),
+    F(NORM, "showMessage(kTotalRefusedMessage);", "showMessage(kAttenuationLimitMessage);",
+      "refused total reported with the 100 dB message"),
+    F(NORM, "    outcome.stepLimited = true;\n", "", "limited step not reported to the window"),
+    F(LADDER, "total = total + rounded[k];", "total = total + ideal[k];", "sums of the ideal values"),
+    F(LADDER, "for (int j = 1; j <= p; ++j) above", "for (int j = 1; j < p; ++j) above",
+      "realised attenuation one resistor short"),
+    F(LADDER, "const float ratio = (total - above) / total;",
+      "const float ratio = static_cast<float>((static_cast<double>(total) - above) / total);",
+      "divider ratio in double (last digits change)"),
+    F(LADDER, "atten[p] = static_cast<float>((std::log(static_cast<double>(ratio)) * -20.0) / ln10);",
+      "atten[p] = static_cast<float>(std::log10(static_cast<double>(ratio)) * -20.0);",
+      "attenuation through log10 (last digits change)"),
+    F(LADDER, "return static_cast<float>(std::pow(10.0, -static_cast<double>(stepDb) / 20.0));",
+      "return std::pow(10.0f, -stepDb / 20.0f);", "step ratio in single (last digits change)"),
+    F(LADDER, "ideal[k] = remainder - next;", "ideal[k] = remainder * (1.0f - r);",
+      "ideal value by another order of operations (last digits change)"),
+    F(LADDER, "remainder = remainder - ideal[k];", "remainder = next;",
+      "remainder copied instead of reduced by the stored value"),
+    F(LADDER, "ideal[n - 1] = remainder;", "ideal[n - 1] = remainder * r;", "last resistor too small"),
+    F(LADDER, "if (n < kMinPositions || n > kMaxPositions) return;", "if (n < kMinPositions) return;",
+      "counts above 25 calculated"),
+    F(LADDER, "RoundSet(state.IdealR, n, Nearest5, state.R5Pct)", "RoundSet(state.IdealR, n, Nearest1, state.R5Pct)",
+      "5% set rounded to E96"),
+    F(LADDER, "RealisedAttenuation(state.R5Pct, state.Total5Pct,", "RealisedAttenuation(state.R5Pct, state.Total1Pct,",
+      "5% attenuation against the 1% sum"),
+    F(LADDER, "state.TargetAtten[p] = static_cast<float>(p) * state.StepSize;",
+      "state.TargetAtten[p] = static_cast<float>(p + 1) * state.StepSize;", "targets one step deep"),
+    F(STD, "constexpr float kFirstScale = 1e-6f;", "constexpr float kFirstScale = 1e-7f;",
+      "search starts a decade low"),
+    F(STD, "    0.0976f,\n", "    0.0975f,\n", "wrong E96 guard below"),
+    F(STD, "0.464f, 0.475f, 0.487f,", "0.464f, 0.475f, 0.478f,", "E96 value typed wrong (487)"),
+    F(STD, "0.43f, 0.47f, 0.51f,", "0.43f, 0.47f, 0.52f,", "E24 value typed wrong (51)"),
+    F(STD, "constexpr int kE96LastSearched = 97;", "constexpr int kE96LastSearched = 96;",
+      "E96 top of decade bracketed in the next pass"),
+    F(STD, "constexpr int kE24LastSearched = 24;", "constexpr int kE24LastSearched = 23;",
+      "E24 value 91 never a candidate"),
+    F(STD, "if (precise == 0.0f || std::isnan(precise)) {", "if (precise == 0.0f) {",
+      "not-a-number searched (gives a huge value)"),
+    F(STD, "if (scale * table[middle] > precise) past = middle;",
+      "if (scale * table[middle] >= precise) past = middle;",
+      "a standard value bracketed from above (picks itself either way)"),
+    F(STD, "else first = middle + 1;", "else first = middle;", "bisection never ends"),
+    F(STD, "const float lo = scale * table[first - 1];", "const float lo = scale * table[first];",
+      "lower neighbour is the upper one"),
+    F(STD, "const float b = hi / precise;", "const float b = precise / hi;", "upper ratio inverted"),
+    F(STD, "scale = scale * 10.0f;", "scale = scale * 100.0f;", "every other decade skipped"),
+    F(STD, "      nearest = top;\n", "      nearest = precise;\n", "huge values come back unrounded"),
+    F("design/design_state.cpp", "if (n > 6) return", "if (n >= 6) return",
+      "six-position column drawn stretched"),
+    # --- ui/ --------------------------------------------------------------------
+    F(DWIN, "connect(opt5, &QRadioButton::clicked, this, [this] { toleranceClicked(5); });",
+      "connect(opt5, &QRadioButton::clicked, this, [this] { toleranceClicked(1); });",
+      "choosing 5% after 1% keeps the 1% set", True),
+    F(DWIN, "inFrame(opt1, 2280, 240, 855, 300);", "inFrame(opt1, 2000, 240, 855, 300);",
+      "option buttons overlap inside their frame", True),
+    F(DEV, "chart.setTextPosition(PointF{5500.0f, 6600.0f});",
+      "chart.setTextPosition(PointF{5500.0f, 6300.0f});", "deviation chart caption out of place", True),
+    F(REPORT, "constexpr PointF kPositionCaption{5500.0f, 13100.0f};",
+      "constexpr PointF kPositionCaption{5500.0f, 12800.0f};", "report caption out of place", True),
+    F(DEV, "  chart.line(LineMode::Line, PointF{kChartLeft, kZeroY}",
+      "  chart.setPenWidth(kThinPen);\n  chart.line(LineMode::Line, PointF{kChartLeft, kZeroY}",
+      "deviation chart's zero line in the thin pen", True),
+    F(REPORT, "constexpr float kContactHalf = 30.0f;", "constexpr float kContactHalf = 45.0f;",
+      "report's ground contact the wrong size", True),
+    F("ui/surface/surface_ops.cpp", "[&](const PenWidthOp& o) { target.setPenWidth(o.width); },",
+      "[&](const PenWidthOp&) {},", "the printed page replay ignores pen widths", True),
+    F(DWIN, "constexpr float kStringX = 6300.0f;", "constexpr float kStringX = 6350.0f;",
+      "resistor column moved"),
+    F(DWIN, "constexpr float kTargetX = 6840.0f;", "constexpr float kTargetX = 6800.0f;",
+      "target column moved"),
+    F(DWIN, "float PositionRow(int p, float s) { return 695.0f", "float PositionRow(int p, float s) { return 700.0f",
+      "position rows 5 units low"),
+    F(DWIN, "return 750.0f + 250.0f * s + static_cast<float>(k - 1)",
+      "return 750.0f + 260.0f * s + static_cast<float>(k - 1)", "resistor rows out of place"),
+    F(DWIN, 'printValue(kTargetX, PositionRow(p, s), state.TargetAtten[p], "dB");',
+      'printValue(kTargetX, PositionRow(p, s), state.TargetAtten[p], " dB");', "target unit spaced"),
+    F(DWIN, 'fivePercent ? "Nearest 5%:" : "Nearest 1%:"', 'fivePercent ? "Nearest 1%:" : "Nearest 5%:"',
+      "rounded column headed with the wrong tolerance"),
+    F(DWIN, "connect(opt1, &QRadioButton::clicked, this, [this] { toleranceClicked(1); });",
+      "connect(opt1, &QRadioButton::clicked, this, [this] { toleranceClicked(5); });",
+      "choosing 1% keeps the 5% set"),
+    F(DWIN, "  state.TolType = 5;\n  RunDesign();", "  RunDesign();", "a reload keeps the last tolerance"),
+    F(DWIN, "if (outcome.stepLimited) Text3->setFocus();", "if (outcome.stepLimited) Text2->setFocus();",
+      "focus after the 100 dB message in the wrong box"),
+    F(DWIN, "state.PenY = state.PenY + 720.0f * s;", "state.PenY = state.PenY + 700.0f * s;",
+      "taps drift from the resistors"),
+    F(DWIN, "{cmdExit,    Text1,      Text2,", "{cmdExit,    Text2,      Text1,", "tab order swapped"),
+    F(DWIN, "at(Text2, 4320, 1920, 1455, 375);", "at(Text2, 4320, 1900, 1455, 375);", "positions box moved"),
+    F(DWIN, "optLog->isChecked() ? kLogPrompt : kLinearPrompt", "optLog->isChecked() ? kLinearPrompt : kLogPrompt",
+      "step prompts swapped"),
+    F("ui/schematic.cpp", "PointF{X - 60.0f * S, Y + 260.0f * S}", "PointF{X - 60.0f * S, Y + 250.0f * S}",
+      "zigzag vertex out of place"),
+    F("ui/schematic.cpp", "target.line(LineMode::FilledBox, PointF{X + 270.0f",
+      "target.line(LineMode::OutlineBox, PointF{X + 270.0f", "tap contact drawn hollow"),
+    F("ui/deviation_chart.cpp", "if (intervals <= 0) return kChartLeft;", "if (intervals <= 0) return kChartRight;",
+      "two-position chart column at the right"),
+    F("ui/deviation_chart.cpp", "across * static_cast<float>(p) /", "across * static_cast<float>(p + 1) /",
+      "chart columns shifted one position"),
+    F(DEV, "DeviationRow(state.Atten5Pct[p] - state.TargetAtten[p])",
+      "DeviationRow(state.Atten1Pct[p] - state.TargetAtten[p])", "red markers show the 1% set"),
+    F(DEV, "constexpr float kUnitsPerDb = 2500.0f;", "constexpr float kUnitsPerDb = 2000.0f;",
+      "deviation chart scale wrong"),
+    F(DEV, "    chart.printNumber(p + 1);", "    chart.printNumber(p);", "positions numbered from 0"),
+    F(REPORT, "constexpr float kNearest1X = 8400.0f;", "constexpr float kNearest1X = 8500.0f;",
+      "report 1% column moved"),
+    F(REPORT, "constexpr float kZeroLinePen = 4.0f;", "constexpr float kZeroLinePen = 2.0f;",
+      "report zero line in the grid pen"),
+    F(REPORT, 'const char* unit = std::fabs(v) < 0.001f ? "dB" : "";',
+      'const char* unit = std::fabs(v) < 0.001f ? " dB" : "";', "report zero label spaced"),
+    F(REPORT, "markers(state_.Atten1Pct, kMarker1Half, LineMode::FilledBox, kGreen);",
+      "markers(state_.Atten1Pct, kMarker1Half, LineMode::FilledBox, kRed);", "1% markers red on the page"),
+    F(REPORT, '+ kMakerAddress + "  - " + date', '+ kMakerAddress + " - " + date', "footer spacing"),
+    F("ui/surface/surface.cpp", 'printText(value < 0 ? digits : " " + digits);', "printText(digits);",
+      "numbers without the blank for the plus sign"),
+    F("ui/surface/surface.cpp", "const PointF start = mode == LineMode::Continued ? current_ : from;",
+      "const PointF start = from;", "continued lines start at the origin"),
+    F("ui/surface/painter_surface.cpp", "std::max(1.0, std::round(static_cast<double>(penWidth_)",
+      "std::max(2.0, std::round(static_cast<double>(penWidth_)", "thin lines drawn two dots wide"),
+    F("ui/surface/painter_surface.cpp", "QPointF(topLeft.x(), topLeft.y() + ascent)",
+      "QPointF(topLeft.x(), topLeft.y())", "text drawn from its baseline, one line high"),
+    F("ui/print_job.cpp", "printer.setPageOrientation(QPageLayout::Portrait);",
+      "printer.setPageOrientation(QPageLayout::Landscape);", "page printed landscape"),
+    F("ui/print_job.cpp", "if (!draw(sheet)) return false;", "draw(sheet);",
+      "an undrawable report still starts a print job"),
+    F("ui/table_copy.cpp", "!key->matches(QKeySequence::Copy) || box->hasSelectedText()) return false;",
+      "!key->matches(QKeySequence::Copy)) return false;", "Copy in a box with a selection copies the table"),
+    F("ui/navigation.cpp", "  leaving->close();", "  leaving->hide();", "left windows linger hidden"),
+    F("ui/surface/window_surface.cpp", "  kept_.push_back(PenWidthOp{width});\n", "",
+      "a resized window redraws without its pen widths"),
+    F("ui/fonts.cpp", 'substitute("Times New Roman", serif);', 'substitute("Times New Roman", sans);',
+      "title face without serifs"),
+    # --- app/ -------------------------------------------------------------------
+    F(OPEN, '{"Label5", "Version", ui::kWindowFamily, 12.0, 3840.0f, 368.0f},',
+      '{"Label5", "Version", ui::kWindowFamily, 12.0, 3940.0f, 368.0f},', "version label out of place", True),
+    F(OPEN, "QSizeF(content.width(), background_.height() / devicePixelRatioF())",
+      "QSizeF(content.width(), background_.height())", "background twice too tall at pixel ratio 2", True),
+    F("app/startup.cpp", "  UseLocaleDecimalSeparator();\n", "",
+      "the user's decimal separator not applied at start-up", True),
+    F(OPEN, "  createControls();\n  load();\n  open();", "  createControls();\n  open();\n  load();",
+      "background black until the first resize", True),
+    F(OPEN, "const QColor kLightCyan(192, 255, 255);", "const QColor kLightCyan(192, 255, 192);",
+      "title labels the wrong colour"),
+    F(OPEN, "placeAt(cmdStart, QRectF(5100, 5800, 1500, 340));", "placeAt(cmdStart, QRectF(5100, 5900, 1500, 340));",
+      "Start button moved"),
+    F(OPEN, '"Times New Roman", 48.0,', '"Times New Roman", 36.0,', "title too small"),
+    F(OPEN, "lineEndX_ = static_cast<float>(screenPixels * ui::kTwipsPerPixel);",
+      "lineEndX_ = static_cast<float>(screenPixels * ui::kTwipsPerPixel / 2);",
+      "background lines stop half way"),
+    F(OPEN, "void frmOpening::startClicked() { ui::ShowDesignWindow(this); }",
+      "void frmOpening::startClicked() { close(); }", "Start closes the program"),
+    F("app/background.cpp", "const float blue = y * 390.0f / 9000.0f - 100.0f;",
+      "const float blue = y * 390.0f / 9000.0f - 90.0f;", "background gradient shifted"),
+    F("app/background.cpp", "std::clamp(value, 1.0f, 255.0f)", "std::clamp(value, 0.0f, 255.0f)",
+      "top of the background pure black"),
+    F("app/background.cpp", "HoldToComponent(std::nearbyint(blue))", "HoldToComponent(std::round(blue))",
+      "halves in the gradient round away from zero"),
+    F("app/background.cpp", "    y = y + 1.0f;\n", "    y = y + 2.0f;\n", "gradient twice as steep"),
+    F("app/startup.cpp", 'setDesktopFileName(QStringLiteral("example.kestrix.Kestrix"))',
+      'setDesktopFileName(QStringLiteral("kestrix"))', "windows not matched to the menu entry"),
+]
+
+# Test programs that can see each folder, and the targets to build for them.
+# A name ending in _tests is a GoogleTest program run directly; any other
+# name is a CTest test, run through ctest.
+SUITES = {
+    "notation": ["notation_tests", "design_tests", "fuzz_tests", "ui_tests", "app_tests", "monkey_tests"],
+    "design": ["design_tests", "fuzz_tests", "ui_tests", "app_tests", "monkey_tests"],
+    "ui": ["ui_tests", "app_tests", "monkey_tests", "program_window_smoke"],
+    "app": ["app_tests", "monkey_tests", "program_window_smoke"],
+}
+CTEST_TARGETS = {"program_window_smoke": ["kestrix"]}
+QT_ENVIRONMENT = {"QT_QPA_PLATFORM": "offscreen"}
+SKIPPED_NAMES = {".git", "out"}
+
+
+def skipped(name):
+    return name in SKIPPED_NAMES or name.startswith("build")
+
+
+def sync_tree(source: Path, target: Path):
+    """Makes target hold source's files, copying only what differs so the
+    scratch build stays incremental; target/build is left alone."""
+    seen = set()
+    for folder, dirs, files in os.walk(source):
+        dirs[:] = [d for d in dirs if not skipped(d)]
+        rel = Path(folder).relative_to(source)
+        (target / rel).mkdir(parents=True, exist_ok=True)
+        for name in files:
+            src, dst = Path(folder) / name, target / rel / name
+            seen.add(rel / name)
+            if not dst.exists() or not filecmp.cmp(src, dst, shallow=False):
+                shutil.copy2(src, dst)
+    for folder, dirs, files in os.walk(target):
+        dirs[:] = [d for d in dirs if not skipped(d)]
+        rel = Path(folder).relative_to(target)
+        for name in files:
+            if rel / name not in seen:
+                (Path(folder) / name).unlink()
+
+
+def status(fault: Fault, tree: Path):
+    path = tree / fault.file
+    if not path.exists():
+        return "stale"
+    text = path.read_text(encoding="utf-8")
+    for original, _ in fault.pairs():
+        count = text.count(original)
+        if count == 0:
+            return "stale"
+        if count > 1:
+            return "ambiguous"
+    return "ok"
+
+
+def run(command, cwd, timeout=None, env=None):
+    try:
+        done = subprocess.run(command, cwd=cwd, env=env, timeout=timeout, text=True,
+                              stdout=subprocess.PIPE, stderr=subprocess.STDOUT, errors="replace")
+        return done.returncode, done.stdout
+    except subprocess.TimeoutExpired as expired:
+        out = expired.stdout or ""
+        return None, out if isinstance(out, str) else out.decode(errors="replace")
+
+
+class Scratch:
+    def __init__(self, root: Path, timeout_floor: float):
+        self.root = root
+        self.build = root / "build"
+        self.timeout_floor = timeout_floor
+        self.baseline = {}
+        self.env = dict(os.environ)
+        # Paths below the scratch root are hashed relative to it, so ccache
+        # finds the objects of any other build laid out the same way.
+        self.env.update(CCACHE_BASEDIR=str(root), CCACHE_NOHASHDIR="1")
+        if shutil.which("ccache"):
+            self.env.setdefault("CMAKE_CXX_COMPILER_LAUNCHER", "ccache")
+
+    def configure(self):
+        code, out = run(["cmake", "-S", ".", "-B", "build", "-G", "Ninja",
+                         "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DKESTRIX_BUILD_BENCH=OFF"],
+                        self.root, env=self.env)
+        if code != 0:
+            sys.exit("configuring the scratch tree failed:\n" + out[-3000:])
+
+    def targets(self, suites):
+        names = []
+        for suite in suites:
+            names += CTEST_TARGETS.get(suite, [suite] if suite.endswith("_tests") else [])
+        return sorted(set(names))
+
+    def compile(self, suites, timeout=1800):
+        code, out = run(["cmake", "--build", "build", "--target", *self.targets(suites)],
+                        self.root, timeout=timeout, env=self.env)
+        return code == 0, out
+
+    def executable(self, suite):
+        found = list(self.build.glob(f"tests/*/{suite}"))
+        return found[0] if found else None
+
+    def run_suite(self, suite, timeout):
+        """True when every test passed; with the first failing test's name."""
+        env = dict(self.env, **QT_ENVIRONMENT)
+        if suite.endswith("_tests"):
+            exe = self.executable(suite)
+            if exe is None:
+                return False, "missing program"
+            code, out = run([str(exe), "--gtest_fail_fast", "--gtest_brief=1"], exe.parent,
+                            timeout=timeout, env=env)
+            failed = re.search(r"\[  FAILED  \] (\S+)", out)
+        else:
+            code, out = run(["ctest", "--test-dir", "build", "-R", f"^{suite}$", "--output-on-failure"],
+                            self.root, timeout=timeout, env=env)
+            failed = None
+        if code is None:
+            return False, f"{suite} timed out"
+        if code != 0:
+            return False, f"{suite}: {failed.group(1) if failed else f'exit {code}'}"
+        return True, ""
+
+    def measure_baseline(self, suites):
+        for suite in suites:
+            start = time.monotonic()
+            passed, why = self.run_suite(suite, timeout=1800)
+            if not passed:
+                sys.exit(f"the unchanged tree fails {suite} ({why}); fix that first")
+            self.baseline[suite] = time.monotonic() - start
+
+    def timeout(self, suite):
+        return max(self.timeout_floor, 5 * self.baseline.get(suite, self.timeout_floor))
+
+
+def apply(fault: Fault, tree: Path):
+    path = tree / fault.file
+    original = path.read_text(encoding="utf-8")
+    text = original
+    for old, new in fault.pairs():
+        text = text.replace(old, new, 1)
+    path.write_text(text, encoding="utf-8")
+    return original
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--only", help="comma-separated folders (notation,design,ui,app)")
+    parser.add_argument("--list", action="store_true", help="list the faults and whether they apply")
+    parser.add_argument("--rev", help="mutate this git revision instead of the working tree")
+    parser.add_argument("--tree", type=Path, default=ROOT, help="source tree to mutate (default: this one)")
+    parser.add_argument("--scratch", type=Path, help="scratch folder to keep between runs")
+    parser.add_argument("--suites", help="comma-separated test programs, replacing the folder map")
+    parser.add_argument("--match", help="only faults whose description contains this text")
+    parser.add_argument("--timeout", type=float, default=60.0,
+                        help="least seconds a test program may run (default 60; else 5x its usual time)")
+    args = parser.parse_args()
+
+    folders = set(args.only.split(",")) if args.only else set(SUITES)
+    unknown = folders - set(SUITES)
+    if unknown:
+        parser.error(f"unknown folder(s): {', '.join(sorted(unknown))}")
+    chosen = [(i, f) for i, f in enumerate(FAULTS, 1)
+              if f.folder in folders and (not args.match or args.match in f.breaks)]
+
+    with tempfile.TemporaryDirectory(prefix="kestrix-rev-") as exported:
+        source = args.tree.resolve()
+        if args.rev:
+            archive = subprocess.run(["git", "-C", str(ROOT), "archive", args.rev],
+                                     check=True, stdout=subprocess.PIPE).stdout
+            subprocess.run(["tar", "-x", "-C", exported], input=archive, check=True)
+            source = Path(exported)
+
+        if args.list:
+            for i, fault in chosen:
+                mark = "*" if fault.listed else " "
+                print(f"{i:3}{mark} {status(fault, source):9} {fault.file:32} {fault.breaks}")
+            print("(* = listed in the issue)")
+            return
+
+        scratch_root = args.scratch or Path(tempfile.gettempdir()) / f"kestrix-mutate-{os.getuid()}"
+        scratch_root.mkdir(parents=True, exist_ok=True)
+        sync_tree(source, scratch_root)
+        scratch = Scratch(scratch_root, args.timeout)
+        print(f"scratch tree {scratch_root}" + (f" (revision {args.rev})" if args.rev else ""))
+        scratch.configure()
+
+    override = args.suites.split(",") if args.suites else None
+    suites_of = {folder: override or SUITES[folder] for folder in folders}
+    every_suite = sorted({s for f in folders for s in suites_of[f]})
+    print(f"building and checking the unchanged tree: {', '.join(every_suite)}")
+    built, out = scratch.compile(every_suite)
+    if not built:
+        sys.exit("the unchanged tree does not build:\n" + out[-3000:])
+    scratch.measure_baseline(every_suite)
+
+    results = {}
+    for number, (i, fault) in enumerate(chosen, 1):
+        state = status(fault, scratch_root)
+        detail = ""
+        if state == "ok":
+            saved = apply(fault, scratch_root)
+            try:
+                built, out = scratch.compile(suites_of[fault.folder])
+                if not built:
+                    state = "build-failed"
+                else:
+                    state = "survived"
+                    for suite in suites_of[fault.folder]:
+                        passed, why = scratch.run_suite(suite, scratch.timeout(suite))
+                        if not passed:
+                            state, detail = "killed", why
+                            break
+            finally:
+                (scratch_root / fault.file).write_text(saved, encoding="utf-8")
+        results[i] = state
+        print(f"[{number}/{len(chosen)}] #{i:<3} {state:12} {fault.file}: {fault.breaks}"
+              + (f"  ({detail})" if detail else ""), flush=True)
+
+    # Leave the scratch build matching the unchanged tree for the next run.
+    scratch.compile(every_suite)
+
+    print("\nfolder      killed  survived  kill rate  build-failed  stale")
+    for folder in sorted(folders):
+        mine = [results[i] for i, f in chosen if f.folder == folder]
+        killed, survived = mine.count("killed"), mine.count("survived")
+        rate = f"{100.0 * killed / (killed + survived):6.1f}%" if killed + survived else "     -"
+        stale = mine.count("stale") + mine.count("ambiguous")
+        print(f"{folder:10} {killed:7} {survived:9}  {rate:>9} {mine.count('build-failed'):13} {stale:6}")
+    all_killed = sum(1 for s in results.values() if s == "killed")
+    all_survived = sum(1 for s in results.values() if s == "survived")
+    if all_killed + all_survived:
+        print(f"{'all':10} {all_killed:7} {all_survived:9}  "
+              f"{100.0 * all_killed / (all_killed + all_survived):8.1f}%")
+
+    for label, wanted in (("Survivors", "survived"), ("Did not compile", "build-failed"),
+                          ("Stale (original text not found)", "stale"),
+                          ("Ambiguous (original text found more than once)", "ambiguous")):
+        rows = [(i, f) for i, f in chosen if results[i] == wanted]
+        if rows:
+            print(f"\n{label}:")
+            for i, fault in rows:
+                print(f"  #{i:<3} {fault.file}: {fault.breaks}")
+
+
+if __name__ == "__main__":
+    main()
