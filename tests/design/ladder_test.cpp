@@ -24,6 +24,18 @@ DesignState Design(float total, int n, float step, int16_t tolType = 5) {
   return state;
 }
 
+// Up to six positions each resistor gets a pitch of 1.5; beyond six the
+// pitch shrinks so that the N - 1 resistors always fill nine whole pitches.
+TEST(Ladder, ColumnSpacingSqueezesLongStrings) {
+  const struct {
+    int positions;
+    float spacing;
+  } rows[] = {{2, 1.5f}, {6, 1.5f}, {7, 1.5f}, {10, 1.0f}, {11, 0.9f}, {25, 0.375f}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(design::ColumnSpacing(row.positions), row.spacing) << row.positions;
+  }
+}
+
 // The default design, 10k ohms, 11 positions, 2 dB per step, worked by hand.
 TEST(Ladder, WorkedDefaultDesign) {
   const DesignState s = Design(10000, 11, 2);

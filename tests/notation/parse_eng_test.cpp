@@ -66,6 +66,7 @@ TEST(ParseEng, ClampsToTenGigohms) {
       {"20G", 1e10f},  {"-20G", -1e10f},
       {"1e40", 1e10f}, {"-1e40", 1e10f},  // beyond a single: +1e10 whatever the sign
       {"1e400", 1e10f}, {"-1e400", 1e10f},  // beyond a double
+      {"-34028235e31", -1e10f},  // rounds to the largest single, so no fault
       {"1e-400", 0},   {"-1e-60", 0},        // too small: zero, no fault
   };
   for (const auto& row : rows) {
@@ -122,6 +123,7 @@ TEST(ParseEng, CountsCharactersNotBytes) {
       {times(3, "\xf0\x80\x80\x80") + "5", 0},  // over-long four-byte form
       {times(4, "\xed\xa0\x80") + "5", 0},  // UTF-16 surrogate halves are no characters
       {times(3, "\xf4\x90\x80\x80") + "5", 0},  // beyond U+10FFFF
+      {times(3, "\xf5\x80\x80\x80") + "5", 0},  // no lead byte at all
       {times(3, "\xe2\x82\xac") + times(8, "x") + "5", 5},  // the euro sign is one character
   };
   for (const auto& row : rows) {
