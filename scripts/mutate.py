@@ -473,7 +473,7 @@ class Scratch:
                 return False, "missing program"
             code, out = run([str(exe), "--gtest_fail_fast", "--gtest_brief=1"], exe.parent,
                             timeout=timeout, env=env)
-            failed = re.search(r"\[  FAILED  \] (\S+)", out)
+            failed = re.search(r"\[  FAILED  \] ([^\s,]+)", out)
         else:
             code, out = run(["ctest", "--test-dir", "build", "-R", f"^{suite}$", "--output-on-failure"],
                             self.root, timeout=timeout, env=env)
@@ -515,6 +515,7 @@ def main():
     parser.add_argument("--scratch", type=Path, help="scratch folder to keep between runs")
     parser.add_argument("--suites", help="comma-separated test programs, replacing the folder map")
     parser.add_argument("--match", help="only faults whose description contains this text")
+    parser.add_argument("--ids", help="only these fault numbers (as --list shows them), comma-separated")
     parser.add_argument("--timeout", type=float, default=60.0,
                         help="least seconds a test program may run (default 60; else 5x its usual time)")
     args = parser.parse_args()
@@ -524,7 +525,8 @@ def main():
     if unknown:
         parser.error(f"unknown folder(s): {', '.join(sorted(unknown))}")
     chosen = [(i, f) for i, f in enumerate(FAULTS, 1)
-              if f.folder in folders and (not args.match or args.match in f.breaks)]
+              if f.folder in folders and (not args.match or args.match in f.breaks)
+              and (not args.ids or str(i) in args.ids.split(","))]
 
     with tempfile.TemporaryDirectory(prefix="kestrix-rev-") as exported:
         source = args.tree.resolve()
@@ -564,16 +566,18 @@ def main():
         if state == "ok":
             saved = apply(fault, scratch_root)
             try:
-                built, out = scratch.compile(suites_of[fault.folder])
-                if not built:
-                    state = "build-failed"
-                else:
-                    state = "survived"
-                    for suite in suites_of[fault.folder]:
-                        passed, why = scratch.run_suite(suite, scratch.timeout(suite))
-                        if not passed:
-                            state, detail = "killed", why
-                            break
+                # One program at a time, built just before it runs: the first
+                # failure ends the fault, so the rest need not even be linked.
+                state = "survived"
+                for suite in suites_of[fault.folder]:
+                    built, out = scratch.compile([suite])
+                    if not built:
+                        state = "build-failed"
+                        break
+                    passed, why = scratch.run_suite(suite, scratch.timeout(suite))
+                    if not passed:
+                        state, detail = "killed", why
+                        break
             finally:
                 (scratch_root / fault.file).write_text(saved, encoding="utf-8")
         results[i] = state
