@@ -66,7 +66,7 @@ TEST(ParseEng, ClampsToTenGigohms) {
       {"20G", 1e10f},  {"-20G", -1e10f},
       {"1e40", 1e10f}, {"-1e40", 1e10f},  // beyond a single: +1e10 whatever the sign
       {"1e400", 1e10f}, {"-1e400", 1e10f},  // beyond a double
-      {"-34028235e31", -1e10f},  // rounds to the largest single, so no fault
+      {"-34028235e31", -1e10f},  // the largest single, not past it: clamped, sign kept
       {"1e-400", 0},   {"-1e-60", 0},        // too small: zero, no fault
   };
   for (const auto& row : rows) {
