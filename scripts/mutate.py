@@ -23,6 +23,7 @@ import filecmp
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -420,13 +421,24 @@ def status(fault: Fault, tree: Path):
 
 
 def run(command, cwd, timeout=None, env=None):
-    try:
-        done = subprocess.run(command, cwd=cwd, env=env, timeout=timeout, text=True,
-                              stdout=subprocess.PIPE, stderr=subprocess.STDOUT, errors="replace")
-        return done.returncode, done.stdout
-    except subprocess.TimeoutExpired as expired:
-        out = expired.stdout or ""
-        return None, out if isinstance(out, str) else out.decode(errors="replace")
+    """Runs command in a process group of its own and returns (exit code or
+    None on timeout, output). Whatever the command leaves running (a program
+    a test script started, a virtual X server) is ended with the group, so
+    nothing of a fault outlives its test or holds the output open."""
+    with tempfile.TemporaryFile(mode="w+", errors="replace") as output:
+        process = subprocess.Popen(command, cwd=cwd, env=env, stdout=output,
+                                   stderr=subprocess.STDOUT, start_new_session=True)
+        try:
+            code = process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            code = None
+        try:
+            os.killpg(process.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+        process.wait()
+        output.seek(0)
+        return code, output.read()
 
 
 class Scratch:
@@ -475,8 +487,8 @@ class Scratch:
                             timeout=timeout, env=env)
             failed = re.search(r"\[  FAILED  \] ([^\s,]+)", out)
         else:
-            code, out = run(["ctest", "--test-dir", "build", "-R", f"^{suite}$", "--output-on-failure"],
-                            self.root, timeout=timeout, env=env)
+            code, out = run(["ctest", "--test-dir", "build", "-R", f"^{suite}$", "--output-on-failure",
+                             "--timeout", str(int(timeout))], self.root, timeout=timeout + 30, env=env)
             failed = None
         if code is None:
             return False, f"{suite} timed out"
@@ -487,7 +499,7 @@ class Scratch:
     def measure_baseline(self, suites):
         for suite in suites:
             start = time.monotonic()
-            passed, why = self.run_suite(suite, timeout=1800)
+            passed, why = self.run_suite(suite, timeout=max(600.0, self.timeout_floor))
             if not passed:
                 sys.exit(f"the unchanged tree fails {suite} ({why}); fix that first")
             self.baseline[suite] = time.monotonic() - start
