@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Screenshots of the program's windows on virtual screens of common sizes:
-# opening-WxH.png, design-WxH.png and deviation-WxH.png, reached by clicking
-# Start and Deviation as a user would; and the printed report of the opening
-# design and of a 25-position design as 100-dpi page images, report-default.png
-# and report-25.png. They go to out/, or to the folder in OUT_DIR
+# opening-WxH.png, design-WxH.png, deviation-WxH.png and in-circuit-WxH.png,
+# reached by clicking Start, Deviation, Return and In circuit as a user would;
+# and the printed report of the opening design and of a 25-position design as
+# 100-dpi page images, report-default.png and report-25.png, with the
+# in-circuit page of the 25-position design, in-circuit-25.png. They go to out/, or to the folder in OUT_DIR
 # (OUT_DIR=docs/screenshots renews the README's pictures).
 # Usage: [OUT_DIR=folder] scripts/screenshots.sh [build dir] [WxH ...]
 set -euo pipefail
@@ -54,6 +55,11 @@ shoot() {
   click "Kestrix - Design" 840 5520 1500 340
   await "Kestrix - Deviation"
   photograph "Kestrix - Deviation" "$OUT/deviation-$size.png"
+  click "Kestrix - Deviation" 850 7120 1500 340
+  await "Kestrix - Design"
+  click "Kestrix - Design" 840 6600 1500 340
+  await "Kestrix - In circuit"
+  photograph "Kestrix - In circuit" "$OUT/in-circuit-$size.png"
   kill "$pid"
   wait "$pid" 2>/dev/null || true
 }
@@ -61,7 +67,7 @@ shoot() {
 for size in "${SIZES[@]}"; do
   xvfb-run -a -s "-screen 0 ${size}x24" bash -c "$(declare -f shoot); shoot \"\$0\" \"\$1\" \"\$2\"" \
     "$PROGRAM" "$size" "$OUT"
-  echo "$OUT/opening-$size.png $OUT/design-$size.png $OUT/deviation-$size.png"
+  echo "$OUT/opening-$size.png $OUT/design-$size.png $OUT/deviation-$size.png $OUT/in-circuit-$size.png"
 done
 
 # The printed report: printed to PDF through the Print button, then rendered.

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include "design/design_state.h"
 #include "design/ladder.h"
@@ -116,6 +117,7 @@ void frmDesign::createControls() {
   cmdDisplay = addButton("cmdDisplay", "Display");
   cmdExamine = addButton("cmdExamine", "Deviation");
   cmdPrint = addButton("cmdPrint", "Print");
+  cmdInCircuit = addButton("cmdInCircuit", "In circuit");
   cmdExit = addButton("cmdExit", "Exit");
 
   // Every load starts from the laid-out selection: Log and 5%.
@@ -125,7 +127,8 @@ void frmDesign::createControls() {
 
 void frmDesign::chainTabOrder() {
   QWidget* const order[] = {cmdExit,    Text1,      Text2, optLinear, optLog, Text3,
-                            cmdDisplay, cmdExamine, opt0,  opt1,      opt5,   cmdPrint};
+                            cmdDisplay, cmdExamine, opt0,  opt1,      opt5,   cmdPrint,
+                            cmdInCircuit};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -134,6 +137,9 @@ void frmDesign::connectHandlers() {
   connect(cmdExamine, &QPushButton::clicked, this, &frmDesign::examineClicked);
   connect(cmdExit, &QPushButton::clicked, this, &frmDesign::exitClicked);
   connect(cmdPrint, &QPushButton::clicked, this, &frmDesign::printClicked);
+  connect(cmdInCircuit, &QPushButton::clicked, this, &frmDesign::inCircuitClicked);
+  auto* inCircuitKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+  connect(inCircuitKey, &QShortcut::activated, this, &frmDesign::inCircuitClicked);
   connect(optLinear, &QRadioButton::clicked, this, &frmDesign::curveTypeClicked);
   connect(optLog, &QRadioButton::clicked, this, &frmDesign::curveTypeClicked);
   connect(opt0, &QRadioButton::clicked, this, [this] { toleranceClicked(0); });
@@ -181,6 +187,8 @@ void frmDesign::curveTypeClicked() {
 void frmDesign::toleranceClicked(int16_t tolType) { design::modMain().TolType = tolType; }
 
 void frmDesign::examineClicked() { ShowDeviationWindow(this); }
+
+void frmDesign::inCircuitClicked() { ShowInCircuitWindow(this); }
 
 // The printed report of the last design run; PrintResistor draws on the page
 // while it is being printed.
@@ -335,6 +343,7 @@ void frmDesign::layoutControls() {
   at(cmdDisplay, 840, 5040, 1500, 340);
   at(cmdExamine, 840, 5520, 1500, 340);
   at(cmdPrint, 840, 6000, 1455, 375);
+  at(cmdInCircuit, 840, 6600, 1500, 340);  // in the free space between Print and Exit
   at(cmdExit, 840, 7200, 1500, 340);
 }
 

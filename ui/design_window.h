@@ -47,6 +47,7 @@ class frmDesign : public ScaledWindow {
   QPushButton* cmdDisplay;
   QPushButton* cmdExamine;
   QPushButton* cmdPrint;
+  QPushButton* cmdInCircuit;  // beyond the laid-out controls: the in-circuit window
   QPushButton* cmdExit;
 
  protected:
@@ -57,6 +58,7 @@ class frmDesign : public ScaledWindow {
   void curveTypeClicked();
   void toleranceClicked(int16_t tolType);
   void examineClicked();
+  void inCircuitClicked();
   void printClicked();
   void exitClicked();
 

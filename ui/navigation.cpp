@@ -5,6 +5,7 @@
 
 #include "ui/design_window.h"
 #include "ui/deviation_window.h"
+#include "ui/in_circuit_window.h"
 
 namespace ui {
 
@@ -22,5 +23,7 @@ void ReplaceWindow(QWidget* leaving, QWidget* next) {
 void ShowDesignWindow(QWidget* leaving) { ReplaceWindow(leaving, new frmDesign); }
 
 void ShowDeviationWindow(QWidget* leaving) { ReplaceWindow(leaving, new frmExamine); }
+
+void ShowInCircuitWindow(QWidget* leaving) { ReplaceWindow(leaving, new frmInCircuit); }
 
 }  // namespace ui

@@ -19,5 +19,6 @@ void ShowOwnWindow(QWidget* window);
 // and closes `leaving`.
 void ShowDesignWindow(QWidget* leaving);
 void ShowDeviationWindow(QWidget* leaving);
+void ShowInCircuitWindow(QWidget* leaving);
 
 }  // namespace ui

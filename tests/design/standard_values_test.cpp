@@ -7,6 +7,7 @@
 
 #include "design/standard_values.h"
 #include "../support/golden_table.h"
+#include "../support/standard_series.h"
 
 namespace {
 
@@ -21,16 +22,8 @@ float Round(Rounding nearest, float value) {
   return result;
 }
 
-// The series of IEC 60063, as the three-digit mantissas of one decade.
-const std::vector<int> kE96 = {
-    100, 102, 105, 107, 110, 113, 115, 118, 121, 124, 127, 130, 133, 137, 140, 143,
-    147, 150, 154, 158, 162, 165, 169, 174, 178, 182, 187, 191, 196, 200, 205, 210,
-    215, 221, 226, 232, 237, 243, 249, 255, 261, 267, 274, 280, 287, 294, 301, 309,
-    316, 324, 332, 340, 348, 357, 365, 374, 383, 392, 402, 412, 422, 432, 442, 453,
-    464, 475, 487, 499, 511, 523, 536, 549, 562, 576, 590, 604, 619, 634, 649, 665,
-    681, 698, 715, 732, 750, 768, 787, 806, 825, 845, 866, 887, 909, 931, 953, 976};
-const std::vector<int> kE24 = {100, 110, 120, 130, 150, 160, 180, 200, 220, 240, 270, 300,
-                               330, 360, 390, 430, 470, 510, 560, 620, 680, 750, 820, 910};
+using testing_support::kE24;
+using testing_support::kE96;
 
 struct Series {
   const char* name;
