@@ -158,6 +158,7 @@ void frmInCircuit::createControls() {
   grdPositions->setSelectionBehavior(QAbstractItemView::SelectRows);
   grdPositions->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grdPositions->setWordWrap(false);
+  grdPositions->setTabKeyNavigation(false);  // arrows move among the cells, Tab moves on
   grdPositions->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
 }
 

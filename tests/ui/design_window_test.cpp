@@ -282,12 +282,12 @@ TEST_F(DesignWindowTest, ControlsCarryTheirCaptions) {
 }
 
 // Tab from Exit through the inputs, the buttons and the tolerances to Print,
-// and round to Exit again.
+// then the in-circuit button added after it, and round to Exit again.
 TEST_F(DesignWindowTest, TabOrderRunsFromExitThroughTheInputs) {
   ui::frmDesign& window = open();
   const char* expected[] = {"cmdExit", "Text1", "Text2", "optLinear", "optLog", "Text3",
                             "cmdDisplay", "cmdExamine", "opt0", "opt1", "opt5", "cmdPrint",
-                            "cmdExit"};
+                            "cmdInCircuit", "cmdExit"};
   QWidget* widget = control<QWidget>(expected[0]);
   std::vector<std::string> order{expected[0]};
   for (std::size_t i = 1; i < std::size(expected); ++i) {

@@ -1,0 +1,447 @@
+// The in-circuit window driven through its keys and controls: its boxes, the
+// table and what the Copy key puts on the clipboard, the chart, the printed
+// page and the way back to the design window.
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "design/circuit_inputs.h"
+#include "design/design_state.h"
+#include "design/in_circuit_text.h"
+#include "design/ladder.h"
+#include "notation/eng_notation.h"
+#include "ui/in_circuit_chart.h"
+#include "ui/in_circuit_window.h"
+#include "ui/navigation.h"
+#include "ui/seams.h"
+#include "ui/surface/recording_surface.h"
+
+namespace {
+
+using surface::LineMode;
+using surface::LineOp;
+using surface::Op;
+using surface::TextOp;
+
+void Design(float total, int16_t positions, float step) {
+  design::DesignState& state = design::modMain();
+  state = {};
+  state.TotalOhms = total;
+  state.NumPositions = positions;
+  state.StepSize = step;
+  state.TolType = 5;
+  design::CalculateLadder(state);
+}
+
+bool Finite(const Op& op) {
+  if (const auto* line = std::get_if<LineOp>(&op)) {
+    return std::isfinite(line->from.x) && std::isfinite(line->from.y) &&
+           std::isfinite(line->to.x) && std::isfinite(line->to.y);
+  }
+  if (const auto* text = std::get_if<TextOp>(&op)) {
+    return std::isfinite(text->at.x) && std::isfinite(text->at.y);
+  }
+  return true;
+}
+
+// Cells of tab-separated text, line by line.
+std::vector<std::vector<std::string>> Cells(const QString& text) {
+  std::vector<std::vector<std::string>> rows;
+  QStringList lines = text.split(QLatin1Char('\n'));
+  EXPECT_TRUE(lines.last().isEmpty()) << "every line ends with a line feed";
+  lines.removeLast();
+  for (const QString& line : lines) {
+    std::vector<std::string> cells;
+    for (const QString& cell : line.split(QLatin1Char('\t'))) cells.push_back(cell.toStdString());
+    rows.push_back(cells);
+  }
+  return rows;
+}
+
+class InCircuitWindowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    Design(10000.0f, 11, 2.0f);
+    design::KeptCircuitInputs() = {};
+    ui::Seams& seams = ui::AppSeams();
+    seams.showMessage = [this](const std::string& message) { messages_.push_back(message); };
+    seams.windowRecorder = &window_;
+    seams.pageRecorder = &page_;
+    seams.choosePrinter = [this](QPrinter& printer) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(pdf());
+      return true;
+    };
+  }
+  void TearDown() override {
+    for (QWidget* window : windows()) delete window;
+    ui::AppSeams() = {};
+    design::modMain() = {};
+    design::KeptCircuitInputs() = {};
+    notation::SetDecimalSeparator('.');
+  }
+
+  QString pdf() const { return folder_.filePath(QStringLiteral("in-circuit.pdf")); }
+
+  static std::vector<QWidget*> windows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    std::vector<QWidget*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) found.push_back(widget);
+    return found;
+  }
+  static QWidget* onlyWindow() {
+    const std::vector<QWidget*> open = windows();
+    EXPECT_EQ(open.size(), 1u);
+    return open.size() == 1 ? open.front() : nullptr;
+  }
+
+  // Opens the window as the design window's button does, shown and active.
+  ui::frmInCircuit& open() {
+    auto* window = new ui::frmInCircuit;
+    ui::ShowOwnWindow(window);
+    QApplication::setActiveWindow(window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    return *window;
+  }
+  ui::frmInCircuit& window() { return *static_cast<ui::frmInCircuit*>(onlyWindow()); }
+
+  QLineEdit* box(const char* name) { return window().findChild<QLineEdit*>(QString::fromLatin1(name)); }
+  std::string text(const char* name) { return box(name)->text().toStdString(); }
+  void typeAndEnter(const char* name, const char* typed) {
+    QLineEdit* edit = box(name);
+    edit->setFocus();
+    edit->clear();
+    const QString characters = QString::fromUtf8(typed);
+    // The test keyboard has ASCII keys only; other characters are pasted.
+    bool ascii = true;
+    for (const QChar c : characters) ascii = ascii && c.unicode() < 0x80;
+    if (ascii) {
+      QTest::keyClicks(edit, characters);
+    } else {
+      edit->insert(characters);
+    }
+    QTest::keyClick(edit, Qt::Key_Return);
+  }
+  // The table as the window shows it: the display text of every cell.
+  std::vector<std::vector<std::string>> shownTable() {
+    const QAbstractItemModel* model = window().grdPositions->model();
+    std::vector<std::vector<std::string>> rows;
+    std::vector<std::string> header;
+    for (int c = 0; c < model->columnCount(); ++c) header.push_back(design::kCircuitColumns[c]);
+    rows.push_back(header);
+    for (int r = 0; r < model->rowCount(); ++r) {
+      std::vector<std::string> cells;
+      for (int c = 0; c < model->columnCount(); ++c) {
+        cells.push_back(model->index(r, c).data().toString().toStdString());
+      }
+      rows.push_back(cells);
+    }
+    return rows;
+  }
+  // Every text and coordinate recorded since the last clear is finite and
+  // free of "nan" and "inf".
+  void expectCleanDrawing(const surface::RecordingSurface& recorder) {
+    for (const Op& op : recorder.ops()) {
+      EXPECT_TRUE(Finite(op)) << op;
+      if (const auto* printed = std::get_if<TextOp>(&op)) {
+        const QString words = QString::fromStdString(printed->text).toLower();
+        EXPECT_FALSE(words.contains(QStringLiteral("nan")) || words.contains(QStringLiteral("inf")))
+            << printed->text;
+      }
+    }
+  }
+
+  QTemporaryDir folder_;
+  surface::RecordingSurface window_;
+  surface::RecordingSurface page_;
+  std::vector<std::string> messages_;
+};
+
+TEST_F(InCircuitWindowTest, OpensWithTheDefaultsAndTheFocusInTheLoadBox) {
+  ui::frmInCircuit& w = open();
+  EXPECT_EQ(w.windowTitle(), QStringLiteral("Kestrix - In circuit"));
+  EXPECT_EQ(text("Text1"), "47k");
+  EXPECT_EQ(text("Text2"), "0  ");
+  EXPECT_EQ(text("Text3"), "100p");
+  EXPECT_EQ(text("Text4"), "1 ");
+  EXPECT_EQ(QApplication::focusWidget(), w.Text1);
+  EXPECT_TRUE(messages_.empty());
+  EXPECT_EQ(w.grdPositions->model()->rowCount(), 11);
+  EXPECT_EQ(w.analysis().inputs.LoadOhms, 47000.0);
+}
+
+TEST_F(InCircuitWindowTest, TabVisitsTheBoxesInOrderThenTheButtonsAndTable) {
+  open();
+  const char* const order[] = {"Text2", "Text3", "Text4", "cmdRecompute", "grdPositions",
+                               "cmdPrint", "cmdExit", "Text1"};
+  for (const char* name : order) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), name);
+  }
+}
+
+TEST_F(InCircuitWindowTest, EnterInAnyBoxRecomputesWithItsValue) {
+  struct Row {
+    const char* box;
+    const char* typed;
+    double design::CircuitInputs::*field;
+    double value;
+  } const rows[] = {
+      {"Text1", "10k", &design::CircuitInputs::LoadOhms, 10e3},
+      {"Text2", "600", &design::CircuitInputs::SourceOhms, 600},
+      {"Text3", "1n", &design::CircuitInputs::CableFarads, 1e-9},
+      {"Text4", "5", &design::CircuitInputs::TolerancePercent, 5},
+  };
+  open();
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.box);
+    window_.forget();
+    const std::vector<std::vector<std::string>> before = shownTable();
+    typeAndEnter(row.box, row.typed);
+    EXPECT_NEAR(window().analysis().inputs.*row.field, row.value, row.value * 1e-6);
+    EXPECT_NE(shownTable(), before);
+    ASSERT_FALSE(window_.ops().empty());
+    EXPECT_TRUE(std::holds_alternative<surface::ClearOp>(window_.ops().front()))
+        << "the chart is drawn afresh";
+  }
+  EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(InCircuitWindowTest, EscapeOrReturnGoesBackToAFreshDesignWindow) {
+  for (const bool escape : {true, false}) {
+    SCOPED_TRACE(escape ? "Escape" : "Return");
+    open();
+    typeAndEnter("Text1", "22k");
+    if (escape) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    } else {
+      window().cmdExit->click();
+    }
+    QWidget* design = onlyWindow();
+    ASSERT_NE(design, nullptr);
+    EXPECT_EQ(design->objectName(), QStringLiteral("frmDesign"));
+    // The values last used stay for the next visit.
+    static_cast<QPushButton*>(design->findChild<QPushButton*>(QStringLiteral("cmdInCircuit")))
+        ->click();
+    ASSERT_EQ(onlyWindow()->objectName(), QStringLiteral("frmInCircuit"));
+    EXPECT_EQ(text("Text1"), "22k");
+    delete onlyWindow();
+  }
+}
+
+TEST_F(InCircuitWindowTest, DesignWindowOpensItByButtonAndByCtrlL) {
+  for (const bool key : {true, false}) {
+    SCOPED_TRACE(key ? "Ctrl+L" : "button");
+    ui::ShowDesignWindow(new QWidget);
+    QWidget* design = onlyWindow();
+    ASSERT_NE(design, nullptr);
+    QApplication::setActiveWindow(design);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(design));
+    if (key) {
+      QTest::keyClick(design, Qt::Key_L, Qt::ControlModifier);
+    } else {
+      design->findChild<QPushButton*>(QStringLiteral("cmdInCircuit"))->click();
+    }
+    ASSERT_NE(onlyWindow(), nullptr);
+    EXPECT_EQ(onlyWindow()->objectName(), QStringLiteral("frmInCircuit"));
+    delete onlyWindow();
+  }
+}
+
+TEST_F(InCircuitWindowTest, BadInputsAreNamedAndNeverReachTheScreenAsNaN) {
+  struct Row {
+    const char* box;
+    const char* typed;
+    const char* shown;
+    const char* message;  // a part of it; nullptr: no message
+  } const rows[] = {
+      {"Text1", "-47k", "47k", "Load: \"-47k\" is negative; 47k ohms is used instead."},
+      {"Text1", "", "0  ", nullptr},
+      {"Text1", "1e-30", "0.0001 ", "Load: \"1e-30\" is below 0.0001 ohms (0 means no load)"},
+      {"Text1", "1e-50", "0  ", nullptr},  // below the smallest single: zero, no load
+      {"Text1", "0.00001", "0.0001 ", "Load: \"0.00001\" is below"},
+      {"Text2", "9e99", "10G", nullptr},
+      {"Text2", "-1", "1 ", "Source impedance: \"-1\" is negative"},
+      {"Text3", "5", "1m", "Cable capacitance: \"5\" is above 1 mF"},
+      {"Text3", "zzz", "0  ", nullptr},
+      {"Text4", "0", "0.01 ", "Part tolerance: \"0\" is outside 0.01 to 20 %; 0.01 %"},
+      {"Text4", "99", "20 ", "Part tolerance: \"99\" is outside"},
+      {"Text4", "\xe2\x88\x9e", "0.01 ", "Part tolerance"},
+  };
+  open();
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.box) + " [" + row.typed + "]");
+    messages_.clear();
+    window_.forget();
+    typeAndEnter(row.box, row.typed);
+    EXPECT_EQ(text(row.box), row.shown);
+    if (row.message) {
+      ASSERT_EQ(messages_.size(), 1u);
+      EXPECT_NE(messages_[0].find(row.message), std::string::npos) << messages_[0];
+    } else {
+      EXPECT_TRUE(messages_.empty()) << messages_.front();
+    }
+    expectCleanDrawing(window_);
+    const QString copied = window().tableText().toLower();
+    EXPECT_FALSE(copied.contains(QStringLiteral("nan")) || copied.contains(QStringLiteral("inf")));
+    for (const std::vector<std::string>& cells : shownTable()) {
+      for (const std::string& cell : cells) {
+        EXPECT_EQ(cell.find("nan"), std::string::npos);
+        EXPECT_EQ(cell.find("inf"), std::string::npos);
+      }
+    }
+  }
+}
+
+// Ctrl+C copies the whole table from anywhere in the window, in the user's
+// decimal separator, exactly as shown; a box's own selection stays its own.
+TEST_F(InCircuitWindowTest, CopiedTextParsesBackToTheNumbersShown) {
+  notation::SetDecimalSeparator(',');
+  ui::frmInCircuit& w = open();
+  const std::vector<std::vector<std::string>> shown = shownTable();
+  for (QWidget* focus : std::initializer_list<QWidget*>{w.Text1, w.grdPositions, w.cmdPrint}) {
+    SCOPED_TRACE(focus->objectName().toStdString());
+    QApplication::clipboard()->clear();
+    focus->setFocus();
+    QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
+    const std::vector<std::vector<std::string>> copied = Cells(QApplication::clipboard()->text());
+    EXPECT_EQ(copied, shown);
+  }
+  ASSERT_EQ(shown.size(), 12u);
+  const design::CircuitAnalysis& a = w.analysis();
+  for (int p = 1; p <= 9; ++p) {
+    const std::vector<std::string>& row = shown[static_cast<std::size_t>(p) + 1];
+    QString cell = QString::fromStdString(row[7]);
+    EXPECT_TRUE(cell.contains(QLatin1Char(','))) << row[7];
+    EXPECT_NEAR(cell.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(),
+                a.CompensatedE96Db[p], a.CompensatedE96Db[p] * 5e-6);  // six digits
+  }
+
+  w.Text1->setFocus();
+  w.Text1->selectAll();
+  QTest::keyClick(w.Text1, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("47k"));
+
+  QApplication::clipboard()->clear();
+  const QList<QAction*> menu = w.grdPositions->actions();
+  ASSERT_EQ(menu.size(), 1);
+  EXPECT_EQ(menu.front()->text(), QStringLiteral("Copy table"));
+  menu.front()->trigger();
+  EXPECT_EQ(Cells(QApplication::clipboard()->text()), shown);
+}
+
+TEST_F(InCircuitWindowTest, CtrlPPrintsOnePageOfInputsTableAndChart) {
+  ui::frmInCircuit& w = open();
+  QTest::keyClick(w.Text1, Qt::Key_P, Qt::ControlModifier);
+  EXPECT_GT(QFileInfo(pdf()).size(), 1000);
+  expectCleanDrawing(page_);
+  std::vector<std::string> texts;
+  for (const Op& op : page_.ops()) {
+    if (const auto* printed = std::get_if<TextOp>(&op)) texts.push_back(printed->text);
+  }
+  const auto printed = [&texts](const std::string& wanted) {
+    return std::find(texts.begin(), texts.end(), wanted) != texts.end();
+  };
+  EXPECT_TRUE(printed("Design: 10k ohms, 11 positions, 2 dB per step"));
+  EXPECT_TRUE(printed("Load 47k ohms, source impedance 0 ohms, cable 100pF, parts \u00b11 %"));
+  // Every cell of the table, as shown.
+  const std::vector<std::vector<std::string>> shown = shownTable();
+  for (std::size_t r = 1; r < shown.size(); ++r) {
+    const std::vector<std::string>& row = shown[r];
+    for (std::size_t c = 1; c < row.size(); ++c) {
+      if (row[c].empty() || row[c] == "0") continue;
+      EXPECT_TRUE(printed(row[c])) << row[c];
+    }
+  }
+  EXPECT_TRUE(printed("Position"));
+  EXPECT_EQ(std::count_if(page_.ops().begin(), page_.ops().end(),
+                          [](const Op& op) { return std::holds_alternative<surface::ScaleOp>(op); }),
+            1)
+      << "one page, set up once";
+}
+
+TEST_F(InCircuitWindowTest, NeverWritesTheDesign) {
+  const design::DesignState before = design::modMain();
+  open();
+  typeAndEnter("Text1", "10k");
+  window().cmdPrint->click();
+  const design::DesignState& after = design::modMain();
+  EXPECT_EQ(after.R1Pct, before.R1Pct);
+  EXPECT_EQ(after.R5Pct, before.R5Pct);
+  EXPECT_EQ(after.Atten1Pct, before.Atten1Pct);
+  EXPECT_EQ(after.TotalOhms, before.TotalOhms);
+  EXPECT_EQ(after.FmtText, before.FmtText);
+}
+
+TEST_F(InCircuitWindowTest, EveryControlStaysInsideTheWindowAtEverySize) {
+  ui::frmInCircuit& w = open();
+  for (const QSize size : {QSize(911, 651), QSize(1304, 932), QSize(1900, 1050)}) {
+    SCOPED_TRACE(size.width());
+    w.resize(size);
+    QApplication::processEvents();
+    for (QWidget* control : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (!control->isVisible()) continue;
+      EXPECT_TRUE(w.rect().contains(control->geometry())) << control->objectName().toStdString();
+    }
+  }
+}
+
+// The dB scale holds every point: 1 dB while it can, then the next round
+// value, and every marker falls inside the frame.
+TEST(InCircuitChart, ScaleWidensToARoundValueThatHoldsEveryPoint) {
+  // The design's string is worst near -6 dB (position 3), where its two
+  // halves divide into the load: 10k into 47k is 0.45 dB off, 25k 1.08 dB,
+  // 50k 2.05 dB, and 100k into 10k 10.9 dB.
+  struct Row {
+    float total;
+    double load;
+    double halfRange;
+  } const rows[] = {{10e3f, 47e3, 1.0}, {25e3f, 47e3, 2.0}, {50e3f, 47e3, 5.0},
+                    {100e3f, 10e3, 20.0}, {10e3f, 0, 1.0}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.total << " into " << row.load);
+    Design(row.total, 11, 2.0f);
+    design::CircuitAnalysis a;
+    ASSERT_TRUE(design::AnalyseInCircuit(design::modMain(),
+                                         design::CircuitInputs{row.load, 0, 100e-12, 1}, a));
+    EXPECT_EQ(ui::ChartHalfRangeDb(a), row.halfRange);
+
+    surface::RecordingSurface chart;
+    ui::ChartLayout layout;
+    layout.left = 1000;
+    layout.right = 7000;
+    layout.top = 1000;
+    layout.bottom = 4000;
+    ui::DrawInCircuitChart(chart, a, layout);
+    int markers = 0;
+    for (const Op& op : chart.ops()) {
+      const auto* line = std::get_if<LineOp>(&op);
+      if (!line || line->mode == LineMode::Line || line->mode == LineMode::Continued) continue;
+      if (line->color != ui::kDesignedColour && line->color != ui::kCompensatedColour) continue;
+      if (line->from.y > 4000.0f + 2.0f * layout.marker) continue;  // the legend's samples
+      ++markers;
+      const float centre = (line->from.y + line->to.y) / 2.0f;
+      EXPECT_GE(centre, 1000.0f);
+      EXPECT_LE(centre, 4000.0f);
+    }
+    EXPECT_EQ(markers, 2 * 10);
+  }
+  design::modMain() = {};
+}
+
+}  // namespace
