@@ -1,7 +1,8 @@
 // A monkey at the keyboard and mouse: random typing, clicks on every button
 // and option, moves between the windows and prints, repeatable by seed. After
 // every action the program must still be whole: one window, normalised boxes
-// after a design run, and nothing drawn at a non-finite coordinate.
+// after a design run or an in-circuit recompute, no "nan" or "inf" in the
+// in-circuit table, and nothing drawn at a non-finite coordinate.
 #include <cmath>
 #include <cstdint>
 #include <random>
@@ -21,9 +22,11 @@
 #include <gtest/gtest.h>
 
 #include "app/opening_window.h"
+#include "design/circuit_inputs.h"
 #include "design/design_state.h"
 #include "design/normalise.h"
 #include "notation/eng_notation.h"
+#include "ui/in_circuit_window.h"
 #include "ui/navigation.h"
 #include "ui/seams.h"
 #include "ui/surface/recording_surface.h"
@@ -83,12 +86,14 @@ class Monkey {
     seams.windowRecorder = &windowDrawing_;
     seams.pageRecorder = &pageDrawing_;
     design::modMain() = {};
+    design::KeptCircuitInputs() = {};
     ui::ShowOwnWindow(new app::frmOpening);
   }
   ~Monkey() {
     for (QWidget* window : windows()) delete window;
     ui::AppSeams() = {};
     design::modMain() = {};
+    design::KeptCircuitInputs() = {};
   }
 
   // One random action, then the checks. Returns false when a check failed.
@@ -103,6 +108,9 @@ class Monkey {
     } else if (name == "frmExamine") {
       click(window, "cmdExit");
       designRan = true;
+    } else if (name == "frmInCircuit") {
+      if (actOnInCircuit(window) && !checkCircuitBoxes()) return false;
+      designRan = onlyWindow() && onlyWindow()->objectName() == QStringLiteral("frmDesign");
     } else {
       designRan = actOnDesign(window);
     }
@@ -131,7 +139,7 @@ class Monkey {
     const char* const boxes[] = {"Text1", "Text2", "Text3"};
     const char* const runs[] = {"cmdDisplay", "optLinear", "optLog"};
     const char* const options[] = {"opt0", "opt1", "opt5"};
-    switch (pick(20)) {
+    switch (pick(21)) {
       case 0: case 1: case 2: case 3: case 4: case 5: case 6: {
         auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(boxes[pick(3)]));
         const QString text = randomText();
@@ -155,10 +163,93 @@ class Monkey {
       case 18:
         click(window, "cmdPrint");
         return false;
+      case 19:
+        if (pick(2) == 0) {
+          click(window, "cmdInCircuit");
+        } else {
+          press(window, Qt::Key_L, Qt::ControlModifier);
+        }
+        return false;
       default:
         if (pick(10) == 0) click(window, "cmdExit");
         return false;
     }
+  }
+
+  // Types into the in-circuit boxes (now and then a value chosen to be
+  // awkward), recomputes, copies, prints or goes back. Returns whether the
+  // window recomputed and is still open.
+  bool actOnInCircuit(QWidget* window) {
+    static const char* const kAwkward[] = {"-47k", "", "1e99", "1e-30", "1e-50", "-0",
+                                           "0",    "25", "0.001", "abc", "5", "-1m"};
+    const char* const boxes[] = {"Text1", "Text2", "Text3", "Text4"};
+    auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(boxes[pick(4)]));
+    switch (pick(12)) {
+      case 0: case 1: case 2: case 3: {
+        const QString text = pick(3) == 0 ? QString::fromLatin1(kAwkward[pick(std::size(kAwkward))])
+                                          : randomText();
+        if (text.size() > 40) {
+          box->setText(text);  // pasted
+        } else {
+          box->clear();
+          typeInto(box, text);
+        }
+        return false;
+      }
+      case 4: case 5:
+        press(box, Qt::Key_Return);
+        return true;
+      case 6:
+        click(window, "cmdRecompute");
+        return true;
+      case 7:
+        press(window, Qt::Key_C, Qt::ControlModifier);
+        return false;
+      case 8:
+        if (pick(2) == 0) {
+          click(window, "cmdPrint");
+        } else {
+          press(box, Qt::Key_P, Qt::ControlModifier);
+        }
+        return false;
+      case 9:
+        press(box, Qt::Key_Escape);
+        return false;
+      case 10:
+        click(window, "cmdExit");
+        return false;
+      default:
+        box->setText(QString());
+        return false;
+    }
+  }
+
+  // A key pressed in the active window, as its shortcuts hear it.
+  static void press(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QApplication::setActiveWindow(target->window());
+    QTest::keyClick(target, key, modifiers);
+  }
+
+  // After a recompute the boxes show the values the analysis used, and the
+  // table holds no text that is not a number.
+  bool checkCircuitBoxes() {
+    auto* window = qobject_cast<ui::frmInCircuit*>(onlyWindow());
+    if (!window) return true;
+    design::CircuitBoxes expected;
+    design::WriteCircuitBoxes(design::KeptCircuitInputs(), expected);
+    const auto shown = [window](const char* box) {
+      return window->findChild<QLineEdit*>(QString::fromLatin1(box))->text().toStdString();
+    };
+    const std::string boxes = shown("Text1") + "|" + shown("Text2") + "|" + shown("Text3") + "|" +
+                              shown("Text4");
+    const std::string used =
+        expected.Load + "|" + expected.Source + "|" + expected.Cable + "|" + expected.Tolerance;
+    EXPECT_EQ(boxes, used);
+    const QString table = window->tableText().toLower();
+    const bool clean = !table.contains(QStringLiteral("nan")) && !table.contains(QStringLiteral("inf"));
+    EXPECT_TRUE(clean) << table.toStdString();
+    EXPECT_EQ(window->analysis().N, design::modMain().NumPositions);
+    return boxes == used && clean;
   }
 
   // Key presses carrying each character, as a keyboard with any layout sends
