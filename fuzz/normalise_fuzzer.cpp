@@ -1,5 +1,6 @@
-// libFuzzer entry: arbitrary bytes as the three input boxes, through the
-// parser, the normalisation and the ladder calculation.
+// libFuzzer entry: arbitrary bytes as the three input boxes and the four
+// in-circuit boxes, through the parser, the normalisation, the ladder
+// calculation and the in-circuit analysis.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -9,7 +10,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
-  const fuzz::StageRun run = fuzz::RunStages(fuzz::SplitBoxes(input));
+  const fuzz::StageRun run =
+      fuzz::RunStages(fuzz::SplitBoxes(input), fuzz::SplitCircuitBoxes(input));
   const std::string fault = fuzz::FirstViolation(run);
   if (!fault.empty()) {
     std::fprintf(stderr, "broken rule: %s\n", fault.c_str());

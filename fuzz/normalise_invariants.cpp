@@ -1,8 +1,13 @@
 // The rules the fuzzer holds the parser, the normalisation and the ladder to.
 #include "fuzz/normalise_invariants.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <initializer_list>
+#include <utility>
 
+#include "design/in_circuit_text.h"
 #include "design/ladder.h"
 #include "notation/eng_notation.h"
 
@@ -33,25 +38,122 @@ std::string CheckAttenuations(const char* name, const design::Column& column, in
   return {};
 }
 
+// Fills `targets` with the input's lines, the last target keeping the rest.
+void Lines(std::string_view input, std::initializer_list<std::string*> targets) {
+  std::size_t left = targets.size();
+  for (std::string* target : targets) {
+    const std::size_t end = --left == 0 ? std::string_view::npos : input.find('\n');
+    if (end == std::string_view::npos) {
+      target->assign(input);
+      return;
+    }
+    target->assign(input.substr(0, end));
+    input.remove_prefix(end + 1);
+  }
+}
+
+constexpr std::size_t kDesignLines = 3;
+
 }  // namespace
 
 design::BoxTexts SplitBoxes(std::string_view input) {
   design::BoxTexts boxes;
-  std::string* targets[] = {&boxes.Text1, &boxes.Text2, &boxes.Text3};
-  for (int i = 0; i < 2; ++i) {
-    const std::size_t end = input.find('\n');
-    if (end == std::string_view::npos) {
-      targets[i]->assign(input);
-      return boxes;
-    }
-    targets[i]->assign(input.substr(0, end));
-    input.remove_prefix(end + 1);
-  }
-  boxes.Text3.assign(input);
+  std::string rest;
+  Lines(input, {&boxes.Text1, &boxes.Text2, &boxes.Text3, &rest});
   return boxes;
 }
 
-StageRun RunStages(const design::BoxTexts& typed) {
+design::CircuitBoxes SplitCircuitBoxes(std::string_view input) {
+  design::CircuitBoxes boxes;
+  for (std::size_t i = 0; i < kDesignLines; ++i) {
+    const std::size_t end = input.find('\n');
+    if (end == std::string_view::npos) return boxes;
+    input.remove_prefix(end + 1);
+  }
+  Lines(input, {&boxes.Load, &boxes.Source, &boxes.Cable, &boxes.Tolerance});
+  return boxes;
+}
+
+namespace {
+
+bool SingleBelow(double value, double limit) {
+  return static_cast<float>(value) < static_cast<float>(limit);
+}
+bool SingleAbove(double value, double limit) {
+  return static_cast<float>(value) > static_cast<float>(limit);
+}
+
+// The in-circuit rules: inputs in range and shown as used, one message at
+// most, every number of the analysis finite, the optimised sets no worse
+// than rounding alone, and a clean table.
+std::string CircuitViolation(const StageRun& run) {
+  const design::CircuitInputs& c = run.circuit;
+  for (const double value : {c.LoadOhms, c.SourceOhms, c.CableFarads, c.TolerancePercent}) {
+    if (!std::isfinite(value) || value < 0.0) return "circuit input = " + std::to_string(value);
+  }
+  if (c.LoadOhms > 0.0 && SingleBelow(c.LoadOhms, design::kMinLoadOhms)) return "load below the limit";
+  if (SingleAbove(c.CableFarads, design::kMaxCableFarads)) return "cable above the limit";
+  if (SingleBelow(c.TolerancePercent, design::kMinTolerancePercent) ||
+      SingleAbove(c.TolerancePercent, design::kMaxTolerancePercent)) {
+    return "tolerance out of range";
+  }
+  if (run.circuitMessages.size() > 1) return "more than one circuit message";
+  design::CircuitBoxes again = run.circuitBoxes;
+  design::CircuitInputs reread;
+  if (design::NormaliseCircuitInputs(again, reread, nullptr) ||
+      reread.LoadOhms != c.LoadOhms || reread.SourceOhms != c.SourceOhms ||
+      reread.CableFarads != c.CableFarads || reread.TolerancePercent != c.TolerancePercent) {
+    return "circuit boxes do not read back as the values used";
+  }
+
+  const design::CircuitAnalysis& a = run.analysis;
+  const int n = a.N;
+  if (n != run.state.NumPositions) return "analysis of " + std::to_string(n) + " positions";
+  const design::Surroundings around{c.SourceOhms, c.LoadOhms};
+  for (int k = 1; k <= n - 1; ++k) {
+    for (const double r : {a.Compensated[k], a.CompensatedE96[k], a.CompensatedE24[k]}) {
+      if (!std::isfinite(r) || !(r > 0.0)) return "compensated resistor " + std::to_string(k);
+    }
+  }
+  for (int p = 0; p <= n - 1; ++p) {
+    if (!std::isfinite(a.ZoutOhms[p]) || !std::isfinite(a.ZinOhms[p])) {
+      return "impedance at " + std::to_string(p);
+    }
+    if (a.F3dbHz[p] && !(std::isfinite(*a.F3dbHz[p]) && *a.F3dbHz[p] > 0.0)) {
+      return "f3db at " + std::to_string(p);
+    }
+    if (p == n - 1) break;
+    for (const double v : {a.DesignedE96Db[p], a.DesignedE24Db[p], a.CompensatedE96Db[p],
+                           a.CompensatedE24Db[p], a.BandLowDb[p], a.BandHighDb[p]}) {
+      if (!std::isfinite(v)) return "attenuation at " + std::to_string(p);
+    }
+    if (a.BandLowDb[p] > a.BandHighDb[p]) return "band upside down at " + std::to_string(p);
+  }
+  for (const auto& [improved, series] :
+       {std::pair{&a.CompensatedE96, design::kE96Series}, {&a.CompensatedE24, design::kE24Series}}) {
+    design::OhmsColumn alone{};
+    design::RoundEach(a.Compensated, n, series, alone);
+    if (design::WorstStepError(*improved, n, a.StepSize, around) >
+        design::WorstStepError(alone, n, a.StepSize, around)) {
+      return "optimised set worse than rounding alone";
+    }
+  }
+  std::string lower = run.table;
+  for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  if (lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos) {
+    return "table text holds nan or inf";
+  }
+  const auto lines = static_cast<int>(std::count(run.table.begin(), run.table.end(), '\n'));
+  const auto tabs = static_cast<std::size_t>(std::count(run.table.begin(), run.table.end(), '\t'));
+  if (lines != n + 1 || tabs != static_cast<std::size_t>(lines) * (design::kCircuitColumnCount - 1)) {
+    return "table text is not " + std::to_string(n + 1) + " lines of 14 cells";
+  }
+  return {};
+}
+
+}  // namespace
+
+StageRun RunStages(const design::BoxTexts& typed, const design::CircuitBoxes& circuitTyped) {
   StageRun run;
   const std::string* texts[] = {&typed.Text1, &typed.Text2, &typed.Text3};
   for (int i = 0; i < 3; ++i) {
@@ -62,6 +164,13 @@ StageRun RunStages(const design::BoxTexts& typed) {
   run.outcome = design::NormaliseInputs(
       run.state, run.boxes, [&run](const std::string& message) { run.messages.push_back(message); });
   design::CalculateLadder(run.state);
+
+  run.circuitBoxes = circuitTyped;
+  design::NormaliseCircuitInputs(run.circuitBoxes, run.circuit, [&run](const std::string& message) {
+    run.circuitMessages.push_back(message);
+  });
+  design::AnalyseInCircuit(run.state, run.circuit, run.analysis);
+  run.table = design::CircuitTableText(run.analysis, ',');
   return run;
 }
 
@@ -128,7 +237,7 @@ std::string FirstViolation(const StageRun& run) {
   }
   if (!Finite(s.Total1Pct) || !(s.Total1Pct > 0.0f)) return "Total1Pct = " + std::to_string(s.Total1Pct);
   if (!Finite(s.Total5Pct) || !(s.Total5Pct > 0.0f)) return "Total5Pct = " + std::to_string(s.Total5Pct);
-  return {};
+  return CircuitViolation(run);
 }
 
 }  // namespace fuzz

@@ -13,7 +13,7 @@
 
 namespace {
 
-TEST(SplitBoxes, CutsAtTheFirstTwoLineFeeds) {
+TEST(SplitBoxes, CutsAtTheFirstThreeLineFeeds) {
   using namespace std::string_literals;
   struct Row {
     std::string input, text1, text2, text3;
@@ -22,7 +22,7 @@ TEST(SplitBoxes, CutsAtTheFirstTwoLineFeeds) {
       {"10k", "10k", "", ""},
       {"10k\n", "10k", "", ""},
       {"\n\n", "", "", ""},
-      {"a\nb\nc\nd", "a", "b", "c\nd"},
+      {"a\nb\nc\nd", "a", "b", "c"},
       {"1\0k\n2"s, "1\0k"s, "2", ""},
   };
   for (const auto& row : rows) {
@@ -31,6 +31,25 @@ TEST(SplitBoxes, CutsAtTheFirstTwoLineFeeds) {
     EXPECT_EQ(boxes.Text1, row.text1);
     EXPECT_EQ(boxes.Text2, row.text2);
     EXPECT_EQ(boxes.Text3, row.text3);
+  }
+}
+
+TEST(SplitCircuitBoxes, TakesLinesFourToSevenAndKeepsTheRest) {
+  struct Row {
+    std::string input, load, source, cable, tolerance;
+  } const rows[] = {
+      {"10k\n11\n2\n47k\n0\n100p\n1", "47k", "0", "100p", "1"},
+      {"10k\n11\n2", "", "", "", ""},
+      {"a\nb\nc\nd", "d", "", "", ""},
+      {"\n\n\n\n\n\nt\nmore\n", "", "", "", "t\nmore\n"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.input);
+    const design::CircuitBoxes boxes = fuzz::SplitCircuitBoxes(row.input);
+    EXPECT_EQ(boxes.Load, row.load);
+    EXPECT_EQ(boxes.Source, row.source);
+    EXPECT_EQ(boxes.Cable, row.cable);
+    EXPECT_EQ(boxes.Tolerance, row.tolerance);
   }
 }
 
@@ -86,8 +105,29 @@ TEST(FirstViolation, NamesEachBrokenRule) {
       {"5% not a number", [&](fuzz::StageRun& r) { r.state.Atten5Pct[1] = kNaN; }, "Atten5Pct(1)"},
       {"1% sum infinite", [&](fuzz::StageRun& r) { r.state.Total1Pct = kInf; }, "Total1Pct"},
       {"5% sum zero", [](fuzz::StageRun& r) { r.state.Total5Pct = 0.0f; }, "Total5Pct"},
+      {"load not a number", [&](fuzz::StageRun& r) { r.circuit.LoadOhms = kNaN; }, "circuit input"},
+      {"tiny load", [](fuzz::StageRun& r) { r.circuit.LoadOhms = 1e-6; }, "load below"},
+      {"cable too large", [](fuzz::StageRun& r) { r.circuit.CableFarads = 2e-3; }, "cable above"},
+      {"tolerance zero", [](fuzz::StageRun& r) { r.circuit.TolerancePercent = 0; }, "tolerance"},
+      {"two circuit messages",
+       [](fuzz::StageRun& r) { r.circuitMessages = {"a", "b"}; }, "more than one"},
+      {"box shows another value", [](fuzz::StageRun& r) { r.circuitBoxes.Load = "10k"; },
+       "read back"},
+      {"analysis of another design", [](fuzz::StageRun& r) { r.analysis.N = 3; }, "analysis of"},
+      {"compensated resistor zero",
+       [](fuzz::StageRun& r) { r.analysis.CompensatedE24[4] = 0.0; }, "compensated resistor 4"},
+      {"impedance infinite", [&](fuzz::StageRun& r) { r.analysis.ZinOhms[11] = kInf; }, "impedance"},
+      {"frequency not a number", [&](fuzz::StageRun& r) { r.analysis.F3dbHz[2] = kNaN; }, "f3db"},
+      {"attenuation not a number",
+       [&](fuzz::StageRun& r) { r.analysis.BandHighDb[5] = kNaN; }, "attenuation at 5"},
+      {"band upside down",
+       [](fuzz::StageRun& r) { r.analysis.BandLowDb[3] = r.analysis.BandHighDb[3] + 1; }, "band"},
+      {"optimiser made it worse",
+       [](fuzz::StageRun& r) { r.analysis.CompensatedE96[2] *= 1.5; }, "worse than rounding"},
+      {"nan in the table", [](fuzz::StageRun& r) { r.table += "nan"; }, "nan or inf"},
+      {"a line short", [](fuzz::StageRun& r) { r.table.erase(r.table.rfind('\t')); }, "lines of 14"},
   };
-  const fuzz::StageRun good = fuzz::RunStages({"4.7k", "12", "1.5"});
+  const fuzz::StageRun good = fuzz::RunStages({"4.7k", "12", "1.5"}, {"47k", "600", "100p", "1"});
   ASSERT_EQ(fuzz::FirstViolation(good), "");
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
@@ -113,7 +153,9 @@ TEST(NormaliseFuzzCorpus, EverySeedKeepsEveryRule) {
     SCOPED_TRACE(entry.path().filename().string());
     std::ifstream file(entry.path(), std::ios::binary);
     const std::string input((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(fuzz::FirstViolation(fuzz::RunStages(fuzz::SplitBoxes(input))), "");
+    EXPECT_EQ(fuzz::FirstViolation(
+                  fuzz::RunStages(fuzz::SplitBoxes(input), fuzz::SplitCircuitBoxes(input))),
+              "");
     ++seeds;
   }
   EXPECT_GE(seeds, 12);
