@@ -95,23 +95,43 @@ void CompensatedString(double totalOhms, int n, double stepDb, const Surrounding
   const double y0 = IntoLoad(rt, around);
   const double h0 = y0 / (around.SourceOhms + y0);  // divider ratio at position 0
 
-  PositionColumn lower;
+  // Rl(p) from the root, and beside it Ru(p) = y (1 - a) / a - Rs from the
+  // same divider equation, with 1 - a = Rs / (Rs + y0) + H0 (1 - 10^(...))
+  // formed from two terms that never cancel.
+  PositionColumn lower, upper;
   lower[0] = rt;
+  upper[0] = 0.0;
   lower[n - 1] = 0.0;
   for (int p = 1; p <= n - 2; ++p) {
+    const double exponent = -static_cast<double>(p) * stepDb / 20.0 * std::numbers::ln10;
     const double steps = std::pow(10.0, -static_cast<double>(p) * stepDb / 20.0);
+    const double a = h0 * steps;
+    const double shortfall = around.SourceOhms / (around.SourceOhms + y0) - h0 * std::expm1(exponent);
     if (rl <= 0.0) {
       lower[p] = rt * steps;
-      continue;
+    } else {
+      // a x^2 + b x - c = 0 for x = Rl(p), from y = a (S - x + y), y = x || RL.
+      const double b = rl - a * s;
+      const double c = a * s * rl;
+      const double root = std::sqrt(b * b + 4.0 * a * c);
+      lower[p] = b > 0.0 ? 2.0 * c / (b + root) : (root - b) / (2.0 * a);
     }
-    // a x^2 + b x - c = 0 for x = Rl(p), from y = a (S - x + y), y = x || RL.
-    const double a = h0 * steps;
-    const double b = rl - a * s;
-    const double c = a * s * rl;
-    const double root = std::sqrt(b * b + 4.0 * a * c);
-    lower[p] = b > 0.0 ? 2.0 * c / (b + root) : (root - b) / (2.0 * a);
+    upper[p] = IntoLoad(lower[p], around) * shortfall / a - around.SourceOhms;
   }
-  for (int k = 1; k <= n - 1; ++k) resistors[k] = lower[k - 1] - lower[k];
+  // Rk = Rl(k - 1) - Rl(k) loses every digit when a tiny resistor sits under
+  // a large string (a huge string into a tiny load); the upper arms give the
+  // same resistor with an error on the scale of Ru + Rs instead of Rl, so
+  // each resistor comes from the form whose terms are smaller. The last one
+  // is the whole of Rl(N - 2).
+  for (int k = 1; k <= n - 1; ++k) {
+    const bool fromAbove =
+        k <= n - 2 && upper[k] + 2.0 * around.SourceOhms < lower[k - 1];
+    double r = fromAbove ? upper[k] - upper[k - 1] : lower[k - 1] - lower[k];
+    // Past the resolution of doubles altogether: the smallest step they can
+    // still tell apart from the string above, so the string stays a string.
+    if (!(r > 0.0)) r = lower[k - 1] * 1e-16;
+    resistors[k] = r;
+  }
 }
 
 void RoundEach(const OhmsColumn& precise, int n, const StandardSeries& series,
@@ -209,6 +229,13 @@ bool AnalyseInCircuit(const DesignState& state, const CircuitInputs& inputs,
   if (n < kMinPositions || n > kMaxPositions || !(state.TotalOhms > 0.0f) ||
       !std::isfinite(state.TotalOhms) || !std::isfinite(state.StepSize)) {
     return false;
+  }
+  // A design run leaves positive, finite rounded values; anything else is
+  // not a design this analysis can divide by.
+  for (int k = 1; k <= n - 1; ++k) {
+    for (const float r : {state.R1Pct[k], state.R5Pct[k]}) {
+      if (!(r > 0.0f) || !std::isfinite(r)) return false;
+    }
   }
   CircuitAnalysis& a = analysis;
   a.N = n;

@@ -126,7 +126,8 @@ double StepError(const PositionColumn& atten, int p, double stepDb);
 // Analyses the design the last design run left in `state` (TotalOhms,
 // NumPositions, StepSize, R1Pct, R5Pct; nothing else is read, nothing
 // written) with `inputs`, which must be normalised. Returns false and leaves
-// N = 0 when the state holds no design.
+// N = 0 when the state holds no design (no positions, or rounded values that
+// are not positive numbers).
 bool AnalyseInCircuit(const DesignState& state, const CircuitInputs& inputs,
                       CircuitAnalysis& analysis);
 

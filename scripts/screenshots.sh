@@ -4,8 +4,9 @@
 # reached by clicking Start, Deviation, Return and In circuit as a user would;
 # and the printed report of the opening design and of a 25-position design as
 # 100-dpi page images, report-default.png and report-25.png, with the
-# in-circuit page of the 25-position design, in-circuit-25.png. They go to out/, or to the folder in OUT_DIR
-# (OUT_DIR=docs/screenshots renews the README's pictures).
+# in-circuit page of the 25-position design, in-circuit-25.png. They go to
+# out/, or to the folder in OUT_DIR (OUT_DIR=docs/screenshots renews the
+# README's pictures).
 # Usage: [OUT_DIR=folder] scripts/screenshots.sh [build dir] [WxH ...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -77,7 +78,7 @@ if [ ! -x "$PAGES" ]; then
   exit 1
 fi
 "$PAGES" "$OUT" >/dev/null
-for page in report-default report-25; do
+for page in report-default report-25 in-circuit-25; do
   pdftoppm -png -r 100 -singlefile "$OUT/$page.pdf" "$OUT/$page"
   rm -f "$OUT/$page.pdf"
   echo "$OUT/$page.png"

@@ -133,6 +133,9 @@ TEST(CompensatedString, HitsEveryStepInItsOwnLoad) {
       {10e3, 11, 2, 47e3, 0},    {50e3, 25, 4, 10e3, 0},  {100e3, 24, 0.5, 10e3, 600},
       {1e-4, 25, 4, 1e10, 0},    {50e3, 25, 4, 10e3, 0},   {10e3, 3, 20, 47e3, 1e10},
       {25e3, 12, 1.5, 100e3, 50}, {10e3, 11, 2, 0, 600},
+      // The top resistors are 1e-17 of the string: differences of Rl lose
+      // them entirely, the upper arms keep them.
+      {1e10, 25, 0.01, 1e-4, 0},  {1e10, 25, 4, 1e-4, 0},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(testing::Message() << row.total << " / " << row.n << " / " << row.step
@@ -268,10 +271,15 @@ TEST(InCircuit, SweepKeepsEveryPromise) {
 }
 
 TEST(InCircuit, RefusesAStateWithoutADesign) {
-  design::CircuitAnalysis analysis;
-  analysis.N = 7;
-  EXPECT_FALSE(design::AnalyseInCircuit(design::DesignState{}, design::CircuitInputs{}, analysis));
-  EXPECT_EQ(analysis.N, 0);
+  design::DesignState zeroed = Design(10e3f, 11, 2.0f);
+  zeroed.R5Pct[4] = 0.0f;
+  design::DesignState unset;
+  for (const design::DesignState* state : {&unset, &zeroed}) {
+    design::CircuitAnalysis analysis;
+    analysis.N = 7;
+    EXPECT_FALSE(design::AnalyseInCircuit(*state, design::CircuitInputs{}, analysis));
+    EXPECT_EQ(analysis.N, 0);
+  }
 }
 
 }  // namespace

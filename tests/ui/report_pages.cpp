@@ -1,6 +1,7 @@
 // Prints sample reports to PDF files through the design window's Print
 // button, for looking at: report-default.pdf (the opening design) and
-// report-25.pdf (25 positions). Usage: report_pages <output folder>
+// report-25.pdf (25 positions), and the in-circuit page of the 25-position
+// design, in-circuit-25.pdf. Usage: report_pages <output folder>
 #include <cstdio>
 
 #include <QApplication>
@@ -12,17 +13,18 @@
 #include "design/design_state.h"
 #include "ui/design_window.h"
 #include "ui/fonts.h"
+#include "ui/in_circuit_window.h"
 #include "ui/seams.h"
 
 namespace {
 
-bool PrintTo(ui::frmDesign& window, const QString& path) {
+bool PrintTo(QWidget& window, const QString& path) {
   ui::AppSeams().choosePrinter = [path](QPrinter& printer) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     return true;
   };
-  window.cmdPrint->click();
+  window.findChild<QPushButton*>(QStringLiteral("cmdPrint"))->click();
   ui::AppSeams().choosePrinter = nullptr;
   if (!QFile::exists(path)) {
     std::fprintf(stderr, "no page written to %s\n", qPrintable(path));
@@ -49,5 +51,7 @@ int main(int argc, char** argv) {
   window.Text2->setText(QStringLiteral("25"));
   window.cmdDisplay->click();
   printed = PrintTo(window, folder.filePath(QStringLiteral("report-25.pdf"))) && printed;
+  ui::frmInCircuit inCircuit;
+  printed = PrintTo(inCircuit, folder.filePath(QStringLiteral("in-circuit-25.pdf"))) && printed;
   return printed ? 0 : 1;
 }
