@@ -62,6 +62,15 @@ Reading Read(double typed, Writer write, Limit limit) {
   if (const char* reason = limit(value)) reading.reasons.push_back(reason);
   reading.text = write(value);
   reading.value = Parsed(reading.text);
+  // At FormatEng's lower edge a text can read back as a value that it writes
+  // differently ("0.00001 " reads as a single just under 1e-5, written "0  ");
+  // writing again settles on a text that reads as itself.
+  for (int pass = 0; pass < 3; ++pass) {
+    const std::string again = write(reading.value);
+    if (again == reading.text) break;
+    reading.text = again;
+    reading.value = Parsed(again);
+  }
   return reading;
 }
 

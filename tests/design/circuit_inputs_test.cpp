@@ -36,6 +36,8 @@ TEST(CircuitInputs, ReadsCorrectsAndWritesBackEachBox) {
        10e3, 600, 1.5e-9f, 5, {}},
       {"overflow is the parser's 10G", {"1e99", "1e99", "0.47u", "20"},
        {"10G", "10G", "470n", "20 "}, 1e10, 1e10, 0.47e-6f, 20, {}},
+      {"a source at the edge of what the box shows", {"47k", "11u", "100p", "1"},
+       {"47k", "0  ", "100p", "1 "}, 47e3, 0, 100e-12f, 1, {}},
       {"a capacitance too small to show is none", {"47k", "0", "1e-20", "0.01"},
        {"47k", "0  ", "0  ", "0.01 "}, 47e3, 0, 0, 0.01f, {}},
       {"negative load", {"-47k", "0", "100p", "1"}, {"47k", "0  ", "100p", "1 "},
