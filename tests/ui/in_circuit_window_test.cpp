@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -182,6 +183,31 @@ TEST_F(InCircuitWindowTest, OpensWithTheDefaultsAndTheFocusInTheLoadBox) {
   EXPECT_TRUE(messages_.empty());
   EXPECT_EQ(w.grdPositions->model()->rowCount(), 11);
   EXPECT_EQ(w.analysis().inputs.LoadOhms, 47000.0);
+}
+
+// A dark desktop theme leaves the window dark text on a light ground.
+TEST_F(InCircuitWindowTest, KeepsItsLightColoursUnderADarkTheme) {
+  const QPalette before = QApplication::palette();
+  QPalette dark = before;
+  for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+    dark.setColor(role, QColor(30, 30, 30));
+  }
+  for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    dark.setColor(role, QColor(230, 230, 230));
+  }
+  QApplication::setPalette(dark);
+  ui::frmInCircuit& w = open();
+  QWidget* const controls[] = {w.Text1, w.grdPositions, w.lblSummary, w.cmdPrint};
+  for (QWidget* control : controls) {
+    SCOPED_TRACE(control->objectName().toStdString());
+    const QPalette& colours = control->palette();
+    EXPECT_LT(colours.color(QPalette::Text).lightness(), 60);
+    EXPECT_LT(colours.color(QPalette::WindowText).lightness(), 60);
+    EXPECT_LT(colours.color(QPalette::ButtonText).lightness(), 60);
+    EXPECT_GT(colours.color(QPalette::Base).lightness(), 200);
+    EXPECT_GT(colours.color(QPalette::Window).lightness(), 200);
+  }
+  QApplication::setPalette(before);
 }
 
 TEST_F(InCircuitWindowTest, TabVisitsTheBoxesInOrderThenTheButtonsAndTable) {
