@@ -240,7 +240,7 @@ bool AnalyseInCircuit(const DesignState& state, const CircuitInputs& inputs,
   CircuitAnalysis& a = analysis;
   a.N = n;
   a.StepSize = state.StepSize;
-  a.inputs = inputs;
+  a.Inputs = inputs;
   const Surroundings around{inputs.SourceOhms, inputs.LoadOhms};
 
   OhmsColumn designedE96{}, designedE24{};

@@ -98,7 +98,7 @@ struct CircuitInputs {
 struct CircuitAnalysis {
   int N = 0;
   double StepSize = 0.0;  // dB
-  CircuitInputs inputs;
+  CircuitInputs Inputs;  // as the analysis used them
   OhmsColumn Compensated{};     // load-compensated ideal resistors
   OhmsColumn CompensatedE96{};  // rounded to E96, then improved
   OhmsColumn CompensatedE24{};

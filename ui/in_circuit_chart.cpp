@@ -182,7 +182,7 @@ class Chart {
     const float middle = row + fontHeight_ / 2.0f;
     const float third = (l_.right - l_.left) / 3.0f;
     const float sample = 4.0f * l_.marker;
-    const std::string tolerance = Label(a_.inputs.TolerancePercent);
+    const std::string tolerance = Label(a_.Inputs.TolerancePercent);
     const struct {
       const char* words;
       Rgb colour;

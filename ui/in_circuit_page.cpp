@@ -81,7 +81,7 @@ std::vector<std::string> SummaryLines(const design::CircuitAnalysis& a, char sep
           "design's E96 set " + db(a.WorstDesignedE96) + ",",
           "compensated E96 " + db(a.WorstCompensatedE96) + ", E24 " +
               db(a.WorstCompensatedE24) + ".",
-          "Two channels of \u00b1" + Eng(a.inputs.TolerancePercent) +
+          "Two channels of \u00b1" + Eng(a.Inputs.TolerancePercent) +
               " % parts differ by up to " + db(a.WidestBand) + "."};
 }
 
@@ -95,7 +95,7 @@ bool DrawInCircuitPage(surface::Surface& page, const design::DesignState& state,
   PrintAt(page, 0.0f, 0.0f, "Kestrix - In circuit");
   page.setFontSize(kTextPoints);
   PrintAt(page, 0.0f, 500.0f, DesignLine(state));
-  PrintAt(page, 0.0f, 780.0f, InputsLine(analysis.inputs));
+  PrintAt(page, 0.0f, 780.0f, InputsLine(analysis.Inputs));
   std::string summary;
   for (const std::string& line : SummaryLines(analysis, separator)) {
     summary += (summary.empty() ? "" : " ") + line;

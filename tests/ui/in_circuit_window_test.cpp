@@ -182,7 +182,7 @@ TEST_F(InCircuitWindowTest, OpensWithTheDefaultsAndTheFocusInTheLoadBox) {
   EXPECT_EQ(QApplication::focusWidget(), w.Text1);
   EXPECT_TRUE(messages_.empty());
   EXPECT_EQ(w.grdPositions->model()->rowCount(), 11);
-  EXPECT_EQ(w.analysis().inputs.LoadOhms, 47000.0);
+  EXPECT_EQ(w.analysis().Inputs.LoadOhms, 47000.0);
 }
 
 // A dark desktop theme leaves the window dark text on a light ground.
@@ -239,7 +239,7 @@ TEST_F(InCircuitWindowTest, EnterInAnyBoxRecomputesWithItsValue) {
     window_.forget();
     const std::vector<std::vector<std::string>> before = shownTable();
     typeAndEnter(row.box, row.typed);
-    EXPECT_NEAR(window().analysis().inputs.*row.field, row.value, row.value * 1e-6);
+    EXPECT_NEAR(window().analysis().Inputs.*row.field, row.value, row.value * 1e-6);
     EXPECT_NE(shownTable(), before);
     ASSERT_FALSE(window_.ops().empty());
     EXPECT_TRUE(std::holds_alternative<surface::ClearOp>(window_.ops().front()))
