@@ -1,9 +1,6 @@
 // The design window: controls, handlers, RunDesign and its display stage.
 #include "ui/design_window.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -16,7 +13,6 @@
 #include "design/design_state.h"
 #include "design/ladder.h"
 #include "notation/eng_notation.h"
-#include "ui/fonts.h"
 #include "ui/message_seam.h"
 #include "ui/navigation.h"
 #include "ui/print_job.h"
@@ -28,9 +24,6 @@
 namespace ui {
 namespace {
 
-using surface::LineMode;
-using surface::PointF;
-
 constexpr const char* kCaption = "Kestrix - Design";
 constexpr const char* kLogPrompt = "dB per step: ";
 constexpr const char* kLinearPrompt = "% per step: ";
@@ -39,39 +32,28 @@ constexpr const char* kLinearPrompt = "% per step: ";
 constexpr int16_t kDefaultPositions = 11;
 constexpr float kDefaultStep = 2.0f;
 
-// The display stage, in design units.
-constexpr float kLeadX = 5800.0f;      // left end of the input lead
+// The display stage, in design units: the schematic on the right half of
+// the window, 6-point text, the columns of the selected rounded set only.
 constexpr float kStringX = 6300.0f;    // the resistor column
 constexpr float kStringTop = 800.0f;   // junction of position 0
-constexpr float kTapLength = 300.0f;
-constexpr float kGroundLeft = 500.0f;  // ground line, left of the column
-constexpr float kContactHalf = 30.0f;  // half side of the ground contact
-constexpr float kTextPoints = 6.0f;
-constexpr float kHeadingY = 300.0f;
-constexpr float kTargetX = 6840.0f;  // 6300 + 540
-constexpr float kIdealX = 7700.0f;
-constexpr float kNearestX = 9200.0f;
-constexpr float kRealisedX = 10300.0f;
+constexpr RoundedColumns kFivePercent[] = {{5, 9200.0f, 9200.0f, 10300.0f}};
+constexpr RoundedColumns kOnePercent[] = {{1, 9200.0f, 9200.0f, 10300.0f}};
 
-// Top of the text of position p (105 above its junction).
-float PositionRow(int p, float s) { return 695.0f + static_cast<float>(p) * 720.0f * s; }
-
-// Top of the text of resistor k; k = N gives the total row.
-float ResistorRow(int k, float s) {
-  return 750.0f + 250.0f * s + static_cast<float>(k - 1) * 720.0f * s;
+SchematicLayout WindowSchematic(int16_t tolType) {
+  SchematicLayout layout{5800.0f, kStringX, 6840.0f /* 6300 + 540 */, 7700.0f, 6.0f, {}};
+  if (tolType == 5) layout.rounded = kFivePercent;
+  if (tolType == 1) layout.rounded = kOnePercent;
+  return layout;
 }
 
 }  // namespace
 
-frmDesign::frmDesign(design::MessageSeam showMessage, surface::Surface* recorder, QWidget* parent)
+frmDesign::frmDesign(QWidget* parent)
     : ScaledWindow("frmDesign", kCaption, Qt::white, parent),
-      showMessage_(showMessage                  ? std::move(showMessage)
-                   : AppSeams().showMessage ? AppSeams().showMessage
-                                            : MessageBoxSeam(this)) {
+      showMessage_(AppSeams().showMessage ? AppSeams().showMessage : MessageBoxSeam(this)) {
   createControls();
   chainTabOrder();
   connectHandlers();
-  picture().setMirror(recorder ? recorder : AppSeams().windowRecorder);
   open();
 
   cmdExit->setFocus();
@@ -233,78 +215,11 @@ void frmDesign::showBoxes(const design::BoxTexts& boxes) {
 void frmDesign::display() {
   design::DesignState& state = design::modMain();
   picture().clear();
-  state.Spacing = design::ColumnSpacing(state.NumPositions);
-  drawSchematic();
+  DrawSchematicWithColumns(picture(), state, WindowSchematic(state.TolType),
+                           [this](const float& X, const float& Y) { DrawResistor(X, Y); });
   state.PenX = kStringX;
   state.PenY = kStringTop;
-  picture().setFontSize(kTextPoints);
-  printColumns();
   update();
-}
-
-void frmDesign::drawSchematic() {
-  design::DesignState& state = design::modMain();
-  const float s = state.Spacing;
-  const surface::Rgb colour = state.DrawColor;
-  state.PenX = kStringX;
-  state.PenY = kStringTop;
-  picture().line(LineMode::Line, PointF{kLeadX, kStringTop}, PointF{kStringX, kStringTop}, colour);
-  for (int16_t k = 1; k <= state.NumPositions - 1; ++k) {
-    DrawResistor(state.PenX, state.PenY);
-    state.PenY = state.PenY + 720.0f * s;
-    picture().line(LineMode::Line, PointF{state.PenX, state.PenY},
-                  PointF{state.PenX + kTapLength, state.PenY}, colour);
-  }
-  // Ground: a line along the bottom of the string and its contact.
-  picture().line(LineMode::Line, PointF{state.PenX - kGroundLeft, state.PenY},
-                PointF{state.PenX + kTapLength, state.PenY}, colour);
-  picture().line(LineMode::FilledBox,
-                PointF{state.PenX + kTapLength - kContactHalf, state.PenY - kContactHalf},
-                PointF{state.PenX + kTapLength + kContactHalf, state.PenY + kContactHalf}, colour);
-}
-
-void frmDesign::printColumns() {
-  design::DesignState& state = design::modMain();
-  const int n = state.NumPositions;
-  const float s = state.Spacing;
-
-  for (int16_t p = 0; p <= n - 2; ++p) {
-    state.TargetAtten[p] = static_cast<float>(p) * state.StepSize;
-    printValue(kTargetX, PositionRow(p, s), state.TargetAtten[p], "dB");
-  }
-
-  // The same rule and inputs as the ladder calculation: the same values.
-  design::ComputeIdealValues(state.TotalOhms, n, state.StepSize, state.IdealR);
-  printAt(kIdealX, kHeadingY, "Ideal:");
-  for (int16_t k = 1; k <= n - 1; ++k) {
-    printValue(kIdealX, ResistorRow(k, s), state.IdealR[k], " ohms");
-  }
-  printValue(kIdealX, ResistorRow(n, s), state.TotalOhms, " ohms total");
-
-  if (state.TolType != 5 && state.TolType != 1) return;
-  const bool fivePercent = state.TolType == 5;
-  const design::Column& rounded = fivePercent ? state.R5Pct : state.R1Pct;
-  const design::Column& realised = fivePercent ? state.Atten5Pct : state.Atten1Pct;
-  printAt(kNearestX, kHeadingY, fivePercent ? "Nearest 5%:" : "Nearest 1%:");
-  for (int16_t k = 1; k <= n - 1; ++k) {
-    printValue(kNearestX, ResistorRow(k, s), rounded[k], " ohms");
-  }
-  printValue(kNearestX, ResistorRow(n, s), fivePercent ? state.Total5Pct : state.Total1Pct,
-             " ohms total");
-  for (int16_t p = 0; p <= n - 2; ++p) {
-    printValue(kRealisedX, PositionRow(p, s), realised[p], " dB");
-  }
-}
-
-void frmDesign::printAt(float x, float y, const std::string& text) {
-  picture().setTextPosition(PointF{x, y});
-  picture().printText(text);
-}
-
-void frmDesign::printValue(float x, float y, const float& value, const char* unit) {
-  design::DesignState& state = design::modMain();
-  notation::FormatEng(value, state.FmtText);
-  printAt(x, y, state.FmtText + unit);
 }
 
 void frmDesign::DrawResistor(const float& X, const float& Y) {

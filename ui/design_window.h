@@ -21,11 +21,9 @@ class frmDesign : public ScaledWindow {
   Q_OBJECT
 
  public:
-  // `showMessage` shows a modal message; `recorder` receives every drawing
-  // operation too. Left empty, they come from the process's seams (the
-  // program's message box, no recorder).
-  explicit frmDesign(design::MessageSeam showMessage = {},
-                     surface::Surface* recorder = nullptr, QWidget* parent = nullptr);
+  // Messages go to AppSeams().showMessage when a test set it, otherwise to
+  // the program's message box.
+  explicit frmDesign(QWidget* parent = nullptr);
 
   // Normalises the three boxes into the design state, calculates the ladder
   // and draws the design.
@@ -68,11 +66,6 @@ class frmDesign : public ScaledWindow {
   void connectHandlers();
   void load();
   void display();
-  void drawSchematic();
-  void printColumns();
-  void printAt(float x, float y, const std::string& text);
-  // FormatEng of `value` into FmtText, printed at (x, y) followed by `unit`.
-  void printValue(float x, float y, const float& value, const char* unit);
   void showBoxes(const design::BoxTexts& boxes);
   void stepPrompt();
 

@@ -1,5 +1,5 @@
-// frmExamine: the deviation window, charting how far the 5% and 1% designs
-// stray from the target attenuation.
+// frmExamine: the deviation window, a chart of how far each rounded set
+// misses its target at every switch position.
 #pragma once
 
 #include "ui/scaled_window.h"
@@ -7,21 +7,15 @@
 class QLabel;
 class QPushButton;
 
-namespace surface {
-class Surface;
-}
-
 namespace ui {
 
 // Construction runs the load handler, which draws the chart from the design
-// the last design run left; nothing draws it again while the window is open.
+// the last design run left; the window keeps that one drawing while it lives.
 class frmExamine : public ScaledWindow {
   Q_OBJECT
 
  public:
-  // `recorder` receives every drawing operation too (the process's window
-  // recorder when left empty).
-  explicit frmExamine(surface::Surface* recorder = nullptr, QWidget* parent = nullptr);
+  explicit frmExamine(QWidget* parent = nullptr);
 
   QPushButton* cmdExit;
   QLabel* Label1;

@@ -13,6 +13,7 @@
 #include "ui/surface/printer_surface.h"
 #include "ui/surface/recording_surface.h"
 #include "ui/surface/surface_ops.h"
+#include "ui/surface/tee_surface.h"
 
 namespace ui {
 namespace {
@@ -48,8 +49,12 @@ bool PrintOnePage(QWidget* dialogParent, const PageDrawer& draw) {
   printer.setResolution(kPageDotsPerInch);
   surface::PrinterSurface page(printer, PageFont());
   if (!page.isActive()) return false;
-  page.setMirror(AppSeams().pageRecorder);
-  surface::Replay(sheet.ops(), page);
+  if (surface::Surface* recorder = AppSeams().pageRecorder) {
+    surface::TeeSurface recorded(page, *recorder);
+    surface::Replay(sheet.ops(), recorded);
+  } else {
+    surface::Replay(sheet.ops(), page);
+  }
   return page.finish();
 }
 

@@ -24,8 +24,8 @@ using PageDrawer = std::function<bool(surface::Surface& page)>;
 // Asks for a printer (through AppSeams().choosePrinter when set, otherwise
 // the platform's printer dialog, modal over `dialogParent`), lets `draw` draw
 // the page, then opens one portrait page on the printer, puts the drawing on
-// it and sends it. The page's operations are mirrored to
-// AppSeams().pageRecorder when set. A cancelled dialog draws and shows
+// it and sends it. AppSeams().pageRecorder, when set, receives every
+// operation the page receives. A cancelled dialog draws and shows
 // nothing; a page that `draw` refuses never opens the printer; a printer that
 // cannot be opened prints nothing. Every failure ends the job silently.
 // Returns true when the page was sent.

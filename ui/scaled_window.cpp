@@ -12,6 +12,7 @@
 #include <QtMath>
 
 #include "ui/fonts.h"
+#include "ui/seams.h"
 #include "ui/window_scale.h"
 
 namespace ui {
@@ -34,6 +35,14 @@ ScaledWindow::ScaledWindow(const char* objectName, const char* caption, QColor b
   // paintEvent() covers every pixel itself, so Qt need not fill the window
   // with its background first.
   setAttribute(Qt::WA_OpaquePaintEvent);
+  if (surface::Surface* recorder = AppSeams().windowRecorder) {
+    recorded_ = std::make_unique<surface::TeeSurface>(picture_, *recorder);
+  }
+}
+
+surface::Surface& ScaledWindow::picture() {
+  if (recorded_) return *recorded_;
+  return picture_;
 }
 
 void ScaledWindow::open() {

@@ -2,11 +2,14 @@
 // 12000 x 9000 design units that grows and shrinks with the window.
 #pragma once
 
+#include <memory>
+
 #include <QColor>
 #include <QRectF>
 #include <QSize>
 #include <QWidget>
 
+#include "ui/surface/tee_surface.h"
 #include "ui/surface/window_surface.h"
 
 class QPushButton;
@@ -24,8 +27,6 @@ class ScaledWindow : public QWidget {
   Q_OBJECT
 
  public:
-  // Pixels per twip of the layout as it is shown now.
-  double pixelsPerTwip() const { return pixelsPerTwip_; }
   // The laid-out client area inside the window, in pixels.
   QRectF contentRect() const;
 
@@ -51,7 +52,9 @@ class ScaledWindow : public QWidget {
   // `font` with its point size kept true at the laid-out size.
   QFont scaledFont(QFont font) const;
 
-  surface::WindowSurface& picture() { return picture_; }
+  // What the window draws on: its kept picture, and also the process's
+  // window recorder when one was set (AppSeams) as the window was made.
+  surface::Surface& picture();
   // Keeps the picture's image in step with the window's size and density;
   // a subclass that draws its own picture hears of it in pictureResized().
   virtual void pictureResized(QSize /*devicePixels*/) {}
@@ -67,6 +70,7 @@ class ScaledWindow : public QWidget {
 
   QColor background_;
   surface::WindowSurface picture_;
+  std::unique_ptr<surface::TeeSurface> recorded_;  // picture_ and the recorder
   double pixelsPerTwip_ = 1.0 / 15.0;
   qreal pictureRatio_ = 0.0;  // device pixel ratio the picture was drawn for
   QSize pictureSize_;

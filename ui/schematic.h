@@ -1,6 +1,13 @@
-// The resistor symbol of the schematic, drawn the same on every surface.
+// The schematic: the resistor symbol, and the whole string with its value
+// columns as the design window and the printed page both draw it.
 #pragma once
 
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+
+#include "design/design_state.h"
 #include "ui/surface/surface.h"
 
 namespace ui {
@@ -12,5 +19,42 @@ namespace ui {
 // are singles formed in the order X + offset x S; X and Y are only read.
 void DrawResistorSymbol(surface::Surface& target, const float& X, const float& Y, float S,
                         surface::Rgb color);
+
+// Draws one resistor symbol with its top junction at (X, Y) on the surface
+// being drawn: the design window's DrawResistor or PrintResistor.
+using ResistorDrawer = std::function<void(const float& X, const float& Y)>;
+
+// The columns of one rounded set: its values with their heading, and the
+// attenuations they realise.
+struct RoundedColumns {
+  int16_t tolerance;  // 5 or 1 (percent)
+  float valuesX;
+  float headingX;
+  float realisedX;
+};
+
+// Where a surface puts the schematic and its columns (units of its scale).
+// The junction of position 0 lies at (stringX, 800) on every surface, and
+// the junctions stand 720 x Spacing apart.
+struct SchematicLayout {
+  float leadX;    // left end of the input lead
+  float stringX;  // the resistor column
+  float targetX;  // target attenuations
+  float idealX;   // ideal values, their heading and total
+  // Text size set before the columns; empty where the surface's own size
+  // already holds (the page sets its text size with the page).
+  std::optional<float> textPoints;
+  // Value columns first, in this order, then realised columns in this order.
+  std::span<const RoundedColumns> rounded;
+};
+
+// Draws the string of the design in `state` (the input lead, one symbol per
+// resistor through `drawResistor`, the taps, the ground line and its contact)
+// and prints the target, ideal and rounded columns beside it. Sets Spacing by
+// the column rule first; stores TargetAtten(0 .. N - 2) and IdealR(1 .. N - 2)
+// again by the design run's rules, so their values do not change; leaves PenX
+// and PenY at the bottom junction and FmtText holding the last value printed.
+void DrawSchematicWithColumns(surface::Surface& target, design::DesignState& state,
+                              const SchematicLayout& layout, const ResistorDrawer& drawResistor);
 
 }  // namespace ui

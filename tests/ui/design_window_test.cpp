@@ -20,6 +20,7 @@
 #include "notation/eng_notation.h"
 #include "ui/design_window.h"
 #include "ui/fonts.h"
+#include "ui/seams.h"
 #include "ui/surface/recording_surface.h"
 
 namespace {
@@ -47,17 +48,23 @@ struct Drawing {
 
 class DesignWindowTest : public testing::Test {
  protected:
-  void SetUp() override { design::modMain() = {}; }
-  void TearDown() override { design::modMain() = {}; }
+  void SetUp() override {
+    design::modMain() = {};
+    ui::AppSeams().showMessage = [this](const std::string& message) {
+      messages_.push_back(message);
+      // What the boxes show behind the message.
+      boxesAtMessage_ = text("Text1") + "|" + text("Text2") + "|" + text("Text3");
+    };
+    ui::AppSeams().windowRecorder = &recorder_;
+  }
+  void TearDown() override {
+    window_.reset();
+    ui::AppSeams() = {};
+    design::modMain() = {};
+  }
 
   ui::frmDesign& open() {
-    window_ = std::make_unique<ui::frmDesign>(
-        [this](const std::string& message) {
-          messages_.push_back(message);
-          // What the boxes show behind the message.
-          boxesAtMessage_ = text("Text1") + "|" + text("Text2") + "|" + text("Text3");
-        },
-        &recorder_);
+    window_ = std::make_unique<ui::frmDesign>();
     return *window_;
   }
 

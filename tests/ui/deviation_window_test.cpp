@@ -15,6 +15,7 @@
 #include "design/ladder.h"
 #include "ui/deviation_chart.h"
 #include "ui/deviation_window.h"
+#include "ui/seams.h"
 #include "ui/surface/recording_surface.h"
 
 namespace {
@@ -40,11 +41,16 @@ void Design(float total, int16_t positions, float step) {
 
 class DeviationChartTest : public testing::Test {
  protected:
-  void TearDown() override { design::modMain() = {}; }
+  void SetUp() override { ui::AppSeams().windowRecorder = &recorder_; }
+  void TearDown() override {
+    window_.reset();
+    ui::AppSeams() = {};
+    design::modMain() = {};
+  }
 
   // Opens the window and returns what its load drew.
   const surface::OpList& chart() {
-    window_ = std::make_unique<ui::frmExamine>(&recorder_);
+    window_ = std::make_unique<ui::frmExamine>();
     return recorder_.ops();
   }
   std::vector<LineOp> lines(LineMode mode, surface::Rgb colour) const {

@@ -45,8 +45,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QDir folder(QString::fromLocal8Bit(argv[1]));
-  ui::frmDesign window(
-      [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); });
+  ui::AppSeams().showMessage = [](const std::string& message) {
+    std::fprintf(stderr, "%s\n", message.c_str());
+  };
+  ui::frmDesign window;
   bool printed = PrintTo(window, folder.filePath(QStringLiteral("report-default.pdf")));
   window.Text2->setText(QStringLiteral("25"));
   window.cmdDisplay->click();

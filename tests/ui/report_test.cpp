@@ -379,9 +379,12 @@ class PrintButtonTest : public testing::Test {
     design::modMain() = {};
     ui::AppSeams() = {};
     ui::AppSeams().pageRecorder = &page_;
+    ui::AppSeams().windowRecorder = &windowDrawing_;
+    ui::AppSeams().showMessage = [this](const std::string& message) {
+      messages_.push_back(message);
+    };
     ASSERT_TRUE(folder_.isValid());
-    window_ = std::make_unique<ui::frmDesign>(
-        [this](const std::string& message) { messages_.push_back(message); }, &windowDrawing_);
+    window_ = std::make_unique<ui::frmDesign>();
   }
   void TearDown() override {
     window_.reset();

@@ -7,6 +7,7 @@
 
 #include "ui/schematic.h"
 #include "ui/surface/recording_surface.h"
+#include "ui/surface/tee_surface.h"
 
 namespace {
 
@@ -140,18 +141,21 @@ TEST(Surface, PrintsWholeNumbersWithABlankForThePlusSign) {
   for (std::size_t i = 0; i < printed.size(); ++i) EXPECT_EQ(printed[i], rows[i].text);
 }
 
-TEST(Surface, MirrorReceivesTheSameOperations) {
-  RecordingSurface mirror;
-  RecordingSurface recorder;
-  recorder.setMirror(&mirror);
-  recorder.setScale({0.0f, -1000.0f, 12000.0f, 16000.0f});
-  recorder.setPenWidth(8.0f);
-  ui::DrawResistorSymbol(recorder, 2500.0f, 800.0f, 0.9f, 0);
-  recorder.setFontSize(6.0f);
-  recorder.setTextPosition({3040.0f, 695.0f});
-  recorder.printText("0  dB");
-  recorder.clear();
-  EXPECT_EQ(mirror.ops(), recorder.ops());
+TEST(TeeSurface, BothSurfacesReceiveEveryOperation) {
+  RecordingSurface first;
+  RecordingSurface second;
+  surface::TeeSurface both(first, second);
+  both.setScale({0.0f, -1000.0f, 12000.0f, 16000.0f});
+  both.setPenWidth(8.0f);
+  ui::DrawResistorSymbol(both, 2500.0f, 800.0f, 0.9f, 0);
+  both.setFontSize(6.0f);
+  both.setTextPosition({3040.0f, 695.0f});
+  both.printText("0  dB");
+  both.printNumber(3);
+  both.clear();
+  ASSERT_EQ(first.ops().size(), 18u);  // scale, pen, 11 strokes, font, position, 2 texts, clear
+  EXPECT_EQ(first.ops(), second.ops());
+  EXPECT_EQ(std::get<surface::TextOp>(first.ops()[15]).at, (PointF{3040.0f, 695.0f}));
 }
 
 TEST(Replay, PerformsTheRecordedCallsAgain) {

@@ -13,6 +13,7 @@
 #include "ui/schematic.h"
 #include "ui/surface/printer_surface.h"
 #include "ui/surface/recording_surface.h"
+#include "ui/surface/tee_surface.h"
 #include "ui/surface/window_surface.h"
 
 namespace {
@@ -117,11 +118,12 @@ TEST(WindowSurface, DrawsEachOperationAsIfOnAFreshPainter) {
   }
 }
 
-TEST(WindowSurface, MirrorSeesDrawingButNotRedrawing) {
+TEST(TeeSurface, RecorderSeesDrawingButNotRedrawing) {
   surface::RecordingSurface recorder;
   surface::WindowSurface picture(ui::WindowFont());
-  picture.setMirror(&recorder);
-  DrawSample(picture);
+  surface::TeeSurface both(picture, recorder);
+  DrawSample(both);
+  EXPECT_NE(picture.image(), Blank(picture.image().size()));
   const std::size_t drawn = recorder.ops().size();
   picture.resize(QSize(1000, 700), 1.0, 1.0);
   EXPECT_EQ(recorder.ops().size(), drawn);

@@ -3,22 +3,22 @@
 
 namespace surface {
 
-void RecordingSurface::doClear() { ops_.push_back(ClearOp{}); }
+void RecordingSurface::doClear() { Append(ops_, ClearOp{}); }
 
-void RecordingSurface::doSetPenWidth(float width) { ops_.push_back(PenWidthOp{width}); }
+void RecordingSurface::doSetPenWidth(float width) { Append(ops_, PenWidthOp{width}); }
 
 void RecordingSurface::doLine(LineMode mode, PointF from, PointF to, Rgb color) {
-  ops_.push_back(LineOp{mode, from, to, color});
+  Append(ops_, LineOp{mode, from, to, color});
 }
 
-void RecordingSurface::doSetFontSize(float points) { ops_.push_back(FontSizeOp{points}); }
+void RecordingSurface::doSetFontSize(float points) { Append(ops_, FontSizeOp{points}); }
 
-void RecordingSurface::doSetTextPosition(PointF at) { ops_.push_back(TextPositionOp{at}); }
+void RecordingSurface::doSetTextPosition(PointF at) { Append(ops_, TextPositionOp{at}); }
 
 void RecordingSurface::doPrintText(PointF at, const std::string& text) {
-  ops_.push_back(TextOp{at, text});
+  Append(ops_, TextOp{at, text});
 }
 
-void RecordingSurface::doSetScale(const Scale& scale) { ops_.push_back(ScaleOp{scale}); }
+void RecordingSurface::doSetScale(const Scale& scale) { Append(ops_, ScaleOp{scale}); }
 
 }  // namespace surface

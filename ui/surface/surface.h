@@ -26,19 +26,16 @@ struct Scale {
 };
 
 enum class LineMode {
-  Line,        // from the start point to the end point
-  Continued,   // from the current point; the start point is not used
+  Line,        // straight, between the two points given
+  Continued,   // on from the current point; the first point given is ignored
   OutlineBox,  // edges of the axis-parallel rectangle with the points as corners
-  FilledBox,   // the same rectangle filled with the line colour
+  FilledBox,   // that rectangle, edges and inside in the stroke's colour
 };
 
 // A drawing surface keeps one current point: every stroke leaves it at the
 // stroke's end point, text is printed with its top-left corner there, and
 // clearing puts it back to (0, 0). Coordinates are logical units of the
 // current scale; pen widths are device dots; font sizes are points.
-//
-// Every operation can also be mirrored onto a second surface, which receives
-// the same calls in the same order (tests mirror the window into a recorder).
 class Surface {
  public:
   virtual ~Surface() = default;
@@ -55,8 +52,6 @@ class Surface {
   void setScale(const Scale& scale);
 
   PointF currentPoint() const { return current_; }
-  void setMirror(Surface* mirror) { mirror_ = mirror; }
-  Surface* mirror() const { return mirror_; }
 
  protected:
   virtual void doClear() = 0;
@@ -70,7 +65,6 @@ class Surface {
 
  private:
   PointF current_;
-  Surface* mirror_ = nullptr;
 };
 
 }  // namespace surface

@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -47,6 +48,13 @@ struct ScaleOp {
 
 using Op = std::variant<ClearOp, PenWidthOp, LineOp, FontSizeOp, TextPositionOp, TextOp, ScaleOp>;
 using OpList = std::vector<Op>;
+
+// Adds `op` at the end of `ops`, made in place: copying in a whole variant
+// makes GCC warn that the alternatives it does not hold may be uninitialized.
+template <class T>
+void Append(OpList& ops, T op) {
+  ops.emplace_back(std::in_place_type<T>, std::move(op));
+}
 
 // Performs `ops` on `target` in order, as the calls that produced them.
 void Replay(const OpList& ops, Surface& target);

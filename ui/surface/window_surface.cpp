@@ -12,9 +12,9 @@ WindowSurface::WindowSurface(const QFont& typeface)
 OpList WindowSurface::settingsNow() const {
   OpList settings;
   settings.reserve(3);
-  settings.emplace_back(ScaleOp{scale()});
-  settings.emplace_back(PenWidthOp{penWidth()});
-  settings.emplace_back(FontSizeOp{fontSize()});
+  Append(settings, ScaleOp{scale()});
+  Append(settings, PenWidthOp{penWidth()});
+  Append(settings, FontSizeOp{fontSize()});
   return settings;
 }
 
@@ -31,12 +31,9 @@ void WindowSurface::resize(QSize deviceSize, double dotsPerPoint, double dotsPer
   dotsPerPoint_ = dotsPerPoint;
   dotsPerPenDot_ = dotsPerPenDot;
   const OpList kept = kept_;
-  Surface* const keptMirror = mirror();
-  setMirror(nullptr);
   clear();
   Replay(kept, *this);
   kept_ = kept;
-  setMirror(keptMirror);
 }
 
 void WindowSurface::paint(const std::function<void(QPainter&)>& draw) {
@@ -59,32 +56,32 @@ void WindowSurface::doClear() {
 
 void WindowSurface::doSetPenWidth(float width) {
   PainterSurface::doSetPenWidth(width);
-  kept_.push_back(PenWidthOp{width});
+  Append(kept_, PenWidthOp{width});
 }
 
 void WindowSurface::doLine(LineMode mode, PointF from, PointF to, Rgb color) {
   PainterSurface::doLine(mode, from, to, color);
-  kept_.push_back(LineOp{mode, from, to, color});
+  Append(kept_, LineOp{mode, from, to, color});
 }
 
 void WindowSurface::doSetFontSize(float points) {
   PainterSurface::doSetFontSize(points);
-  kept_.push_back(FontSizeOp{points});
+  Append(kept_, FontSizeOp{points});
 }
 
 void WindowSurface::doSetTextPosition(PointF at) {
   PainterSurface::doSetTextPosition(at);
-  kept_.push_back(TextPositionOp{at});
+  Append(kept_, TextPositionOp{at});
 }
 
 void WindowSurface::doPrintText(PointF at, const std::string& text) {
   PainterSurface::doPrintText(at, text);
-  kept_.push_back(TextOp{at, text});
+  Append(kept_, TextOp{at, text});
 }
 
 void WindowSurface::doSetScale(const Scale& scale) {
   PainterSurface::doSetScale(scale);
-  kept_.push_back(ScaleOp{scale});
+  Append(kept_, ScaleOp{scale});
 }
 
 }  // namespace surface

@@ -21,7 +21,7 @@ class WindowSurface : public PainterSurface {
 
   // Gives the image `deviceSize` pixels, `dotsPerPoint` pixels per point of
   // text and `dotsPerPenDot` pixels per unit of pen width, and draws the kept
-  // operations again. Mirrors see nothing of this.
+  // operations again, on this surface alone.
   void resize(QSize deviceSize, double dotsPerPoint, double dotsPerPenDot);
   // The picture as drawn so far; any drawing still open on it is finished.
   const QImage& image() const;
