@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "app/version.h"
 #include "ui/fonts.h"
 #include "ui/message_seam.h"
 #include "ui/navigation.h"
@@ -16,7 +17,6 @@
 namespace app {
 namespace {
 
-constexpr const char* kVersionText = "Version 2.03";
 const QColor kLightCyan(192, 255, 255);
 
 // Labels span the window, 150 units from its left edge.
@@ -71,7 +71,7 @@ void frmOpening::createControls() {
 }
 
 void frmOpening::load() {
-  Label5->setText(QString::fromLatin1(kVersionText));
+  Label5->setText(QStringLiteral("Version ") + QString::fromLatin1(kVersion));
   // Every line runs to the screen's width in twips, at or past the right edge.
   const QScreen* display = screen();
   const int screenPixels = display ? display->size().width() : 800;

@@ -19,10 +19,6 @@ class frmOpening : public ui::ScaledWindow {
  public:
   explicit frmOpening(QWidget* parent = nullptr);
 
-  // The background as it is shown now: one pixel wide, one pixel row per row
-  // of the client area, each stretched across the window when painted.
-  const QImage& background() const { return background_; }
-
   QLabel* Label1;
   QLabel* Label2;
   QLabel* Label3;
@@ -47,6 +43,8 @@ class frmOpening : public ui::ScaledWindow {
 
   BackgroundRows rows_{};
   float lineEndX_ = 0.0f;  // units: the right end of every background line
+  // One pixel wide, one pixel row per row of the client area, each stretched
+  // across the window when painted.
   QImage background_;
 };
 

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "app/opening_window.h"
+#include "app/version.h"
 #include "design/design_state.h"
 #include "ui/deviation_window.h"
 #include "ui/design_window.h"
@@ -114,7 +115,8 @@ TEST_F(WindowFlowTest, StartsAtTheOpeningWindowAlone) {
   EXPECT_EQ(control<QLabel>(opening, "Label1")->text(), QStringLiteral("Kestrix"));
   EXPECT_EQ(control<QLabel>(opening, "Label2")->text(),
             QStringLiteral("a stepped volume control design routine"));
-  EXPECT_EQ(control<QLabel>(opening, "Label5")->text(), QStringLiteral("Version 2.03"));
+  EXPECT_EQ(control<QLabel>(opening, "Label5")->text(),
+            QStringLiteral("Version ") + QString::fromLatin1(app::kVersion));
   EXPECT_EQ(control<QPushButton>(opening, "cmdStart")->text(), QStringLiteral("Start"));
   EXPECT_EQ(control<QPushButton>(opening, "cmdExit")->text(), QStringLiteral("Exit"));
 }
