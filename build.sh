@@ -2,7 +2,9 @@
 # Sets up a Debian or Ubuntu machine for Kestrix, builds it, and starts the
 # program (./build.sh run) or runs every test (./build.sh test).
 # ./build.sh sanitize runs the tests once more under AddressSanitizer and
-# UndefinedBehaviorSanitizer, in a build of its own.
+# UndefinedBehaviorSanitizer, in a build of its own made with clang++, so the
+# whole tree also compiles cleanly with a second compiler.
+# KESTRIX_WERROR=ON (as CI sets it) makes every compiler warning an error.
 # ./build.sh package builds the Debian package and prints its path.
 # ./build.sh fuzz runs the libFuzzer target on the input normalisation for a
 # minute (FUZZ_SECONDS overrides).
@@ -13,7 +15,7 @@ PACKAGES=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev
           libbenchmark-dev xvfb xauth imagemagick poppler-utils fonts-liberation
           fonts-dejavu-core locales x11-utils xdotool desktop-file-utils appstream)
 PACKAGE_TOOLS=(dpkg-dev file)         # dpkg-shlibdeps, and the file type probe cpack needs
-FUZZ_TOOLS=(clang libclang-rt-dev)    # clang++ and its libFuzzer runtime
+CLANG_TOOLS=(clang libclang-rt-dev)   # clang++ and its sanitizer and libFuzzer runtimes
 TEST_LOCALE=de_DE.UTF-8   # a comma-decimal locale the tests pin
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -36,7 +38,8 @@ install_missing() {  # install_missing [extra packages...]
 
 build() {  # build <dir> [cmake options...]
   local dir=$1; shift
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DKESTRIX_WERROR="${KESTRIX_WERROR:-OFF}" "$@" >/dev/null
   cmake --build "$dir"
 }
 
@@ -52,8 +55,9 @@ case "${1:-}" in
     ctest --test-dir build --output-on-failure -j "$(nproc)"
     ;;
   sanitize)
-    install_missing
-    build build-sanitize -DKESTRIX_SANITIZE=ON -DKESTRIX_BUILD_BENCH=OFF
+    install_missing "${CLANG_TOOLS[@]}"
+    build build-sanitize -DCMAKE_CXX_COMPILER=clang++ -DKESTRIX_SANITIZE=ON \
+      -DKESTRIX_BUILD_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
       LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
       ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
@@ -67,7 +71,7 @@ case "${1:-}" in
     echo "$deb"
     ;;
   fuzz)
-    install_missing "${FUZZ_TOOLS[@]}"
+    install_missing "${CLANG_TOOLS[@]}"
     build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DKESTRIX_FUZZ=ON -DKESTRIX_BUILD_UI=OFF \
       -DBUILD_TESTING=OFF -DKESTRIX_BUILD_BENCH=OFF
     # The fuzzer adds what it finds to its first folder, so it works on a

@@ -3,6 +3,9 @@
 # shown are the same on every build.
 function(kestrix_target_settings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -ffp-contract=off)
+  if(KESTRIX_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
 endfunction()
 
 # The sanitizer build instruments everything, tests included, so it is set for
