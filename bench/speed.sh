@@ -45,7 +45,8 @@ for program in timed_exec bare_probe kestrix_probe speed_bench; do
     exit 1
   }
 done
-command -v xvfb-run >/dev/null || { echo "xvfb-run is missing (package xvfb)" >&2; exit 1; }
+command -v Xvfb >/dev/null || { echo "Xvfb is missing (package xvfb)" >&2; exit 1; }
+WITH_XVFB=scripts/with_xvfb.sh
 
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
@@ -54,12 +55,12 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 echo "Measuring ($RUNS start-ups of each program per platform)..." >&2
 failed() { echo "measuring failed:" >&2; cat "$WORK/log" >&2; exit 1; }
-xvfb-run -a -s "-screen 0 ${SCREEN}x24" bash "$0" --measure "$BENCH" "$RUNS" \
+"$WITH_XVFB" "${SCREEN}x24" bash "$0" --measure "$BENCH" "$RUNS" \
   >"$WORK/x" 2>>"$WORK/log" || failed
 QT_QPA_PLATFORM=offscreen bash "$0" --measure "$BENCH" "$RUNS" >"$WORK/offscreen" 2>>"$WORK/log" \
   || failed
 for _ in 1 2 3; do
-  xvfb-run -a -s "-screen 0 ${WIDE_SCREEN}x24" "$BENCH/speed_bench" gradient 2>>"$WORK/log" \
+  "$WITH_XVFB" "${WIDE_SCREEN}x24" "$BENCH/speed_bench" gradient 2>>"$WORK/log" \
     || failed
 done >"$WORK/wide"
 

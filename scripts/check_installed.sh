@@ -51,5 +51,5 @@ check() {
   return $status
 }
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$(declare -f check); check"
+"$(dirname "$0")/with_xvfb.sh" 1024x768x24 bash -c "$(declare -f check); check"
 echo "installed package starts: OK"

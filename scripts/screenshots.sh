@@ -66,8 +66,8 @@ shoot() {
 }
 
 for size in "${SIZES[@]}"; do
-  xvfb-run -a -s "-screen 0 ${size}x24" bash -c "$(declare -f shoot); shoot \"\$0\" \"\$1\" \"\$2\"" \
-    "$PROGRAM" "$size" "$OUT"
+  scripts/with_xvfb.sh "${size}x24" \
+    bash -c "$(declare -f shoot); shoot \"\$0\" \"\$1\" \"\$2\"" "$PROGRAM" "$size" "$OUT"
   echo "$OUT/opening-$size.png $OUT/design-$size.png $OUT/deviation-$size.png $OUT/in-circuit-$size.png"
 done
 

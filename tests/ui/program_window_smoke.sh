@@ -5,7 +5,8 @@
 # Exits 77 (skipped) when there is no virtual display or no xdotool.
 set -euo pipefail
 PROGRAM=$1
-for tool in xvfb-run xdotool xwininfo; do
+WITH_XVFB="$(dirname "$0")/../../scripts/with_xvfb.sh"
+for tool in Xvfb xdotool xwininfo; do
   command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 77; }
 done
 
@@ -63,4 +64,4 @@ tour() {
   echo "the program ended by Exit"
 }
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$(declare -f tour); tour \"\$0\"" "$PROGRAM"
+"$WITH_XVFB" 1024x768x24 bash -c "$(declare -f tour); tour \"\$0\"" "$PROGRAM"
