@@ -306,14 +306,32 @@ TEST_F(DesignWindowTest, TabOrderRunsFromExitThroughTheInputs) {
   EXPECT_EQ(order, std::vector<std::string>(std::begin(expected), std::end(expected)));
 }
 
-TEST_F(DesignWindowTest, OnePercentShowsOnlyAfterDisplay) {
-  open();
-  const std::size_t before = recorder_.ops().size();
-  click("opt1");
-  EXPECT_EQ(design::modMain().TolType, 1);
-  EXPECT_EQ(recorder_.ops().size(), before) << "clicking 1% alone draws nothing";
-  click("cmdDisplay");
-  ExpectCompleteDesign(drawing(), 1);
+// A tolerance button only chooses; the next Display shows the last choice.
+TEST_F(DesignWindowTest, DisplayShowsTheLastToleranceChosen) {
+  struct Row {
+    std::vector<const char*> clicks;
+    int16_t shown;
+  };
+  const Row rows[] = {
+      {{"opt1", "cmdDisplay"}, 1},
+      {{"opt1", "opt5", "cmdDisplay"}, 5},
+      {{"opt1", "cmdDisplay", "opt5", "cmdDisplay"}, 5},
+      {{"opt5", "opt0", "cmdDisplay"}, 0},
+      {{"opt0", "cmdDisplay", "opt1", "cmdDisplay"}, 1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.clicks.size() << " clicks, showing " << row.shown);
+    open();
+    for (const char* name : row.clicks) {
+      const std::size_t before = recorder_.ops().size();
+      click(name);
+      if (std::string(name) != "cmdDisplay") {
+        EXPECT_EQ(recorder_.ops().size(), before) << "choosing " << name << " draws nothing";
+      }
+    }
+    EXPECT_EQ(design::modMain().TolType, row.shown);
+    ExpectCompleteDesign(drawing(), row.shown);
+  }
 }
 
 TEST_F(DesignWindowTest, IdealOnlyShowsTargetAndIdealColumns) {
@@ -428,28 +446,35 @@ TEST_F(DesignWindowTest, ExitClosesTheWindow) {
   EXPECT_FALSE(window.isVisible());
 }
 
-// Every control stays inside the window and clear of the others, and keeps
-// its proportions, whatever size the window is given.
+// Every control stays inside the window (an option button inside its frame)
+// and clear of the others, and keeps its proportions, whatever size the
+// window is given.
 TEST_F(DesignWindowTest, ControlsScaleWithTheWindow) {
   ui::frmDesign& window = open();
   const QSize sizes[] = {{792, 566}, {1584, 1132}, {600, 430}, {2400, 900}, {900, 1400}};
-  const char* topLevel[] = {"Label1", "Text1", "Label2", "Text2", "Label3", "Text3",
-                            "fraLinLog", "fraToleranceType", "cmdDisplay", "cmdExamine",
-                            "cmdPrint", "cmdExit"};
+  const std::vector<const char*> topLevel = {
+      "Label1",    "Text1",         "Label2",           "Text2",      "Label3",     "Text3",
+      "fraLinLog", "fraToleranceType", "cmdDisplay", "cmdExamine", "cmdPrint", "cmdExit"};
   const QLineEdit* box = control<QLineEdit>("Text1");
   for (const QSize& size : sizes) {
     SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
     window.resize(size);
     QResizeEvent event(window.size(), QSize());
     QCoreApplication::sendEvent(&window, &event);
-    for (const char* name : topLevel) {
-      const QRect where = control<QWidget>(name)->geometry();
-      EXPECT_TRUE(window.rect().contains(where)) << name;
-      for (const char* other : topLevel) {
-        if (other == name) continue;
-        EXPECT_FALSE(where.intersects(control<QWidget>(other)->geometry())) << name << " " << other;
+    const auto apart = [this](QWidget* within, const std::vector<const char*>& names) {
+      for (const char* name : names) {
+        const QRect where = control<QWidget>(name)->geometry();
+        EXPECT_TRUE(within->rect().contains(where)) << name;
+        for (const char* other : names) {
+          if (other == name) continue;
+          EXPECT_FALSE(where.intersects(control<QWidget>(other)->geometry()))
+              << name << " " << other;
+        }
       }
-    }
+    };
+    apart(&window, topLevel);
+    apart(control<QWidget>("fraLinLog"), {"optLinear", "optLog"});
+    apart(control<QWidget>("fraToleranceType"), {"opt0", "opt1", "opt5"});
     const double zoom = std::min(window.width() / 792.0, window.height() / 566.0);
     EXPECT_NEAR(box->width(), 1455 * 0.99 / 15 * zoom, 1.0);
     EXPECT_NEAR(QFontMetricsF(box->font()).height() / box->height(),

@@ -18,6 +18,9 @@
 #include "ui/seams.h"
 #include "ui/surface/recording_surface.h"
 
+#include "../support/recorded_ops.h"
+#include "../support/window_layout.h"
+
 namespace {
 
 using surface::LineMode;
@@ -201,6 +204,35 @@ TEST_F(DeviationChartTest, PlacesMarkersByDeviationWithoutClipping) {
     EXPECT_NEAR((green[1].from.y + green[1].to.y) / 2.0f, row.centreY, 0.01f);
     EXPECT_NEAR(green[1].to.x - green[1].from.x, 60.0f, 0.001f);
     EXPECT_EQ(red[1].from.x + 45.0f, 9000.0f);
+  }
+}
+
+TEST_F(DeviationChartTest, PutsCaptionsPensAndControlsInTheirPlaces) {
+  Design(10000.0f, 11, 2.0f);
+  const surface::OpList& ops = chart();
+  recorded::ExpectPrintedOnceAt(ops, {{"Position", {5500.0f, 6600.0f}},
+                                      {"Less atten", {1000.0f, 900.0f}},
+                                      {"More atten", {1000.0f, 5900.0f}}});
+
+  // The frame and the zero line in the 3-pixel pen, all the rest in 1 pixel.
+  const std::vector<recorded::PennedLine> penned = recorded::PennedLines(ops, 1.0f);
+  ASSERT_GT(penned.size(), 2u);
+  EXPECT_EQ(penned[0].line, (LineOp{LineMode::OutlineBox, {3000.0f, 1000.0f}, {9000.0f, 6000.0f}, 0}));
+  EXPECT_EQ(penned[1].line, (LineOp{LineMode::Line, {3000.0f, 3500.0f}, {9000.0f, 3500.0f}, 0}));
+  EXPECT_EQ(penned[0].pen, 3.0f);
+  EXPECT_EQ(penned[1].pen, 3.0f);
+  for (std::size_t i = 2; i < penned.size(); ++i) EXPECT_EQ(penned[i].pen, 1.0f) << penned[i].line;
+
+  const struct {
+    const char* name;
+    QRectF units;
+  } places[] = {{"cmdExit", {850, 7120, 1500, 340}},
+                {"Label1", {30, 255, 11700, 615}},
+                {"Label2", {4240, 7120, 1935, 375}},
+                {"Label3", {6300, 7120, 1935, 375}}};
+  for (const auto& place : places) {
+    ExpectPlacedAt(*window_, window_->findChild<QWidget*>(QString::fromLatin1(place.name)),
+                   place.units);
   }
 }
 

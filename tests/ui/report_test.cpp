@@ -30,6 +30,8 @@
 #include "ui/seams.h"
 #include "ui/surface/recording_surface.h"
 
+#include "../support/recorded_ops.h"
+
 namespace {
 
 using surface::LineMode;
@@ -67,12 +69,26 @@ std::vector<TextOp> Texts(const surface::OpList& ops, float x) {
   return found;
 }
 
-std::vector<LineOp> Lines(const surface::OpList& ops) {
-  std::vector<LineOp> found;
-  for (const Op& op : ops) {
-    if (const auto* line = std::get_if<LineOp>(&op)) found.push_back(*line);
+using recorded::Lines;
+
+// The pens the page draws with, in printer dots: 8 for the schematic (every
+// line before the chart), 16 for the chart's frame, 4 for its zero line and
+// 2 for everything after.
+void ExpectPagePens(const surface::OpList& ops, int16_t n) {
+  const std::vector<recorded::PennedLine> penned = recorded::PennedLines(ops, 0.0f);
+  const auto frame = std::find_if(penned.begin(), penned.end(), [](const auto& drawn) {
+    return drawn.line.mode == LineMode::OutlineBox;
+  });
+  ASSERT_EQ(frame - penned.begin(), 12 * (n - 1) + 3) << "lead, symbols, taps, ground";
+  ASSERT_GE(penned.end() - frame, 2);
+  for (auto drawn = penned.begin(); drawn != frame; ++drawn) EXPECT_EQ(drawn->pen, 8.0f);
+  EXPECT_EQ(frame->line, (LineOp{LineMode::OutlineBox, {3000.0f, 8500.0f}, {9000.0f, 12500.0f}, 0}));
+  EXPECT_EQ(frame->pen, 16.0f);
+  EXPECT_EQ(frame[1].line, (LineOp{LineMode::Line, {3000.0f, 10500.0f}, {9000.0f, 10500.0f}, 0}));
+  EXPECT_EQ(frame[1].pen, 4.0f);
+  for (auto drawn = frame + 2; drawn != penned.end(); ++drawn) {
+    EXPECT_EQ(drawn->pen, 2.0f) << drawn->line;
   }
-  return found;
 }
 
 // Names each operation for the step of the report it belongs to, dropping
@@ -187,6 +203,10 @@ TEST(Report, DrawsEveryStepInOrderAtFiniteCoordinates) {
     EXPECT_NE(std::find(lines.begin(), lines.end(),
                         LineOp{LineMode::Line, {2000.0f, state.PenY}, {2800.0f, state.PenY}, 0}),
               lines.end());
+    const LineOp contact{
+        LineMode::FilledBox, {2770.0f, state.PenY - 30.0f}, {2830.0f, state.PenY + 30.0f}, 0};
+    EXPECT_NE(std::find(lines.begin(), lines.end(), contact), lines.end());
+    ExpectPagePens(ops, shape.n);
 
     // The chart numbers its points 1 .. N - 1, each 100 left of its point.
     std::vector<TextOp> numbers;
@@ -277,10 +297,14 @@ TEST(Report, PrintsTheDefaultDesignInItsRows) {
                 LineOp{LineMode::FilledBox, {2970.0f, 10470.0f}, {3030.0f, 10530.0f}, 0x00FF00}),
       lines.end());
 
-  const std::vector<TextOp> footer = Texts(ops, 2000.0f);
-  ASSERT_EQ(footer.size(), 1u);
-  EXPECT_EQ(footer[0].text, "Kestrix from www.kestrix.example  - 1.2.2025");
-  EXPECT_EQ(footer[0].at.y, 13500.0f);
+  recorded::ExpectPrintedOnceAt(ops, {{"Ideal:", {3700.0f, 300.0f}},
+                                      {"Nearest 5%:", {5700.0f, 300.0f}},
+                                      {"Nearest 1%:", {8600.0f, 300.0f}},
+                                      {"Position", {5500.0f, 13100.0f}},
+                                      {"Less atten", {1200.0f, 8400.0f}},
+                                      {"More atten", {1200.0f, 12400.0f}},
+                                      {"Kestrix from www.kestrix.example  - 1.2.2025",
+                                       {2000.0f, 13500.0f}}});
 }
 
 // The dB axis: 11 lines from -1 dB at the top to 1 dB at the bottom, 2000
@@ -447,6 +471,7 @@ TEST_F(PrintButtonTest, PrintsTheLastDesignOnOnePortraitPage) {
     symbols += line.mode == LineMode::Line && line.from.x == 2500.0f && line.to.x == 2500.0f;
   }
   EXPECT_EQ(symbols, 10u) << "PrintResistor draws the symbols on the page";
+  ExpectPagePens(page_.ops(), 11);
   const std::vector<TextOp> footer = Texts(page_.ops(), 2000.0f);
   ASSERT_EQ(footer.size(), 1u);
   EXPECT_EQ(footer[0].text, "Kestrix from www.kestrix.example  - " + ui::ReportDate());

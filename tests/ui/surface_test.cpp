@@ -1,9 +1,14 @@
 // The kept window image, the printer page and the window typeface.
 #include <functional>
+#include <vector>
 
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QPageLayout>
+#include <QPaintEngine>
+#include <QPen>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -148,6 +153,126 @@ TEST(PrinterSurface, PrintsAPage) {
   EXPECT_TRUE(page.finish());
   EXPECT_FALSE(page.isActive());
   EXPECT_GT(QFileInfo(path).size(), 0);
+}
+
+// The engines of a printer whose pages go nowhere: they keep, for every
+// stroke and text the painter sends, the pen width and the text size in
+// device dots. The page is A4 at 720 dpi with no margins.
+class StrokeKeepingEngine : public QPaintEngine, public QPrintEngine {
+ public:
+  struct Stroke {
+    double pen;
+    const char* kind;
+  };
+
+  StrokeKeepingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+
+  std::vector<Stroke> strokes;
+  std::vector<int> textPixels;
+
+  bool begin(QPaintDevice*) override { return true; }
+  bool end() override { return true; }
+  void updateState(const QPaintEngineState& state) override {
+    if (state.state() & QPaintEngine::DirtyPen) pen_ = state.pen();
+  }
+  void drawLines(const QLineF*, int count) override {
+    for (int i = 0; i < count; ++i) keep("line");
+  }
+  void drawRects(const QRectF*, int count) override {
+    for (int i = 0; i < count; ++i) keep("box");
+  }
+  void drawPath(const QPainterPath&) override { keep("path"); }
+  void drawPolygon(const QPointF*, int, PolygonDrawMode) override { keep("polygon"); }
+  void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  void drawTextItem(const QPointF&, const QTextItem& item) override {
+    textPixels.push_back(item.font().pixelSize());
+  }
+  QPaintEngine::Type type() const override { return QPaintEngine::User; }
+
+  void setProperty(PrintEnginePropertyKey, const QVariant&) override {}
+  QVariant property(PrintEnginePropertyKey key) const override {
+    if (key == PPK_Resolution) return kDotsPerInch;
+    if (key == PPK_QPageLayout) {
+      return QVariant::fromValue(
+          QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    }
+    return {};
+  }
+  bool newPage() override { return true; }
+  bool abort() override { return true; }
+  int metric(QPaintDevice::PaintDeviceMetric metric) const override {
+    const QSize dots = QPageSize(QPageSize::A4).sizePixels(kDotsPerInch);
+    switch (metric) {
+      case QPaintDevice::PdmWidth: return dots.width();
+      case QPaintDevice::PdmHeight: return dots.height();
+      case QPaintDevice::PdmWidthMM: return 210;
+      case QPaintDevice::PdmHeightMM: return 297;
+      case QPaintDevice::PdmDpiX:
+      case QPaintDevice::PdmDpiY:
+      case QPaintDevice::PdmPhysicalDpiX:
+      case QPaintDevice::PdmPhysicalDpiY: return kDotsPerInch;
+      case QPaintDevice::PdmDevicePixelRatioScaled:
+        return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
+      case QPaintDevice::PdmNumColors: return 1 << 24;
+      case QPaintDevice::PdmDepth: return 32;
+      default: return 1;
+    }
+  }
+  QPrinter::PrinterState printerState() const override { return QPrinter::Idle; }
+
+ private:
+  static constexpr int kDotsPerInch = 720;
+  void keep(const char* kind) {
+    if (pen_.style() != Qt::NoPen) strokes.push_back({pen_.widthF(), kind});
+  }
+  QPen pen_;
+};
+
+// The engines come first, so they outlive the printer that uses them.
+struct EngineHolder {
+  StrokeKeepingEngine engine;
+};
+class StrokeKeepingPrinter : private EngineHolder, public QPrinter {
+ public:
+  StrokeKeepingPrinter() { setEngines(&engine, &engine); }
+  const StrokeKeepingEngine& kept() const { return engine; }
+};
+
+// The page is drawn by replaying the recorded report onto the printer: each
+// line and outline must reach the printer in the pen width that was set
+// before it, and text at its point size (10 dots a point at 720 dpi).
+TEST(PrinterSurface, ReplayKeepsPenWidthsAndTextSizes) {
+  surface::RecordingSurface sheet;
+  sheet.setScale({0.0f, -1000.0f, 12000.0f, 16000.0f});
+  sheet.setFontSize(8.0f);
+  const struct {
+    float pen;
+    LineMode mode;
+  } strokes[] = {{8.0f, LineMode::Line}, {16.0f, LineMode::OutlineBox}, {4.0f, LineMode::Line},
+                 {2.0f, LineMode::Line}, {2.0f, LineMode::OutlineBox},  {1.0f, LineMode::Continued}};
+  for (const auto& stroke : strokes) {
+    sheet.setPenWidth(stroke.pen);
+    sheet.line(stroke.mode, {3000.0f, 8500.0f}, {9000.0f, 12500.0f}, 0);
+  }
+  sheet.setTextPosition({5500.0f, 13100.0f});
+  sheet.printText("Position");
+  sheet.setFontSize(6.0f);
+  sheet.printText("Kestrix");
+
+  StrokeKeepingPrinter printer;
+  surface::PrinterSurface page(printer);
+  ASSERT_TRUE(page.isActive());
+  surface::Replay(sheet.ops(), page);
+  EXPECT_TRUE(page.finish());
+
+  const StrokeKeepingEngine& kept = printer.kept();
+  ASSERT_EQ(kept.strokes.size(), std::size(strokes));
+  for (std::size_t i = 0; i < std::size(strokes); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(kept.strokes[i].pen, strokes[i].pen);
+    EXPECT_STREQ(kept.strokes[i].kind, strokes[i].mode == LineMode::OutlineBox ? "box" : "line");
+  }
+  EXPECT_EQ(kept.textPixels, (std::vector<int>{80, 60}));
 }
 
 TEST(PrinterSurface, AbandonedPageLeavesNoFile) {

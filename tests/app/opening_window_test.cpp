@@ -1,0 +1,83 @@
+// The opening window as it first appears, and what start-up sets before it.
+// CTest runs these once more at a device pixel ratio of 2 under a German
+// locale (app_tests_ratio_2_comma).
+#include <string>
+
+#include <QApplication>
+#include <QImage>
+#include <QLocale>
+#include <QPixmap>
+#include <QtMath>
+
+#include <gtest/gtest.h>
+
+#include "app/background.h"
+#include "app/opening_window.h"
+#include "app/startup.h"
+#include "notation/eng_notation.h"
+
+#include "../support/window_layout.h"
+
+namespace {
+
+TEST(OpeningWindow, PlacesItsLabelsAndButtons) {
+  app::frmOpening window;
+  const struct {
+    const char* name;
+    QRectF units;
+  } places[] = {
+      {"Label1", {150, 1410, 11700, 1335}}, {"Label2", {150, 3000, 11700, 368}},
+      {"Label3", {150, 3360, 11700, 368}},  {"Label5", {150, 3840, 11700, 368}},
+      {"Label4", {150, 4440, 11700, 368}},  {"cmdStart", {5100, 5800, 1500, 340}},
+      {"cmdExit", {5100, 6400, 1500, 340}},
+  };
+  for (const auto& place : places) {
+    ExpectPlacedAt(window, window.findChild<QWidget*>(QString::fromLatin1(place.name)),
+                   place.units);
+  }
+}
+
+// Grabbed before it is ever shown, the window must already show the rows of
+// its background, one device pixel row per row whatever the pixel ratio.
+// A column left of every label is compared with the background painted on
+// its own, allowing a row's colour to land one device row off.
+TEST(OpeningWindow, ShowsTheBackgroundFromTheFirstFrame) {
+  app::frmOpening window;
+  const QImage shot = window.grab().toImage();
+  const double ratio = shot.devicePixelRatio();
+  const QRectF content = window.contentRect();
+  QImage expected(1, qRound(content.height() * ratio), QImage::Format_RGB32);
+  expected.fill(Qt::black);
+  app::PaintBackground(expected, app::BackgroundColours(), 1.0);
+  const int x = qFloor((content.x() + content.width() * 75.0 / 12000.0) * ratio);
+  const int top = qRound(content.y() * ratio);
+  ASSERT_LE(top + expected.height(), shot.height() + 1);
+  int differing = 0;
+  for (int row = 0; row < expected.height() && top + row < shot.height(); ++row) {
+    const QRgb shown = shot.pixel(x, top + row);
+    bool near = false;
+    for (int off = -1; off <= 1; ++off) {
+      const int r = qBound(0, row + off, expected.height() - 1);
+      near = near || shown == expected.pixel(0, r);
+    }
+    differing += !near;
+  }
+  EXPECT_EQ(differing, 0) << "at a device pixel ratio of " << ratio;
+  EXPECT_EQ(qBlue(shot.pixel(x, top + expected.height() - 2)), 255) << "the bottom is full blue";
+}
+
+// Start-up takes the separator of the user's locale, whichever the program
+// had before.
+TEST(StartUp, TakesTheUsersDecimalSeparator) {
+  const QString point = QLocale::system().decimalPoint();
+  ASSERT_TRUE(point == QStringLiteral(".") || point == QStringLiteral(",")) << point.toStdString();
+  const char user = point.at(0).toLatin1();
+  const char before = notation::DecimalSeparator();
+  notation::SetDecimalSeparator(user == '.' ? ',' : '.');
+  app::PrepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+  EXPECT_EQ(notation::DecimalSeparator(), user);
+  EXPECT_EQ(notation::FormatEng(1.5f), std::string("1") + user + "5 ");
+  notation::SetDecimalSeparator(before);
+}
+
+}  // namespace

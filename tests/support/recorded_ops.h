@@ -1,0 +1,61 @@
+// Questions the window and page tests ask of recorded drawing operations.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "ui/surface/surface_ops.h"
+
+namespace recorded {
+
+inline std::vector<surface::LineOp> Lines(const surface::OpList& ops) {
+  std::vector<surface::LineOp> found;
+  for (const surface::Op& op : ops) {
+    if (const auto* line = std::get_if<surface::LineOp>(&op)) found.push_back(*line);
+  }
+  return found;
+}
+
+inline std::vector<surface::TextOp> Texts(const surface::OpList& ops) {
+  std::vector<surface::TextOp> found;
+  for (const surface::Op& op : ops) {
+    if (const auto* text = std::get_if<surface::TextOp>(&op)) found.push_back(*text);
+  }
+  return found;
+}
+
+// A line with the pen width in force when it was drawn.
+struct PennedLine {
+  float pen;
+  surface::LineOp line;
+};
+
+// Every line, with the width of the last pen set before it (`pen` before the
+// first width the operations set).
+inline std::vector<PennedLine> PennedLines(const surface::OpList& ops, float pen) {
+  std::vector<PennedLine> found;
+  for (const surface::Op& op : ops) {
+    if (const auto* width = std::get_if<surface::PenWidthOp>(&op)) pen = width->width;
+    if (const auto* line = std::get_if<surface::LineOp>(&op)) found.push_back({pen, *line});
+  }
+  return found;
+}
+
+// Each text printed exactly once, with its top-left corner at its place.
+using Placed = std::pair<const char*, surface::PointF>;
+inline void ExpectPrintedOnceAt(const surface::OpList& ops, const std::vector<Placed>& places) {
+  for (const auto& [text, at] : places) {
+    SCOPED_TRACE(text);
+    std::vector<surface::PointF> where;
+    for (const surface::TextOp& printed : Texts(ops)) {
+      if (printed.text == text) where.push_back(printed.at);
+    }
+    ASSERT_EQ(where.size(), 1u);
+    EXPECT_EQ(where[0], at);
+  }
+}
+
+}  // namespace recorded
