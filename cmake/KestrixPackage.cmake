@@ -7,8 +7,8 @@ set(CPACK_PACKAGE_VENDOR "The Kestrix developers")
 set(CPACK_PACKAGE_CONTACT "Kestrix Packaging Team <packaging@kestrix.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "design tool for stepped volume controls")
 set(CPACK_PACKAGE_DESCRIPTION
-"Kestrix designs a stepped (switched) volume control: a string of resistors
-with a rotary switch. From the total resistance, the number of positions and
+"Kestrix designs stepped volume controls, where a rotary switch taps a
+chain of resistors. From the total resistance, the number of positions and
 the step in dB it computes the resistors for equal dB steps, rounds them to
 E96 and E24 standard values and shows the attenuation the rounded values give.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

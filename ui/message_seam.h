@@ -9,8 +9,8 @@ namespace ui {
 
 inline constexpr const char* kApplicationName = "Kestrix";
 
-// Shows `message` in a modal box with an OK button only and the application's
-// name as caption, over `parent`, and returns when it is closed.
+// Shows `message` modally over `parent` in a box titled with the program's
+// name, whose only button is OK; returns once the box is closed.
 design::MessageSeam MessageBoxSeam(QWidget* parent);
 
 }  // namespace ui

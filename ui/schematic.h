@@ -51,9 +51,10 @@ struct SchematicLayout {
 // Draws the string of the design in `state` (the input lead, one symbol per
 // resistor through `drawResistor`, the taps, the ground line and its contact)
 // and prints the target, ideal and rounded columns beside it. Sets Spacing by
-// the column rule first; stores TargetAtten(0 .. N - 2) and IdealR(1 .. N - 2)
-// again by the design run's rules, so their values do not change; leaves PenX
-// and PenY at the bottom junction and FmtText holding the last value printed.
+// the column rule first. Writes the target attenuations and ideal values it
+// prints back into the state, computed as the design run computes them, so
+// they keep their values; leaves PenX and PenY at the bottom junction and
+// FmtText holding the last value printed.
 void DrawSchematicWithColumns(surface::Surface& target, design::DesignState& state,
                               const SchematicLayout& layout, const ResistorDrawer& drawResistor);
 

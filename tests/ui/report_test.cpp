@@ -185,8 +185,8 @@ TEST(Report, DrawsEveryStepInOrderAtFiniteCoordinates) {
       }
     }
 
-    // The string: N - 1 symbols at x = 2500, one below the other, then the
-    // ground line and its contact at the bottom junction.
+    // The string: N - 1 symbols at x = 2500, one below the other; at the
+    // last junction the line to ground and its square.
     const float s = design::ColumnSpacing(shape.n);
     std::vector<float> junctions;
     for (const LineOp& line : Lines(ops)) {
@@ -208,7 +208,7 @@ TEST(Report, DrawsEveryStepInOrderAtFiniteCoordinates) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), contact), lines.end());
     ExpectPagePens(ops, shape.n);
 
-    // The chart numbers its points 1 .. N - 1, each 100 left of its point.
+    // Chart points are numbered from 1 to N - 1, each 100 left of its point.
     std::vector<TextOp> numbers;
     for (const Op& op : ops) {
       if (const auto* text = std::get_if<TextOp>(&op); text && text->at.y == 12800.0f)
@@ -230,7 +230,7 @@ std::vector<std::string> Strings(const std::vector<TextOp>& texts) {
   return found;
 }
 
-// The worked example: 10000 ohms, 11 positions, 2 dB per step, S = 0.9.
+// The opening design worked by hand (10k, 11 positions, 2 dB; S = 0.9).
 TEST(Report, PrintsTheDefaultDesignInItsRows) {
   design::DesignState state = Designed(10000.0f, 11, 2.0f);
   const surface::OpList ops = Report(state);
