@@ -34,13 +34,18 @@ constexpr float kDefaultStep = 2.0f;
 
 // The display stage, in design units: the schematic on the right half of
 // the window, 6-point text, the columns of the selected rounded set only.
-constexpr float kStringX = 6300.0f;    // the resistor column
-constexpr float kStringTop = 800.0f;   // junction of position 0
+constexpr float kStringX = 6300.0f;   // the resistor column
+constexpr float kStringTop = 800.0f;  // junction of position 0
 constexpr RoundedColumns kFivePercent[] = {{5, 9200.0f, 9200.0f, 10300.0f}};
 constexpr RoundedColumns kOnePercent[] = {{1, 9200.0f, 9200.0f, 10300.0f}};
 
 SchematicLayout WindowSchematic(int16_t tolType) {
-  SchematicLayout layout{5800.0f, kStringX, 6840.0f /* 6300 + 540 */, 7700.0f, 6.0f, {}};
+  SchematicLayout layout{.leadX = 5800.0f,
+                         .stringX = kStringX,
+                         .targetX = 6840.0f,  // 6300 + 540
+                         .idealX = 7700.0f,
+                         .textPoints = 6.0f,
+                         .rounded = {}};
   if (tolType == 5) layout.rounded = kFivePercent;
   if (tolType == 1) layout.rounded = kOnePercent;
   return layout;

@@ -13,10 +13,10 @@ using surface::PointF;
 using surface::Rgb;
 
 constexpr Rgb kBlack = 0x000000;
-constexpr Rgb kRed = 0xFF0000;    // the 5% set
-constexpr Rgb kGreen = 0x00FF00;  // the 1% set
-constexpr float kGridStep = 0.2f;     // dB between grid lines
-constexpr float kLabelRaise = 100.0f;  // labels sit this far above their line
+constexpr Rgb kRed = 0xFF0000;          // the 5% set
+constexpr Rgb kGreen = 0x00FF00;        // the 1% set
+constexpr float kGridStep = 0.2f;       // dB between grid lines
+constexpr float kLabelRaise = 100.0f;   // labels sit this far above their line
 constexpr float kNumberShift = 100.0f;  // numbers start this far left of their column
 constexpr float kMarker5Half = 45.0f;   // outline square 90 units wide
 constexpr float kMarker1Half = 30.0f;   // filled square 60 units wide

@@ -28,17 +28,17 @@ constexpr double kLegendPoints = 12.0;
 // The chart: 2500 units per dB, 0 dB at y = 3500, so the frame runs from
 // y = 1000 to 6000; pens in pixels of an 800 x 600 screen.
 constexpr ChartLayout kWindowChart{
-    3500.0f,  // zero line
-    2500.0f,  // units per dB
-    3.0f,     // frame pen
-    3.0f,     // zero line pen: the frame's
-    1.0f,     // grid pen
-    0,        // a column line at every position
-    6300.0f,  // position numbers
-    2200.0f,  // dB labels
-    {5500.0f, 6600.0f},  // "Position"
-    {1000.0f, 900.0f},   // "Less atten"
-    {1000.0f, 5900.0f},  // "More atten"
+    .zeroY = 3500.0f,
+    .unitsPerDb = 2500.0f,
+    .framePen = 3.0f,
+    .zeroLinePen = 3.0f,  // the frame's
+    .gridPen = 1.0f,
+    .firstColumnLine = 0,  // a column line at every position
+    .numbersY = 6300.0f,
+    .labelX = 2200.0f,
+    .positionCaption = {5500.0f, 6600.0f},
+    .lessAtten = {1000.0f, 900.0f},
+    .moreAtten = {1000.0f, 5900.0f},
 };
 
 }  // namespace

@@ -26,28 +26,28 @@ constexpr RoundedColumns kPageSets[] = {
     {1, 8400.0f, 8600.0f, 9400.0f},
 };
 constexpr SchematicLayout kPageSchematic{
-    2000.0f,  // lead
-    2500.0f,  // string
-    3040.0f,  // target: 2500 + 540
-    3700.0f,  // ideal
-    std::nullopt,  // the page's text size, set with the page
-    kPageSets,
+    .leadX = 2000.0f,
+    .stringX = 2500.0f,
+    .targetX = 3040.0f,  // 2500 + 540
+    .idealX = 3700.0f,
+    .textPoints = std::nullopt,  // set with the page
+    .rounded = kPageSets,
 };
 
 // The deviation chart below it: 2000 units per dB, 0 dB at y = 10500; pens
 // in printer dots, a bold frame over a fine grid.
 constexpr ChartLayout kPageChart{
-    10500.0f,  // zero line
-    2000.0f,   // units per dB
-    16.0f,     // frame pen
-    4.0f,      // zero line pen
-    2.0f,      // grid pen
-    1,         // the first column line would lie on the frame's left edge
-    12800.0f,  // position numbers
-    2500.0f,   // dB labels
-    {5500.0f, 13100.0f},  // "Position"
-    {1200.0f, 8400.0f},   // "Less atten"
-    {1200.0f, 12400.0f},  // "More atten"
+    .zeroY = 10500.0f,
+    .unitsPerDb = 2000.0f,
+    .framePen = 16.0f,
+    .zeroLinePen = 4.0f,
+    .gridPen = 2.0f,
+    .firstColumnLine = 1,  // position 0 lies on the frame's left edge
+    .numbersY = 12800.0f,
+    .labelX = 2500.0f,
+    .positionCaption = {5500.0f, 13100.0f},
+    .lessAtten = {1200.0f, 8400.0f},
+    .moreAtten = {1200.0f, 12400.0f},
 };
 
 constexpr PointF kFooterAt{2000.0f, 13500.0f};

@@ -217,7 +217,8 @@ TEST_F(DeviationChartTest, PutsCaptionsPensAndControlsInTheirPlaces) {
   // The frame and the zero line in the 3-pixel pen, all the rest in 1 pixel.
   const std::vector<recorded::PennedLine> penned = recorded::PennedLines(ops, 1.0f);
   ASSERT_GT(penned.size(), 2u);
-  EXPECT_EQ(penned[0].line, (LineOp{LineMode::OutlineBox, {3000.0f, 1000.0f}, {9000.0f, 6000.0f}, 0}));
+  EXPECT_EQ(penned[0].line,
+            (LineOp{LineMode::OutlineBox, {3000.0f, 1000.0f}, {9000.0f, 6000.0f}, 0}));
   EXPECT_EQ(penned[1].line, (LineOp{LineMode::Line, {3000.0f, 3500.0f}, {9000.0f, 3500.0f}, 0}));
   EXPECT_EQ(penned[0].pen, 3.0f);
   EXPECT_EQ(penned[1].pen, 3.0f);

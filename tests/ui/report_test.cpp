@@ -82,7 +82,8 @@ void ExpectPagePens(const surface::OpList& ops, int16_t n) {
   ASSERT_EQ(frame - penned.begin(), 12 * (n - 1) + 3) << "lead, symbols, taps, ground";
   ASSERT_GE(penned.end() - frame, 2);
   for (auto drawn = penned.begin(); drawn != frame; ++drawn) EXPECT_EQ(drawn->pen, 8.0f);
-  EXPECT_EQ(frame->line, (LineOp{LineMode::OutlineBox, {3000.0f, 8500.0f}, {9000.0f, 12500.0f}, 0}));
+  EXPECT_EQ(frame->line,
+            (LineOp{LineMode::OutlineBox, {3000.0f, 8500.0f}, {9000.0f, 12500.0f}, 0}));
   EXPECT_EQ(frame->pen, 16.0f);
   EXPECT_EQ(frame[1].line, (LineOp{LineMode::Line, {3000.0f, 10500.0f}, {9000.0f, 10500.0f}, 0}));
   EXPECT_EQ(frame[1].pen, 4.0f);

@@ -248,8 +248,9 @@ TEST(PrinterSurface, ReplayKeepsPenWidthsAndTextSizes) {
   const struct {
     float pen;
     LineMode mode;
-  } strokes[] = {{8.0f, LineMode::Line}, {16.0f, LineMode::OutlineBox}, {4.0f, LineMode::Line},
-                 {2.0f, LineMode::Line}, {2.0f, LineMode::OutlineBox},  {1.0f, LineMode::Continued}};
+  } strokes[] = {{8.0f, LineMode::Line},       {16.0f, LineMode::OutlineBox},
+                 {4.0f, LineMode::Line},       {2.0f, LineMode::Line},
+                 {2.0f, LineMode::OutlineBox}, {1.0f, LineMode::Continued}};
   for (const auto& stroke : strokes) {
     sheet.setPenWidth(stroke.pen);
     sheet.line(stroke.mode, {3000.0f, 8500.0f}, {9000.0f, 12500.0f}, 0);
