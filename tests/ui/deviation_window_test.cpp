@@ -57,11 +57,10 @@ class DeviationChartTest : public testing::Test {
     return recorder_.ops();
   }
   std::vector<LineOp> lines(LineMode mode, surface::Rgb colour) const {
-    std::vector<LineOp> found;
-    for (const Op& op : recorder_.ops()) {
-      const auto* line = std::get_if<LineOp>(&op);
-      if (line && line->mode == mode && line->color == colour) found.push_back(*line);
-    }
+    std::vector<LineOp> found = recorded::Lines(recorder_.ops());
+    std::erase_if(found, [&](const LineOp& line) {
+      return line.mode != mode || line.color != colour;
+    });
     return found;
   }
   // Vertical black lines inside the frame: the position columns.
@@ -74,13 +73,7 @@ class DeviationChartTest : public testing::Test {
     }
     return xs;
   }
-  std::vector<TextOp> texts() const {
-    std::vector<TextOp> found;
-    for (const Op& op : recorder_.ops()) {
-      if (const auto* text = std::get_if<TextOp>(&op)) found.push_back(*text);
-    }
-    return found;
-  }
+  std::vector<TextOp> texts() const { return recorded::Texts(recorder_.ops()); }
   // The texts printed at y = 6300: the position numbers.
   std::vector<std::string> numbers() const {
     std::vector<std::string> found;

@@ -9,6 +9,8 @@
 #include "ui/surface/recording_surface.h"
 #include "ui/surface/tee_surface.h"
 
+#include "../support/recorded_ops.h"
+
 namespace {
 
 using surface::LineMode;
@@ -17,11 +19,7 @@ using surface::PointF;
 using surface::RecordingSurface;
 
 std::vector<LineOp> Lines(const RecordingSurface& recorder) {
-  std::vector<LineOp> lines;
-  for (const surface::Op& op : recorder.ops()) {
-    if (const auto* line = std::get_if<LineOp>(&op)) lines.push_back(*line);
-  }
-  return lines;
+  return recorded::Lines(recorder.ops());
 }
 
 struct SymbolCase {
@@ -133,12 +131,9 @@ TEST(Surface, PrintsWholeNumbersWithABlankForThePlusSign) {
   RecordingSurface recorder;
   recorder.setTextPosition({100.0f, 200.0f});
   for (const Row& row : rows) recorder.printNumber(row.value);
-  std::vector<std::string> printed;
-  for (const surface::Op& op : recorder.ops()) {
-    if (const auto* text = std::get_if<surface::TextOp>(&op)) printed.push_back(text->text);
-  }
+  const std::vector<surface::TextOp> printed = recorded::Texts(recorder.ops());
   ASSERT_EQ(printed.size(), std::size(rows));
-  for (std::size_t i = 0; i < printed.size(); ++i) EXPECT_EQ(printed[i], rows[i].text);
+  for (std::size_t i = 0; i < printed.size(); ++i) EXPECT_EQ(printed[i].text, rows[i].text);
 }
 
 TEST(TeeSurface, BothSurfacesReceiveEveryOperation) {
