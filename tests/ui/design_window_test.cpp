@@ -370,26 +370,33 @@ struct PositionsCase {
   float bottom;  // y of the last junction
 };
 
-TEST_F(DesignWindowTest, StringLengthFollowsThePositions) {
+TEST_F(DesignWindowTest, StringLengthFollowsThePositionsForEveryTolerance) {
   const PositionsCase cases[] = {
-      {"2", 2, 1.5f, 1880.0f},  {"6", 6, 1.5f, 6200.0f},       {"7", 7, 1.5f, 7280.0f},
+      {"2", 2, 1.5f, 1880.0f},        {"6", 6, 1.5f, 6200.0f},   {"7", 7, 1.5f, 7280.0f},
       {"8", 8, 9.0f / 7.0f, 7280.0f}, {"11", 11, 0.9f, 7280.0f}, {"25", 25, 0.375f, 7280.0f},
       {"30", 25, 0.375f, 7280.0f},    {"1", 2, 1.5f, 1880.0f},
   };
+  const struct {
+    const char* button;
+    int16_t tolType;
+  } tolerances[] = {{"opt0", 0}, {"opt1", 1}, {"opt5", 5}};
   open();
   for (const PositionsCase& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.typed << " positions");
-    design("10k", c.typed, "2");
-    EXPECT_EQ(design::modMain().NumPositions, c.positions);
-    EXPECT_FLOAT_EQ(design::modMain().Spacing, c.spacing);
-    const Drawing d = drawing();
-    ExpectCompleteDesign(d, 5);
-    const std::vector<float> junctions = Junctions(d);
-    ASSERT_EQ(junctions.size(), static_cast<std::size_t>(c.positions));
-    EXPECT_NEAR(junctions.back(), c.bottom, 0.003f);
-    if (c.positions <= 7) {
-      for (std::size_t k = 1; k < junctions.size(); ++k) {
-        EXPECT_EQ(junctions[k] - junctions[k - 1], 1080.0f);
+    for (const auto& tolerance : tolerances) {
+      SCOPED_TRACE(testing::Message() << c.typed << " positions, " << tolerance.button);
+      click(tolerance.button);
+      design("10k", c.typed, "2");
+      EXPECT_EQ(design::modMain().NumPositions, c.positions);
+      EXPECT_FLOAT_EQ(design::modMain().Spacing, c.spacing);
+      const Drawing d = drawing();
+      ExpectCompleteDesign(d, tolerance.tolType);
+      const std::vector<float> junctions = Junctions(d);
+      ASSERT_EQ(junctions.size(), static_cast<std::size_t>(c.positions));
+      EXPECT_NEAR(junctions.back(), c.bottom, 0.003f);
+      if (c.positions <= 7) {
+        for (std::size_t k = 1; k < junctions.size(); ++k) {
+          EXPECT_EQ(junctions[k] - junctions[k - 1], 1080.0f);
+        }
       }
     }
   }
