@@ -34,6 +34,7 @@ QImage Blank(QSize size) {
 void DrawSample(surface::Surface& target) {
   target.setScale({0.0f, 0.0f, 12000.0f, 9000.0f});
   target.clear();
+  target.setPenWidth(3.0f);
   ui::DrawResistorSymbol(target, 6300.0f, 800.0f, 1.5f, 0);
   target.setFontSize(6.0f);
   target.setTextPosition({6840.0f, 695.0f});
