@@ -1,12 +1,13 @@
-// The opening window as it first appears, and what start-up sets before it.
-// CTest runs these once more at a device pixel ratio of 2 under a German
-// locale (app_tests_ratio_2_comma).
+// The opening window as it first appears, and what start-up sets before it;
+// checked again in a second process at a device pixel ratio of 2 under a
+// German locale.
 #include <string>
 
 #include <QApplication>
 #include <QImage>
 #include <QLocale>
 #include <QPixmap>
+#include <QProcess>
 #include <QtMath>
 
 #include <gtest/gtest.h>
@@ -78,6 +79,24 @@ TEST(StartUp, TakesTheUsersDecimalSeparator) {
   EXPECT_EQ(notation::DecimalSeparator(), user);
   EXPECT_EQ(notation::FormatEng(1.5f), std::string("1") + user + "5 ");
   notation::SetDecimalSeparator(before);
+}
+
+// The tests above once more in a process of their own on a screen of twice
+// the pixel density, with a comma as the user's decimal separator.
+TEST(OpeningWindowElsewhere, PassesAtPixelRatioTwoUnderACommaLocale) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+  environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
+  QProcess again;
+  again.setProcessEnvironment(environment);
+  again.setProcessChannelMode(QProcess::MergedChannels);
+  again.start(QCoreApplication::applicationFilePath(),
+              {QStringLiteral("--gtest_filter=OpeningWindow.*:StartUp.*")});
+  ASSERT_TRUE(again.waitForFinished(120000));
+  const std::string output = again.readAll().toStdString();
+  EXPECT_EQ(again.exitCode(), 0) << output;
+  EXPECT_NE(output.find("[  PASSED  ] 3 tests."), std::string::npos) << output;
 }
 
 }  // namespace
