@@ -51,8 +51,11 @@ tour() {
     xdotool mousemove --sync "$x" "$y" click 1
   }
 
-  "$program" &
-  local pid=$!
+  # On the X display whatever platform the caller's environment names, and
+  # never left running when a step fails.
+  QT_QPA_PLATFORM=xcb "$program" &
+  pid=$!
+  trap 'kill "$pid" 2>/dev/null || true' EXIT
   await "Kestrix"
   press "Kestrix" 5100 5800 1500 340 "Kestrix - Design"                 # Start
   press "Kestrix - Design" 840 5520 1500 340 "Kestrix - Deviation"      # Deviation
