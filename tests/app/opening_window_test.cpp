@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QLocale>
 #include <QPixmap>
 #include <QProcess>
@@ -21,7 +22,7 @@
 
 namespace {
 
-TEST(OpeningWindow, PlacesItsLabelsAndButtons) {
+TEST(OpeningWindow, PlacesAndColoursItsLabelsAndButtons) {
   app::frmOpening window;
   const struct {
     const char* name;
@@ -36,6 +37,15 @@ TEST(OpeningWindow, PlacesItsLabelsAndButtons) {
     ExpectPlacedAt(window, window.findChild<QWidget*>(QString::fromLatin1(place.name)),
                    place.units);
   }
+  // Light cyan text; the title four times the 12-point size of the lines below.
+  const auto label = [&window](const char* name) {
+    return window.findChild<QLabel*>(QString::fromLatin1(name));
+  };
+  for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5"}) {
+    EXPECT_EQ(label(name)->palette().color(QPalette::WindowText), QColor(192, 255, 255)) << name;
+  }
+  EXPECT_DOUBLE_EQ(label("Label1")->font().pointSizeF() / label("Label5")->font().pointSizeF(),
+                   4.0);
 }
 
 // Grabbed before it is ever shown, the window must already show the rows of

@@ -292,7 +292,7 @@ TEST(PrinterSurface, AbandonedPageLeavesNoFile) {
   EXPECT_FALSE(QFileInfo::exists(path));
 }
 
-TEST(WindowFont, StandsInWithAnInstalledSans) {
+TEST(WindowFont, StandsInWithInstalledFaces) {
   const QFont font = ui::WindowFont(6.0);
   EXPECT_TRUE(font.bold());
   const QString shown = QFontInfo(font).family();
@@ -300,6 +300,11 @@ TEST(WindowFont, StandsInWithAnInstalledSans) {
     EXPECT_EQ(shown.toStdString(), "Liberation Sans");
   } else {
     EXPECT_EQ(shown.toStdString(), "DejaVu Sans");
+  }
+  // The opening window's title face keeps its serifs.
+  if (QFontDatabase::hasFamily(QStringLiteral("Liberation Serif"))) {
+    EXPECT_EQ(QFontInfo(QFont(QStringLiteral("Times New Roman"))).family().toStdString(),
+              "Liberation Serif");
   }
 }
 
