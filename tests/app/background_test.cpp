@@ -22,9 +22,11 @@ TEST(BackgroundColour, RisesFromBlackToFullBlueWithHalvesToEven) {
       {2850, 24},  // 23.5 rounds to the even 24
       {3000, 30},  {6000, 160},  {8180, 254},  {8181, 255}, {9000, 255},
   };
+  const app::BackgroundRows colours = app::BackgroundColours();
   for (const Row& row : rows) {
     SCOPED_TRACE(row.y);
     EXPECT_EQ(BackgroundColour(row.y), (RowColour{1, 1, row.blue}));
+    EXPECT_EQ(colours[static_cast<std::size_t>(row.y) - 1], 0x010100u | row.blue);
   }
 }
 

@@ -23,6 +23,8 @@
 #include "ui/seams.h"
 #include "ui/surface/recording_surface.h"
 
+#include "../support/window_layout.h"
+
 namespace {
 
 using surface::LineMode;
@@ -486,6 +488,26 @@ TEST_F(DesignWindowTest, ControlsScaleWithTheWindow) {
     EXPECT_NEAR(box->width(), 1455 * 0.99 / 15 * zoom, 1.0);
     EXPECT_NEAR(QFontMetricsF(box->font()).height() / box->height(),
                 QFontMetricsF(ui::WindowFont()).height() / 25.0, 0.08);
+  }
+}
+
+// At three times the laid-out size a unit is a quarter of a pixel, so a
+// control twenty units out of place is five pixels off.
+TEST_F(DesignWindowTest, PlacesTheBoxesAndButtonsAsLaidOut) {
+  ui::frmDesign& window = open();
+  window.resize(QSize(3 * 792, 3 * 566));
+  QResizeEvent event(window.size(), QSize());
+  QCoreApplication::sendEvent(&window, &event);
+  const struct {
+    const char* name;
+    QRectF units;
+  } places[] = {
+      {"Text1", {4320, 1440, 1455, 375}},     {"Text2", {4320, 1920, 1455, 375}},
+      {"Text3", {4320, 2400, 1455, 375}},     {"cmdDisplay", {840, 5040, 1500, 340}},
+      {"cmdExamine", {840, 5520, 1500, 340}}, {"cmdExit", {840, 7200, 1500, 340}},
+  };
+  for (const auto& place : places) {
+    ExpectPlacedAt(window, control<QWidget>(place.name), place.units);
   }
 }
 
