@@ -96,7 +96,6 @@ frmInCircuit::frmInCircuit(QWidget* parent)
   createControls();
   chainTabOrder();
   connectHandlers();
-  picture().setMirror(AppSeams().windowRecorder);
   open();
 
   design::CircuitBoxes boxes;

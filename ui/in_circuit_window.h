@@ -19,8 +19,8 @@ class CircuitTableModel;
 // Construction fills the four boxes with the inputs last used in this process
 // and analyses the design the last design run left; the window never writes
 // that design. Messages go through AppSeams().showMessage (the program's
-// message box when empty), the drawing is mirrored to
-// AppSeams().windowRecorder.
+// message box when empty), the drawing also goes to
+// AppSeams().windowRecorder when a test set it.
 class frmInCircuit : public ScaledWindow {
   Q_OBJECT
 
