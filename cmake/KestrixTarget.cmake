@@ -5,12 +5,6 @@ function(kestrix_target_settings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -ffp-contract=off)
   if(KESTRIX_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
-    # GCC 12 at -O3 folds the two identical instantiations of the standard
-    # value search into one and then reports the E24 table as read past its
-    # end; the report stays visible in Release builds but does not fail them.
-    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-      target_compile_options(${target} PRIVATE $<$<CONFIG:Release>:-Wno-error=array-bounds>)
-    endif()
   endif()
 endfunction()
 

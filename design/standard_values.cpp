@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cmath>
+#include <span>
 
 namespace design {
 namespace {
@@ -24,14 +25,12 @@ constexpr std::array<float, 98> kE96{
     0.866f, 0.887f, 0.909f, 0.931f, 0.953f, 0.976f,
     1.0f,
 };
-constexpr int kE96LastSearched = 97;
 
 constexpr std::array<float, 25> kE24{
     0.091f,
     0.10f, 0.11f, 0.12f, 0.13f, 0.15f, 0.16f, 0.18f, 0.20f, 0.22f, 0.24f, 0.27f, 0.30f,
     0.33f, 0.36f, 0.39f, 0.43f, 0.47f, 0.51f, 0.56f, 0.62f, 0.68f, 0.75f, 0.82f, 0.91f,
 };
-constexpr int kE24LastSearched = 24;
 
 constexpr float kFirstScale = 1e-6f;
 
@@ -44,8 +43,10 @@ constexpr bool Ascending(const std::array<float, Size>& table) {
 }
 static_assert(Ascending(kE96) && Ascending(kE24), "standard value tables must ascend");
 
-template <std::size_t Size>
-void NearestIn(const std::array<float, Size>& table, int last, float precise, float& nearest) {
+// One routine over both tables (a span, not a template): GCC's identical-code
+// folding of two instantiations otherwise confuses its array-bounds check.
+void NearestIn(std::span<const float> table, float precise, float& nearest) {
+  const int last = static_cast<int>(table.size()) - 1;
   // The ratio test divides by the value, and no standard value is near zero.
   if (precise == 0.0f || std::isnan(precise)) {
     nearest = 0.0f;
@@ -84,11 +85,11 @@ void NearestIn(const std::array<float, Size>& table, int last, float precise, fl
 }  // namespace
 
 void Nearest1(const float& Precise, float& Nearest) {
-  NearestIn(kE96, kE96LastSearched, Precise, Nearest);
+  NearestIn(kE96, Precise, Nearest);
 }
 
 void Nearest5(const float& Precise, float& Nearest) {
-  NearestIn(kE24, kE24LastSearched, Precise, Nearest);
+  NearestIn(kE24, Precise, Nearest);
 }
 
 }  // namespace design
