@@ -16,6 +16,8 @@
 #include "design/design_state.h"
 #include "design/ladder.h"
 #include "notation/eng_notation.h"
+#include "ui/accessibility.h"
+#include "ui/design_table.h"
 #include "ui/fonts.h"
 #include "ui/message_seam.h"
 #include "ui/navigation.h"
@@ -23,6 +25,7 @@
 #include "ui/report.h"
 #include "ui/schematic.h"
 #include "ui/seams.h"
+#include "ui/window_keys.h"
 #include "ui/window_scale.h"
 
 namespace ui {
@@ -71,6 +74,7 @@ frmDesign::frmDesign(design::MessageSeam showMessage, surface::Surface* recorder
   createControls();
   chainTabOrder();
   connectHandlers();
+  connectKeys();
   picture().setMirror(recorder ? recorder : AppSeams().windowRecorder);
   open();
 
@@ -145,6 +149,18 @@ void frmDesign::connectHandlers() {
   connect(opt0, &QRadioButton::clicked, this, [this] { toleranceClicked(0); });
   connect(opt1, &QRadioButton::clicked, this, [this] { toleranceClicked(1); });
   connect(opt5, &QRadioButton::clicked, this, [this] { toleranceClicked(5); });
+}
+
+// Beyond Tab and Space: Enter in a box and F5 display, Ctrl+P prints, Ctrl+C
+// copies the design; the prompts name the boxes for screen readers.
+void frmDesign::connectKeys() {
+  LabelBox(Label1, Text1, kTotalHint);
+  LabelBox(Label2, Text2, kPositionsHint);
+  LabelBox(Label3, Text3, kStepHint);
+  PressOnEnter({Text1, Text2, Text3}, cmdDisplay);
+  PressOnKey(cmdDisplay, QKeySequence(Qt::Key_F5));
+  PressOnKey(cmdPrint, QKeySequence(Qt::CTRL | Qt::Key_P));
+  InstallDesignCopy(this);
 }
 
 void frmDesign::load() {
@@ -239,6 +255,7 @@ void frmDesign::display() {
   state.PenY = kStringTop;
   picture().setFontSize(kTextPoints);
   printColumns();
+  setAccessibleDescription(QString::fromStdString(DesignDescription(state)));
   update();
 }
 
@@ -361,11 +378,16 @@ void frmDesign::styleFrames(const QFont& font) {
                              .arg(qRound(em / 2))
                              .arg(qRound(em / 5))
                              .arg(qRound(em * 0.7));
-  // A style sheet takes the frames off the window's font; they get it back.
+  // A style sheet takes the frames off the window's font and palette; they
+  // get them back.
   for (QGroupBox* frame : {fraLinLog, fraToleranceType}) {
     frame->setStyleSheet(styled);
     frame->setFont(font);
-    for (QRadioButton* option : frame->findChildren<QRadioButton*>()) option->setFont(font);
+    frame->setPalette(palette());
+    for (QRadioButton* option : frame->findChildren<QRadioButton*>()) {
+      option->setFont(font);
+      option->setPalette(palette());
+    }
   }
 }
 

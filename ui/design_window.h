@@ -66,6 +66,7 @@ class frmDesign : public ScaledWindow {
   void createControls();
   void chainTabOrder();
   void connectHandlers();
+  void connectKeys();
   void load();
   void display();
   void drawSchematic();

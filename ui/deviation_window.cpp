@@ -12,8 +12,10 @@
 #include "ui/deviation_chart.h"
 #include "ui/fonts.h"
 #include "ui/navigation.h"
+#include "ui/accessibility.h"
 #include "ui/seams.h"
 #include "ui/surface/surface.h"
+#include "ui/window_keys.h"
 #include "ui/window_scale.h"
 
 namespace ui {
@@ -54,6 +56,7 @@ frmExamine::frmExamine(surface::Surface* recorder, QWidget* parent)
 void frmExamine::createControls() {
   cmdExit = addButton("cmdExit", "Return");
   connect(cmdExit, &QPushButton::clicked, this, &frmExamine::returnClicked);
+  PressOnKey(cmdExit, QKeySequence(Qt::Key_Escape));
 
   const auto label = [this](const char* name, const char* caption, QColor colour,
                             Qt::Alignment alignment) {
@@ -85,6 +88,7 @@ void frmExamine::layoutControls() {
 void frmExamine::load() {
   picture().setScale(surface::Scale{0.0f, 0.0f, kUnitsAcross, kUnitsDown});
   DrawDeviation();
+  setAccessibleDescription(QString::fromStdString(DeviationSummary(design::modMain())));
 }
 
 void frmExamine::DrawDeviation() {

@@ -12,12 +12,13 @@
 #include <QtMath>
 
 #include "ui/fonts.h"
+#include "ui/window_keys.h"
+#include "ui/window_palette.h"
 #include "ui/window_scale.h"
 
 namespace ui {
 namespace {
 
-constexpr int kButtonGrey = 224;
 constexpr double kSmallestShare = 0.5;  // of true size, for the minimum window size
 
 }  // namespace
@@ -27,10 +28,7 @@ ScaledWindow::ScaledWindow(const char* objectName, const char* caption, QColor b
     : QWidget(parent), background_(background), picture_(WindowFont()) {
   setObjectName(QString::fromLatin1(objectName));
   setWindowTitle(QString::fromLatin1(caption));
-  QPalette colours = palette();
-  colours.setColor(QPalette::Window, background);
-  colours.setColor(QPalette::Button, QColor(kButtonGrey, kButtonGrey, kButtonGrey));
-  setPalette(colours);
+  setPalette(FixedPalette(background));
   // paintEvent() covers every pixel itself, so Qt need not fill the window
   // with its background first.
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -51,6 +49,7 @@ void ScaledWindow::open() {
     move(frame.topLeft());
   }
   applyScale();
+  InstallWindowKeys(this);
 }
 
 QRectF ScaledWindow::contentRect() const {
