@@ -18,12 +18,19 @@ bool IsEnter(const QKeyEvent& key) {
 }
 
 // A button takes Space but lets Enter pass unless it is a dialog's default;
-// this filter makes Enter press the button it reaches.
+// this filter makes Enter press the button it reaches. On the window itself
+// it marks the focus as moved by the keyboard each time the window is shown:
+// styles draw the focus frame only in such a window, and showing a window
+// clears the mark.
 class EnterPresses : public QObject {
  public:
   using QObject::QObject;
 
   bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && watched == parent()) {
+      static_cast<QWidget*>(watched)->setAttribute(Qt::WA_KeyboardFocusChange);
+      return false;
+    }
     if (event->type() != QEvent::KeyPress) return false;
     auto* button = qobject_cast<QAbstractButton*>(watched);
     if (button == nullptr || !button->isEnabled() || !IsEnter(*static_cast<QKeyEvent*>(event))) {
@@ -38,6 +45,7 @@ class EnterPresses : public QObject {
 
 void InstallWindowKeys(QWidget* window) {
   auto* enter = new EnterPresses(window);
+  window->installEventFilter(enter);
   for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
     button->installEventFilter(enter);
   }
@@ -47,9 +55,6 @@ void InstallWindowKeys(QWidget* window) {
     window->close();
     QCoreApplication::quit();
   });
-  // Styles draw the focus frame only in a window the keyboard has moved the
-  // focus in; the focus a window starts with counts as such a move.
-  window->setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void PressOnKey(QAbstractButton* button, const QKeySequence& keys) {
