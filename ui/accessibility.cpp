@@ -60,10 +60,10 @@ void AppendStrayers(std::string& summary, const char* set, const design::Column&
 const char* const kTotalHint =
     "Ohms, such as 10k, 4.7k or 1M; the number stops at its first suffix letter, "
     "so 4k7 reads as 4k and \"100 ohms\" as 0.1 (m is milli)";
-const char* const kPositionsHint = "How many positions the switch has, from 2 to 25";
+const char* const kPositionsHint = "Switch positions, 2 to 25; a fraction is cut off";
 const char* const kStepHint =
-    "Decibels from one position to the next, such as 2, 1.5 or 1,5; all the steps "
-    "together may reach 100 dB";
+    "Decibels per step, 0.01 to 20, such as 2, 1.5 or 1,5; positions times step "
+    "may be at most 100 dB";
 
 void LabelBox(QLabel* prompt, QLineEdit* box, const char* hint) {
   prompt->setBuddy(box);

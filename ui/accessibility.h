@@ -17,7 +17,7 @@ namespace ui {
 // is the prompt's text, and gives the box `hint` as its tooltip.
 void LabelBox(QLabel* prompt, QLineEdit* box, const char* hint);
 
-// One-line hints for the three input boxes of the design window.
+// The tooltips of the design window's three boxes.
 extern const char* const kTotalHint;
 extern const char* const kPositionsHint;
 extern const char* const kStepHint;
