@@ -20,6 +20,9 @@ double RelativeLuminance(QColor colour) {
 const QColor kInk(0, 0, 0);
 const QColor kPaper(255, 255, 255);
 const QColor kSelection(0, 84, 166);   // white on it: about 7.6:1
+// On a dark window the focus frame, drawn in the selection colour, must
+// stand out from the background: light cyan, as the opening window's titles.
+const QColor kDarkSelection(192, 255, 255);
 const QColor kDisabled(105, 105, 105); // on white: 5.5:1; on the button face: 4.1:1
 const QColor kLink(0, 0, 192);
 
@@ -46,8 +49,8 @@ QPalette FixedPalette(QColor background) {
     colours.setColor(group, QPalette::Button, kButtonFace);
     colours.setColor(group, QPalette::ButtonText, off ? kDisabled : kInk);
     colours.setColor(group, QPalette::BrightText, kPaper);
-    colours.setColor(group, QPalette::Highlight, kSelection);
-    colours.setColor(group, QPalette::HighlightedText, kPaper);
+    colours.setColor(group, QPalette::Highlight, dark ? kDarkSelection : kSelection);
+    colours.setColor(group, QPalette::HighlightedText, dark ? kInk : kPaper);
     colours.setColor(group, QPalette::Link, kLink);
     colours.setColor(group, QPalette::LinkVisited, kLink);
     colours.setColor(group, QPalette::ToolTipBase, QColor(255, 255, 220));
