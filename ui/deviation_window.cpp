@@ -9,10 +9,10 @@
 
 #include "design/design_state.h"
 #include "notation/eng_notation.h"
+#include "ui/accessibility.h"
 #include "ui/deviation_chart.h"
 #include "ui/fonts.h"
 #include "ui/navigation.h"
-#include "ui/accessibility.h"
 #include "ui/seams.h"
 #include "ui/surface/surface.h"
 #include "ui/window_keys.h"

@@ -9,8 +9,8 @@ namespace ui {
 
 inline constexpr const char* kApplicationName = "Kestrix";
 
-// Shows `message` in a modal box with an OK button only and the application's
-// name as caption, over `parent`, and returns when it is closed.
+// Shows `message` in a modal box titled with the application's name, whose
+// only button is OK, over `parent`, and returns when it is closed.
 design::MessageSeam MessageBoxSeam(QWidget* parent);
 
 }  // namespace ui
