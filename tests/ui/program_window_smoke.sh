@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Drives the real program on a virtual X display through every window, with
 # the mouse and with the keyboard: opening -> Enter on Start -> design ->
-# Enter in a box -> Deviation -> deviation -> Escape -> design -> Deviation ->
+# Enter in a box, Ctrl+C (read back from the X clipboard) -> Deviation ->
+# deviation -> Escape -> design -> Deviation ->
 # Return -> design -> Exit, asking the X server after each step which windows
 # are mapped. It also checks that the window class the program sets is the
 # StartupWMClass of the desktop entry, so docks match window and menu entry.
 # Usage: program_window_smoke.sh PROGRAM DESKTOP_FILE
-# Exits 77 (skipped) when there is no virtual display or no xdotool.
+# Exits 77 (skipped) when there is no virtual display, xdotool or xclip.
 set -euo pipefail
 PROGRAM=$1
 DESKTOP_FILE=$2
-for tool in xvfb-run xdotool xwininfo xprop; do
+for tool in xvfb-run xdotool xwininfo xprop xclip; do
   command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 77; }
 done
 
@@ -74,9 +75,18 @@ tour() {
   echo "$class"
   [[ $class == *", \"$wm_class\"" ]] || { echo "window class is not \"$wm_class\""; return 1; }
   keys "Kestrix" Return "Kestrix - Design"                              # Enter on Start
-  # Tab from Exit into the total box; Enter there runs the design and leaves
-  # the window as it is.
-  keys "Kestrix - Design" "Tab ctrl+a 4 period 7 k KP_Enter" "Kestrix - Design"
+  # Tab from Exit into the total box; keypad Enter there runs the design and
+  # leaves the window as it is. Ctrl+C then copies the design: its total
+  # line shows the 4.7k the design used.
+  keys "Kestrix - Design" "Tab ctrl+a 4 period 7 k KP_Enter ctrl+c" "Kestrix - Design"
+  local total=""
+  for _ in $(seq 1 50); do
+    total=$(xclip -o -selection clipboard 2>/dev/null | grep '^total' || true)
+    [ -n "$total" ] && break
+    sleep 0.1
+  done
+  [[ $total == $'total\t\t4700\t'* ]] || { echo "copied total line: \"$total\""; return 1; }
+  echo "Enter ran the design and Ctrl+C copied it: ${total//$'\t'/ | }"
   press "Kestrix - Design" 840 5520 1500 340 "Kestrix - Deviation"      # Deviation
   keys "Kestrix - Deviation" Escape "Kestrix - Design"                  # Escape
   press "Kestrix - Design" 840 5520 1500 340 "Kestrix - Deviation"      # Deviation
