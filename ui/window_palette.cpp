@@ -19,11 +19,11 @@ double RelativeLuminance(QColor colour) {
 
 const QColor kInk(0, 0, 0);
 const QColor kPaper(255, 255, 255);
-const QColor kSelection(0, 84, 166);   // white on it: about 7.6:1
+const QColor kSelection(0, 84, 166);   // white on it: 7.5:1
 // On a dark window the focus frame, drawn in the selection colour, must
 // stand out from the background: light cyan, as the opening window's titles.
 const QColor kDarkSelection(192, 255, 255);
-const QColor kDisabled(105, 105, 105); // on white: 5.5:1; on the button face: 4.1:1
+const QColor kDisabled(96, 96, 96);    // on white: 6.3:1; on the button face: 4.8:1
 const QColor kLink(0, 0, 192);
 
 }  // namespace
