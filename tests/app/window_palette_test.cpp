@@ -21,6 +21,7 @@
 #include "design/design_state.h"
 #include "ui/deviation_window.h"
 #include "ui/design_window.h"
+#include "ui/in_circuit_window.h"
 #include "ui/window_palette.h"
 
 namespace {
@@ -116,11 +117,14 @@ class WindowPaletteTest : public testing::TestWithParam<Theme> {
 
 TEST_P(WindowPaletteTest, EveryTextKeepsItsContrast) {
   const Theme& theme = GetParam();
-  // The opening window's gradient runs from near black to full blue.
+  // The opening window's gradient runs from near black to full blue. The
+  // design window, opened before the deviation and in-circuit windows, leaves
+  // them the default design to show.
   const Window windows[] = {
       {"opening", [] { return new app::frmOpening; }, {QColor(1, 1, 1), QColor(1, 1, 255)}, {}},
       {"design", [] { return new ui::frmDesign; }, {Qt::white}, {}},
       {"deviation", [] { return new ui::frmExamine; }, {Qt::white}, {"Label2", "Label3"}},
+      {"in circuit", [] { return new ui::frmInCircuit; }, {Qt::white}, {}},
   };
   for (const Window& spec : windows) {
     SCOPED_TRACE(spec.name);
