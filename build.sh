@@ -13,7 +13,8 @@ cd "$(dirname "$0")"
 
 PACKAGES=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev
           libbenchmark-dev xvfb xauth imagemagick poppler-utils fonts-liberation
-          fonts-dejavu-core locales x11-utils xdotool desktop-file-utils appstream)
+          fonts-dejavu-core locales x11-utils xdotool desktop-file-utils appstream
+          xclip weston qt6-wayland)
 PACKAGE_TOOLS=(dpkg-dev file)         # dpkg-shlibdeps, and the file type probe cpack needs
 CLANG_TOOLS=(clang libclang-rt-dev)   # clang++ and its sanitizer and libFuzzer runtimes
 TEST_LOCALE=de_DE.UTF-8   # a comma-decimal locale the tests pin

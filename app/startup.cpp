@@ -1,6 +1,9 @@
 // Application set-up shared by the program and its start-up benchmark.
 #include "app/startup.h"
 
+#include <cstdlib>
+#include <string_view>
+
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
@@ -23,7 +26,21 @@ void UseLocaleDecimalSeparator() {
   }
 }
 
+bool IsSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0';
+}
+
 }  // namespace
+
+bool DisplayReachable(int argc, char** argv) {
+  if (IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM")) return true;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument(argv[i]);
+    if (argument == "-platform" || argument == "--platform") return true;
+  }
+  return false;
+}
 
 void PrepareApplication(QApplication& application) {
   application.setApplicationName(QString::fromLatin1(ui::kApplicationName));

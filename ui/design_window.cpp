@@ -13,12 +13,15 @@
 #include "design/design_state.h"
 #include "design/ladder.h"
 #include "notation/eng_notation.h"
+#include "ui/accessibility.h"
+#include "ui/design_table.h"
 #include "ui/message_seam.h"
 #include "ui/navigation.h"
 #include "ui/print_job.h"
 #include "ui/report.h"
 #include "ui/schematic.h"
 #include "ui/seams.h"
+#include "ui/window_keys.h"
 #include "ui/window_scale.h"
 
 namespace ui {
@@ -59,6 +62,7 @@ frmDesign::frmDesign(QWidget* parent)
   createControls();
   chainTabOrder();
   connectHandlers();
+  connectKeys();
   open();
 
   cmdExit->setFocus();
@@ -132,6 +136,18 @@ void frmDesign::connectHandlers() {
   connect(opt0, &QRadioButton::clicked, this, [this] { toleranceClicked(0); });
   connect(opt1, &QRadioButton::clicked, this, [this] { toleranceClicked(1); });
   connect(opt5, &QRadioButton::clicked, this, [this] { toleranceClicked(5); });
+}
+
+// Beyond Tab and Space: Enter in a box and F5 display, Ctrl+P prints, Ctrl+C
+// copies the design; the prompts name the boxes for screen readers.
+void frmDesign::connectKeys() {
+  LabelBox(Label1, Text1, kTotalHint);
+  LabelBox(Label2, Text2, kPositionsHint);
+  LabelBox(Label3, Text3, kStepHint);
+  PressOnEnter({Text1, Text2, Text3}, cmdDisplay);
+  PressOnKey(cmdDisplay, QKeySequence(Qt::Key_F5));
+  PressOnKey(cmdPrint, QKeySequence(Qt::CTRL | Qt::Key_P));
+  InstallDesignCopy(this);
 }
 
 void frmDesign::load() {
@@ -224,6 +240,7 @@ void frmDesign::display() {
                            [this](const float& X, const float& Y) { DrawResistor(X, Y); });
   state.PenX = kStringX;
   state.PenY = kStringTop;
+  setAccessibleDescription(QString::fromStdString(DesignDescription(state)));
   update();
 }
 
@@ -281,11 +298,16 @@ void frmDesign::styleFrames(const QFont& font) {
                              .arg(qRound(em / 2))
                              .arg(qRound(em / 5))
                              .arg(qRound(em * 0.7));
-  // A style sheet takes the frames off the window's font; they get it back.
+  // A style sheet takes the frames off the window's font and palette; they
+  // get them back.
   for (QGroupBox* frame : {fraLinLog, fraToleranceType}) {
     frame->setStyleSheet(styled);
     frame->setFont(font);
-    for (QRadioButton* option : frame->findChildren<QRadioButton*>()) option->setFont(font);
+    frame->setPalette(palette());
+    for (QRadioButton* option : frame->findChildren<QRadioButton*>()) {
+      option->setFont(font);
+      option->setPalette(palette());
+    }
   }
 }
 

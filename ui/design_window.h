@@ -64,6 +64,7 @@ class frmDesign : public ScaledWindow {
   void createControls();
   void chainTabOrder();
   void connectHandlers();
+  void connectKeys();
   void load();
   void display();
   void showBoxes(const design::BoxTexts& boxes);

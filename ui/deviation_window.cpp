@@ -6,9 +6,11 @@
 #include <QPushButton>
 
 #include "design/design_state.h"
+#include "ui/accessibility.h"
 #include "ui/deviation_chart.h"
 #include "ui/fonts.h"
 #include "ui/navigation.h"
+#include "ui/window_keys.h"
 #include "ui/window_scale.h"
 
 namespace ui {
@@ -53,6 +55,7 @@ frmExamine::frmExamine(QWidget* parent)
 void frmExamine::createControls() {
   cmdExit = addButton("cmdExit", "Return");
   connect(cmdExit, &QPushButton::clicked, this, &frmExamine::returnClicked);
+  PressOnKey(cmdExit, QKeySequence(Qt::Key_Escape));
 
   const auto label = [this](const char* name, const char* caption, QColor colour,
                             Qt::Alignment alignment) {
@@ -84,6 +87,7 @@ void frmExamine::layoutControls() {
 void frmExamine::load() {
   picture().setScale(surface::Scale{0.0f, 0.0f, kUnitsAcross, kUnitsDown});
   DrawDeviation();
+  setAccessibleDescription(QString::fromStdString(DeviationSummary(design::modMain())));
 }
 
 void frmExamine::DrawDeviation() {

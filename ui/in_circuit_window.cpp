@@ -6,7 +6,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
@@ -54,45 +53,10 @@ ChartLayout WindowChart() {
   return chart;
 }
 
-// Dark text on light ground in every state, whatever the desktop's theme: the
-// window's background is white and its drawing black.
-QPalette LightPalette(QPalette colours) {
-  const QColor black(0, 0, 0), white(255, 255, 255), grey(224, 224, 224);
-  const QColor faded(120, 120, 120);
-  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-    colours.setColor(group, QPalette::Window, white);
-    colours.setColor(group, QPalette::WindowText, black);
-    colours.setColor(group, QPalette::Base, white);
-    colours.setColor(group, QPalette::AlternateBase, QColor(243, 246, 250));
-    colours.setColor(group, QPalette::Text, black);
-    colours.setColor(group, QPalette::Button, grey);
-    colours.setColor(group, QPalette::ButtonText, black);
-    colours.setColor(group, QPalette::BrightText, white);
-    colours.setColor(group, QPalette::Highlight, QColor(0, 90, 160));
-    colours.setColor(group, QPalette::HighlightedText, white);
-    colours.setColor(group, QPalette::ToolTipBase, QColor(255, 255, 225));
-    colours.setColor(group, QPalette::ToolTipText, black);
-    colours.setColor(group, QPalette::PlaceholderText, faded);
-    colours.setColor(group, QPalette::Light, white);
-    colours.setColor(group, QPalette::Midlight, QColor(236, 236, 236));
-    colours.setColor(group, QPalette::Mid, QColor(184, 184, 184));
-    colours.setColor(group, QPalette::Dark, QColor(160, 160, 160));
-    colours.setColor(group, QPalette::Shadow, QColor(105, 105, 105));
-  }
-  for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
-    colours.setColor(QPalette::Disabled, role, colours.color(QPalette::Active, role));
-  }
-  for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-    colours.setColor(QPalette::Disabled, role, faded);
-  }
-  return colours;
-}
-
 }  // namespace
 
 frmInCircuit::frmInCircuit(QWidget* parent)
     : ScaledWindow("frmInCircuit", kCaption, Qt::white, parent) {
-  setPalette(LightPalette(palette()));
   createControls();
   chainTabOrder();
   connectHandlers();

@@ -15,6 +15,9 @@ void ShowOwnWindow(QWidget* window) {
 }
 
 void ReplaceWindow(QWidget* leaving, QWidget* next) {
+  // The next window takes the place, size and maximised state of the one
+  // being left, so a moved or enlarged window stays where the user put it.
+  next->restoreGeometry(leaving->saveGeometry());
   ShowOwnWindow(next);
   leaving->setAttribute(Qt::WA_DeleteOnClose);
   leaving->close();

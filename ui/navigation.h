@@ -8,7 +8,8 @@ class QWidget;
 namespace ui {
 
 // Shows `next` (already loaded) as a window of its own that is destroyed when
-// it closes, then closes `leaving`. The next window is shown first, so the
+// it closes, in the place, at the size and in the maximised state of
+// `leaving`, then closes `leaving`. The next window is shown first, so the
 // program never runs out of windows in between.
 void ReplaceWindow(QWidget* leaving, QWidget* next);
 

@@ -13,12 +13,13 @@
 
 #include "ui/fonts.h"
 #include "ui/seams.h"
+#include "ui/window_keys.h"
+#include "ui/window_palette.h"
 #include "ui/window_scale.h"
 
 namespace ui {
 namespace {
 
-constexpr int kButtonGrey = 224;
 constexpr double kSmallestShare = 0.5;  // of true size, for the minimum window size
 
 }  // namespace
@@ -28,10 +29,7 @@ ScaledWindow::ScaledWindow(const char* objectName, const char* caption, QColor b
     : QWidget(parent), background_(background), picture_(WindowFont()) {
   setObjectName(QString::fromLatin1(objectName));
   setWindowTitle(QString::fromLatin1(caption));
-  QPalette colours = palette();
-  colours.setColor(QPalette::Window, background);
-  colours.setColor(QPalette::Button, QColor(kButtonGrey, kButtonGrey, kButtonGrey));
-  setPalette(colours);
+  setPalette(FixedPalette(background));
   // paintEvent() covers every pixel itself, so Qt need not fill the window
   // with its background first.
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -60,6 +58,7 @@ void ScaledWindow::open() {
     move(frame.topLeft());
   }
   applyScale();
+  InstallWindowKeys(this);
 }
 
 QRectF ScaledWindow::contentRect() const {

@@ -196,4 +196,81 @@ TEST_F(WindowFlowTest, ClosingTheLastWindowThroughItsFrameEndsTheProgram) {
   }
 }
 
+// Shows `window` as the active window, so its keys reach it.
+void Activate(QWidget* window) {
+  ASSERT_NE(window, nullptr);
+  QApplication::setActiveWindow(window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+TEST_F(WindowFlowTest, EnterAndEscapeHandOverAsTheirButtonsDo) {
+  struct Step {
+    const char* focus;  // the control the key goes to; empty: the window
+    Qt::Key key;
+    const char* next;
+  };
+  const Step tour[] = {{"cmdStart", Qt::Key_Return, "frmDesign"},
+                       {"cmdExamine", Qt::Key_Enter, "frmExamine"},
+                       {nullptr, Qt::Key_Escape, "frmDesign"},
+                       {"cmdExamine", Qt::Key_Return, "frmExamine"},
+                       {"cmdExit", Qt::Key_Return, "frmDesign"}};  // Return
+  startUp();
+  for (const Step& step : tour) {
+    SCOPED_TRACE(testing::Message() << step.key << " on " << (step.focus ? step.focus : "the window"));
+    QWidget* window = onlyWindow();
+    Activate(window);
+    QWidget* target = step.focus ? control<QWidget>(window, step.focus) : window;
+    if (!target) return;
+    target->setFocus();
+    QTest::keyClick(target, step.key, step.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    EXPECT_EQ(name(onlyWindow()), step.next);
+  }
+  EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(WindowFlowTest, CtrlQEndsTheProgramFromEveryWindow) {
+  const std::vector<const char*> routes[] = {{}, {"cmdStart"}, {"cmdStart", "cmdExamine"}};
+  for (const auto& route : routes) {
+    SCOPED_TRACE(route.empty() ? "opening" : route.back());
+    startUp();
+    for (const char* button : route) click(onlyShownWindow(), button);
+    Activate(onlyShownWindow());
+    const int code = runUntilQuit([] {
+      QWidget* window = onlyShownWindow();
+      if (window) QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(shownWindows().empty());
+  }
+}
+
+// A moved and resized window, and a maximised one, come back as they were
+// after Deviation and Return.
+TEST_F(WindowFlowTest, HandOverKeepsPlaceSizeAndMaximisedState) {
+  startUp();
+  QWidget* opening = onlyWindow();
+  const QRect openingPlace = opening->geometry();
+  click(opening, "cmdStart");
+  QWidget* design = onlyWindow();
+  EXPECT_EQ(design->geometry(), openingPlace);
+
+  const QRect moved(QPoint(37, 41), QSize(700, 520));
+  design->setGeometry(moved);
+  const QRect place = design->geometry();
+  const char* const tour[] = {"cmdExamine", "cmdExit", "cmdExamine"};
+  for (const char* button : tour) {
+    SCOPED_TRACE(button);
+    click(onlyWindow(), button);
+    EXPECT_EQ(onlyWindow()->geometry(), place);
+    EXPECT_FALSE(onlyWindow()->isMaximized());
+  }
+  onlyWindow()->showMaximized();
+  ASSERT_TRUE(onlyWindow()->isMaximized());
+  click(onlyWindow(), "cmdExit");  // Return
+  QWidget* back = onlyWindow();
+  EXPECT_TRUE(back->isMaximized());
+  back->showNormal();
+  EXPECT_EQ(back->geometry(), place);
+}
+
 }  // namespace

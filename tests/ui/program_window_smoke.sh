@@ -1,18 +1,24 @@
 #!/usr/bin/env bash
-# Drives the real program on a virtual X display through every window:
-# opening -> Start -> design -> Deviation -> deviation -> Return -> design
-# -> Exit, asking the X server after each step which windows are mapped.
-# Exits 77 (skipped) when there is no virtual display or no xdotool.
+# Drives the real program on a virtual X display through every window, with
+# the mouse and with the keyboard: opening -> Enter on Start -> design ->
+# Enter in a box, Ctrl+C (read back from the X clipboard) -> Deviation ->
+# deviation -> Escape -> design -> Deviation ->
+# Return -> design -> Exit, asking the X server after each step which windows
+# are mapped. It also checks that the window class the program sets is the
+# StartupWMClass of the desktop entry, so docks match window and menu entry.
+# Usage: program_window_smoke.sh PROGRAM DESKTOP_FILE
+# Exits 77 (skipped) when there is no virtual display, xdotool or xclip.
 set -euo pipefail
 PROGRAM=$1
 WITH_XVFB="$(dirname "$0")/../../scripts/with_xvfb.sh"
-for tool in Xvfb xdotool xwininfo; do
+DESKTOP_FILE=$2
+for tool in Xvfb xdotool xwininfo xprop xclip; do
   command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 77; }
 done
 
 tour() {
   set -euo pipefail
-  local program=$1
+  local program=$1 wm_class=$2
   # The titles of the mapped windows whose title starts with Kestrix.
   windows() {
     local id
@@ -40,6 +46,17 @@ tour() {
     done
     return 1
   }
+  # Presses the keys $2 in the window titled $1 (focusing it first) until
+  # the window titled $3 is the only one.
+  keys() {
+    local id
+    for _ in 1 2 3; do
+      id=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)
+      xdotool windowfocus --sync "$id" key --clearmodifiers $2
+      await "$3" 50 && return 0
+    done
+    return 1
+  }
   # Clicks the centre of a control laid out at (left, top, width, height) in
   # the 12000 x 9000 units that fill the window titled $1.
   click() {
@@ -57,7 +74,25 @@ tour() {
   pid=$!
   trap 'kill "$pid" 2>/dev/null || true' EXIT
   await "Kestrix"
-  press "Kestrix" 5100 5800 1500 340 "Kestrix - Design"                 # Start
+  local class
+  class=$(xprop -id "$(xdotool search --onlyvisible --name '^Kestrix$' | head -n 1)" WM_CLASS)
+  echo "$class"
+  [[ $class == *", \"$wm_class\"" ]] || { echo "window class is not \"$wm_class\""; return 1; }
+  keys "Kestrix" Return "Kestrix - Design"                              # Enter on Start
+  # Tab from Exit into the total box; keypad Enter there runs the design and
+  # leaves the window as it is. Ctrl+C then copies the design: its total
+  # line shows the 4.7k the design used.
+  keys "Kestrix - Design" "Tab ctrl+a 4 period 7 k KP_Enter ctrl+c" "Kestrix - Design"
+  local total=""
+  for _ in $(seq 1 50); do
+    total=$(xclip -o -selection clipboard 2>/dev/null | grep '^total' || true)
+    [ -n "$total" ] && break
+    sleep 0.1
+  done
+  [[ $total == $'total\t\t4700\t'* ]] || { echo "copied total line: \"$total\""; return 1; }
+  echo "Enter ran the design and Ctrl+C copied it: ${total//$'\t'/ | }"
+  press "Kestrix - Design" 840 5520 1500 340 "Kestrix - Deviation"      # Deviation
+  keys "Kestrix - Deviation" Escape "Kestrix - Design"                  # Escape
   press "Kestrix - Design" 840 5520 1500 340 "Kestrix - Deviation"      # Deviation
   press "Kestrix - Deviation" 850 7120 1500 340 "Kestrix - Design"      # Return
   click "Kestrix - Design" 840 7200 1500 340                            # Exit
@@ -67,4 +102,7 @@ tour() {
   echo "the program ended by Exit"
 }
 
-"$WITH_XVFB" 1024x768x24 bash -c "$(declare -f tour); tour \"\$0\"" "$PROGRAM"
+WM_CLASS=$(sed -n 's/^StartupWMClass=//p' "$DESKTOP_FILE")
+[ -n "$WM_CLASS" ] || { echo "$DESKTOP_FILE names no StartupWMClass"; exit 1; }
+"$WITH_XVFB" 1024x768x24 bash -c "$(declare -f tour); tour \"\$0\" \"\$1\"" \
+  "$PROGRAM" "$WM_CLASS"
