@@ -10,6 +10,7 @@
 #include "../support/standard_series.h"
 #include "design/in_circuit.h"
 #include "design/ladder.h"
+#include "tests/support/designed.h"
 
 namespace {
 
@@ -25,12 +26,7 @@ OhmsColumn String(std::initializer_list<double> resistors) {
 }
 
 design::DesignState Design(float total, int n, float step) {
-  design::DesignState state;
-  state.TotalOhms = total;
-  state.NumPositions = static_cast<int16_t>(n);
-  state.StepSize = step;
-  design::CalculateLadder(state);
-  return state;
+  return testing_support::Designed(total, n, step);
 }
 
 design::CircuitAnalysis Analyse(const design::DesignState& state, double load, double source,

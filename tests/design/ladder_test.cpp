@@ -9,19 +9,14 @@
 #include "design/normalise.h"
 #include "notation/eng_notation.h"
 #include "../support/golden_table.h"
+#include "tests/support/designed.h"
 
 namespace {
 
 using design::DesignState;
 
 DesignState Design(float total, int n, float step, int16_t tolType = 5) {
-  DesignState state;
-  state.TotalOhms = total;
-  state.NumPositions = static_cast<int16_t>(n);
-  state.StepSize = step;
-  state.TolType = tolType;
-  design::CalculateLadder(state);
-  return state;
+  return testing_support::Designed(total, n, step, tolType);
 }
 
 // Up to six positions each resistor gets a pitch of 1.5; beyond six the

@@ -20,6 +20,7 @@
 
 #include "../support/recorded_ops.h"
 #include "../support/window_layout.h"
+#include "tests/support/designed.h"
 
 namespace {
 
@@ -31,15 +32,8 @@ using surface::TextOp;
 constexpr surface::Rgb kRed = 0xFF0000;
 constexpr surface::Rgb kGreen = 0x00FF00;
 
-// A designed ladder in the design state, as a design run leaves it.
 void Design(float total, int16_t positions, float step) {
-  design::DesignState& state = design::modMain();
-  state = {};
-  state.TotalOhms = total;
-  state.NumPositions = positions;
-  state.StepSize = step;
-  state.TolType = 5;
-  design::CalculateLadder(state);
+  testing_support::DesignInProgram(total, positions, step);
 }
 
 class DeviationChartTest : public testing::Test {

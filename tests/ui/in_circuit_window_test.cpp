@@ -30,6 +30,7 @@
 #include "ui/navigation.h"
 #include "ui/seams.h"
 #include "ui/surface/recording_surface.h"
+#include "tests/support/designed.h"
 
 namespace {
 
@@ -39,13 +40,7 @@ using surface::Op;
 using surface::TextOp;
 
 void Design(float total, int16_t positions, float step) {
-  design::DesignState& state = design::modMain();
-  state = {};
-  state.TotalOhms = total;
-  state.NumPositions = positions;
-  state.StepSize = step;
-  state.TolType = 5;
-  design::CalculateLadder(state);
+  testing_support::DesignInProgram(total, positions, step);
 }
 
 bool Finite(const Op& op) {

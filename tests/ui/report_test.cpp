@@ -31,6 +31,7 @@
 #include "ui/surface/recording_surface.h"
 
 #include "../support/recorded_ops.h"
+#include "tests/support/designed.h"
 
 namespace {
 
@@ -39,15 +40,7 @@ using surface::LineOp;
 using surface::Op;
 using surface::TextOp;
 
-design::DesignState Designed(float ohms, int16_t n, float step) {
-  design::DesignState state;
-  state.TotalOhms = ohms;
-  state.NumPositions = n;
-  state.StepSize = step;
-  state.TolType = 5;
-  design::CalculateLadder(state);
-  return state;
-}
+using testing_support::Designed;
 
 surface::OpList Report(design::DesignState& state) {
   surface::RecordingSurface page;
