@@ -342,6 +342,33 @@ FAULTS = [
       "a resized window redraws without its pen widths"),
     F("ui/fonts.cpp", 'substitute("Times New Roman", serif);', 'substitute("Times New Roman", sans);',
       "title face without serifs"),
+    # --- ui/: keys, palettes, the copied design, screen readers ----------------
+    F("ui/window_keys.cpp", "&& others == Qt::NoModifier;", ";", "Ctrl+Enter and Shift+Enter press buttons"),
+    F("ui/window_keys.cpp", "(key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)",
+      "(key.key() == Qt::Key_Return)", "keypad Enter presses nothing"),
+    F("ui/window_keys.cpp", "button == nullptr || !button->isEnabled() ||", "button == nullptr ||",
+      "Enter presses a disabled button"),
+    F("ui/window_keys.cpp", "QKeySequence(Qt::CTRL | Qt::Key_Q)", "QKeySequence(Qt::CTRL | Qt::Key_W)",
+      "Ctrl+Q does not quit"),
+    F("ui/window_palette.cpp", "const bool dark = RelativeLuminance(background) < 0.18;",
+      "const bool dark = RelativeLuminance(background) < 0.018;", "black text on the dark window"),
+    F("ui/window_palette.cpp", "const QColor kDisabled(96, 96, 96);", "const QColor kDisabled(160, 160, 160);",
+      "disabled text too faint to read"),
+    F("ui/window_palette.cpp", "QPalette::Highlight, dark ? kDarkSelection : kSelection);",
+      "QPalette::Highlight, kSelection);", "focus frame lost on the dark window"),
+    F("ui/design_table.cpp", "const bool ground = p == n - 1;", "const bool ground = p == n - 2;",
+      "copied table loses the last position's target"),
+    F("ui/design_table.cpp", "top ? \"\" : number(state.R1Pct[p]),", "top ? \"\" : number(state.R5Pct[p]),",
+      "copied 1% column holds the 5% values"),
+    F("ui/design_table.cpp", "if (c == '.') c = separator;", "if (c == ',') c = separator;",
+      "copied numbers ignore the decimal comma"),
+    F("ui/accessibility.cpp", "constexpr std::size_t kMostStraying = 3;",
+      "constexpr std::size_t kMostStraying = 4;", "screen-reader summary names four positions"),
+    F("ui/accessibility.cpp", "return std::fabs(a.d) > std::fabs(b.d);", "return a.d > b.d;",
+      "summary ranks by signed deviation (large shortfalls last)"),
+    F("ui/accessibility.cpp", '(strays[i].d > 0.0f ? " more attenuation" : " less attenuation")',
+      '(strays[i].d > 0.0f ? " less attenuation" : " more attenuation")', "summary says more for less"),
+    F("ui/accessibility.cpp", "  prompt->setBuddy(box);\n", "", "Alt+letter of a prompt does not reach its box"),
     # --- app/ -------------------------------------------------------------------
     F(OPEN, '{"Label5", "Version", ui::kWindowFamily, 12.0, 3840.0f, 368.0f},',
       '{"Label5", "Version", ui::kWindowFamily, 12.0, 3940.0f, 368.0f},', "version label out of place", True),
@@ -379,9 +406,9 @@ SUITES = {
     "notation": ["notation_tests", "design_tests", "fuzz_tests", "ui_tests", "app_tests", "monkey_tests"],
     "design": ["design_tests", "fuzz_tests", "ui_tests", "app_tests", "monkey_tests"],
     "ui": ["ui_tests", "app_tests", "monkey_tests", "program_window_smoke"],
-    "app": ["app_tests", "monkey_tests", "program_window_smoke"],
+    "app": ["app_tests", "monkey_tests", "program_window_smoke", "program_without_display"],
 }
-CTEST_TARGETS = {"program_window_smoke": ["kestrix"]}
+CTEST_TARGETS = {"program_window_smoke": ["kestrix"], "program_without_display": ["kestrix"]}
 QT_ENVIRONMENT = {"QT_QPA_PLATFORM": "offscreen"}
 SKIPPED_NAMES = {".git", "out"}
 
