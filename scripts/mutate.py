@@ -429,7 +429,10 @@ def sync_tree(source: Path, target: Path):
             src, dst = Path(folder) / name, target / rel / name
             seen.add(rel / name)
             if not dst.exists() or not filecmp.cmp(src, dst, shallow=False):
-                shutil.copy2(src, dst)
+                # A fresh time stamp, not the source's: a file put back over a
+                # fault left by an interrupted run may be older than the object
+                # built from the fault, and the build would keep that object.
+                shutil.copy(src, dst)
     for folder, dirs, files in os.walk(target):
         dirs[:] = [d for d in dirs if not skipped(d)]
         rel = Path(folder).relative_to(target)
@@ -551,6 +554,10 @@ def apply(fault: Fault, tree: Path):
 
 
 def main():
+    # Ended by a signal, a run still puts the faulty file back (the finally
+    # below), so the scratch tree never keeps a fault.
+    for ending in (signal.SIGTERM, signal.SIGHUP):
+        signal.signal(ending, lambda number, _: sys.exit(128 + number))
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--only", help="comma-separated folders (notation,design,ui,app)")
     parser.add_argument("--list", action="store_true", help="list the faults and whether they apply")

@@ -240,7 +240,7 @@ TEST_F(DesignWindowTest, FirstOpeningShowsTheDefaultDesign) {
   EXPECT_EQ(design::modMain().TolType, 5);
 
   const Drawing d = drawing();
-  ExpectCompleteDesign(d, 5);
+  ASSERT_NO_FATAL_FAILURE(ExpectCompleteDesign(d, 5));
   // Worked example of the default design: 2.057k down to 1.259k.
   const std::vector<std::string> ideal = Texts(d.column(7700.0f));
   EXPECT_EQ(ideal[1], "2.057k ohms");
@@ -414,7 +414,7 @@ TEST_F(DesignWindowTest, TooMuchAttenuationFallsBackToOneDecibel) {
   EXPECT_EQ(design::modMain().StepSize, 1.0f);
   EXPECT_EQ(window_->focusWidget(), control<QLineEdit>("Text3"));
   const Drawing d = drawing();
-  ExpectCompleteDesign(d, 5);
+  ASSERT_NO_FATAL_FAILURE(ExpectCompleteDesign(d, 5));
   EXPECT_EQ(Texts(d.column(6840.0f))[9], "9 dB");
 }
 
@@ -424,7 +424,7 @@ TEST_F(DesignWindowTest, ExactlyOneHundredDecibelsIsAccepted) {
   EXPECT_TRUE(messages_.empty());
   EXPECT_EQ(text("Text3"), "4 ");
   const Drawing d = drawing();
-  ExpectCompleteDesign(d, 5);
+  ASSERT_NO_FATAL_FAILURE(ExpectCompleteDesign(d, 5));
   EXPECT_EQ(Texts(d.column(6840.0f)).back(), "92 dB");
 
   design("10k", "25", "4.01");
