@@ -88,6 +88,8 @@ TEST(StartUp, TakesTheUsersDecimalSeparator) {
   app::PrepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
   EXPECT_EQ(notation::DecimalSeparator(), user);
   EXPECT_EQ(notation::FormatEng(1.5f), std::string("1") + user + "5 ");
+  // The name of the installed menu entry, so the desktop matches the windows to it.
+  EXPECT_EQ(QGuiApplication::desktopFileName().toStdString(), "example.kestrix.Kestrix");
   notation::SetDecimalSeparator(before);
 }
 

@@ -62,7 +62,8 @@ struct Pair {
 
 // The colour pairs of every text a control of `window` shows, taken from the
 // control's own palette. Controls without a background of their own show the
-// window's `backgrounds` behind them.
+// window's `backgrounds` behind them. A button adds its caption as it would
+// be disabled and its focus frame, which is drawn on the window.
 std::vector<Pair> TextPairs(QWidget* window, const std::vector<QColor>& backgrounds) {
   std::vector<Pair> pairs;
   const auto onWindow = [&](QWidget* control, QPalette::ColorRole role, const char* part) {
@@ -86,6 +87,10 @@ std::vector<Pair> TextPairs(QWidget* window, const std::vector<QColor>& backgrou
     }
     if (qobject_cast<QPushButton*>(control)) {
       own(control, control->foregroundRole(), control->backgroundRole(), "caption");
+      pairs.push_back({control->objectName().toStdString() + " caption when disabled",
+                       control->palette().color(QPalette::Disabled, control->foregroundRole()),
+                       control->palette().color(QPalette::Disabled, control->backgroundRole())});
+      onWindow(control, QPalette::Highlight, "focus frame");
     }
     if (qobject_cast<QLineEdit*>(control)) {
       own(control, control->foregroundRole(), control->backgroundRole(), "text");

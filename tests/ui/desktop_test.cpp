@@ -1,5 +1,6 @@
 // The design and deviation windows as desktop users expect them: copying the
 // design for a spreadsheet, the keyboard, and what a screen reader hears.
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -292,6 +293,8 @@ TEST_F(DesktopTest, KeysRunDisplayPrintAndPressTheFocusedControl) {
       {"Enter on Display", "Text1", "1k", "cmdDisplay", Qt::Key_Return, {}, total(1000.0f)},
       {"keypad Enter on Display", "Text1", "3.3k", "cmdDisplay", Qt::Key_Enter,
        Qt::KeypadModifier, total(3300.0f)},
+      {"Ctrl+Enter on Display runs nothing", "Text1", "3.3k", "cmdDisplay", Qt::Key_Return,
+       Qt::ControlModifier, total(10000.0f)},
       {"Enter on the 1% option", nullptr, nullptr, "opt1", Qt::Key_Return, {},
        [](const DesktopTest& t) {
          EXPECT_TRUE(t.control<QRadioButton>("opt1")->isChecked());
@@ -394,6 +397,7 @@ TEST_F(DesktopTest, DeviationChartNamesThePositionsStrayingMost) {
   const std::size_t nine = lines[0].find("position 9, 0.26");
   EXPECT_TRUE(eight != std::string::npos && nine != std::string::npos && eight < nine) << lines[0];
   EXPECT_NE(lines[0].find("dB less attenuation"), std::string::npos);
+  EXPECT_EQ(std::count(lines[0].begin(), lines[0].end(), ';'), 2) << lines[0];  // three named
   EXPECT_TRUE(lines[1].starts_with("1% resistors")) << lines[1];
 }
 

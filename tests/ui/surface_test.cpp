@@ -31,6 +31,17 @@ QImage Blank(QSize size) {
   return blank;
 }
 
+// The smallest rectangle of `region` holding every pixel that is not white.
+QRect InkWithin(const QImage& image, QRect region) {
+  QRect ink;
+  for (int y = region.top(); y <= region.bottom(); ++y) {
+    for (int x = region.left(); x <= region.right(); ++x) {
+      if (image.pixel(x, y) != qRgb(255, 255, 255)) ink |= QRect(x, y, 1, 1);
+    }
+  }
+  return ink;
+}
+
 void DrawSample(surface::Surface& target) {
   target.setScale({0.0f, 0.0f, 12000.0f, 9000.0f});
   target.clear();
@@ -47,6 +58,12 @@ TEST(WindowSurface, KeepsWhatWasDrawn) {
   EXPECT_EQ(picture.image(), Blank(QSize(792, 566)));
   DrawSample(picture);
   EXPECT_NE(picture.image(), Blank(QSize(792, 566)));
+  // The text hangs below its position (y = 695 units, 43.7 pixels), one
+  // 8-pixel line high; right of x = 448 nothing else is drawn.
+  const QRect text = InkWithin(picture.image(), QRect(448, 0, 344, 566));
+  ASSERT_FALSE(text.isNull());
+  EXPECT_GE(text.top(), 43);
+  EXPECT_LE(text.bottom(), 43 + 12);
 }
 
 TEST(WindowSurface, DrawsTheSamePictureAgainAtANewSize) {
