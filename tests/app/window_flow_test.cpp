@@ -20,6 +20,7 @@
 #include "ui/design_window.h"
 #include "ui/navigation.h"
 #include "ui/seams.h"
+#include "tests/support/open_windows.h"
 
 namespace {
 
@@ -42,10 +43,7 @@ class WindowFlowTest : public testing::Test {
 
   // Every window that exists, once the ones closed have been destroyed.
   static std::vector<QWidget*> windows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    std::vector<QWidget*> found;
-    for (QWidget* widget : QApplication::topLevelWidgets()) found.push_back(widget);
-    return found;
+    return testing_support::OpenWindows();
   }
   // The windows on the screen. Once the main loop has ended, as in the tests
   // that end the program, Qt no longer destroys closed windows; these tests

@@ -30,6 +30,7 @@
 #include "ui/navigation.h"
 #include "ui/seams.h"
 #include "ui/surface/recording_surface.h"
+#include "tests/support/open_windows.h"
 
 namespace {
 
@@ -270,10 +271,7 @@ class Monkey {
   }
 
   static std::vector<QWidget*> windows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    std::vector<QWidget*> found;
-    for (QWidget* widget : QApplication::topLevelWidgets()) found.push_back(widget);
-    return found;
+    return testing_support::OpenWindows();
   }
   static QWidget* onlyWindow() {
     const std::vector<QWidget*> open = windows();

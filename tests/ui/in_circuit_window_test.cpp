@@ -31,6 +31,7 @@
 #include "ui/seams.h"
 #include "ui/surface/recording_surface.h"
 #include "tests/support/designed.h"
+#include "tests/support/open_windows.h"
 
 namespace {
 
@@ -94,10 +95,7 @@ class InCircuitWindowTest : public testing::Test {
   QString pdf() const { return folder_.filePath(QStringLiteral("in-circuit.pdf")); }
 
   static std::vector<QWidget*> windows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    std::vector<QWidget*> found;
-    for (QWidget* widget : QApplication::topLevelWidgets()) found.push_back(widget);
-    return found;
+    return testing_support::OpenWindows();
   }
   static QWidget* onlyWindow() {
     const std::vector<QWidget*> open = windows();
