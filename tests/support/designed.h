@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include <gtest/gtest.h>
+
 #include "design/design_state.h"
 #include "design/ladder.h"
 
@@ -23,6 +25,22 @@ inline design::DesignState Designed(float totalOhms, int positions, float stepDb
 // The same design put into the program's own state, where the windows read it.
 inline void DesignInProgram(float totalOhms, int positions, float stepDb) {
   design::modMain() = Designed(totalOhms, positions, stepDb);
+}
+
+// Fails the test unless `after` holds the very design `before` held: a
+// reader of the design must leave it as it found it.
+inline void ExpectSameDesign(const design::DesignState& before, const design::DesignState& after) {
+  EXPECT_EQ(after.TotalOhms, before.TotalOhms);
+  EXPECT_EQ(after.NumPositions, before.NumPositions);
+  EXPECT_EQ(after.StepSize, before.StepSize);
+  EXPECT_EQ(after.IdealR, before.IdealR);
+  EXPECT_EQ(after.R1Pct, before.R1Pct);
+  EXPECT_EQ(after.R5Pct, before.R5Pct);
+  EXPECT_EQ(after.TargetAtten, before.TargetAtten);
+  EXPECT_EQ(after.Atten1Pct, before.Atten1Pct);
+  EXPECT_EQ(after.Atten5Pct, before.Atten5Pct);
+  EXPECT_EQ(after.Total1Pct, before.Total1Pct);
+  EXPECT_EQ(after.Total5Pct, before.Total5Pct);
 }
 
 }  // namespace testing_support

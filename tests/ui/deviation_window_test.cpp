@@ -265,12 +265,7 @@ TEST_F(DeviationChartTest, LeavesTheDesignAsItWas) {
   Design(4700.0f, 12, 1.5f);
   design::DesignState before = design::modMain();
   chart();
-  design::DesignState& after = design::modMain();
-  EXPECT_EQ(after.TargetAtten, before.TargetAtten);
-  EXPECT_EQ(after.Atten5Pct, before.Atten5Pct);
-  EXPECT_EQ(after.Atten1Pct, before.Atten1Pct);
-  EXPECT_EQ(after.R5Pct, before.R5Pct);
-  EXPECT_EQ(after.TotalOhms, before.TotalOhms);
+  testing_support::ExpectSameDesign(before, design::modMain());
 }
 
 TEST_F(DeviationChartTest, ShowsReturnAndTheLegendsOnEveryScreen) {

@@ -400,10 +400,7 @@ TEST_F(InCircuitWindowTest, NeverWritesTheDesign) {
   typeAndEnter("Text1", "10k");
   window().cmdPrint->click();
   const design::DesignState& after = design::modMain();
-  EXPECT_EQ(after.R1Pct, before.R1Pct);
-  EXPECT_EQ(after.R5Pct, before.R5Pct);
-  EXPECT_EQ(after.Atten1Pct, before.Atten1Pct);
-  EXPECT_EQ(after.TotalOhms, before.TotalOhms);
+  testing_support::ExpectSameDesign(before, after);
   EXPECT_EQ(after.FmtText, before.FmtText);
 }
 
