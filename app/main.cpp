@@ -5,7 +5,7 @@
 
 #include "app/opening_window.h"
 #include "app/startup.h"
-#include "ui/navigation.h"
+#include "ui/windows/navigation.h"
 
 int main(int argc, char* argv[]) {
   if (!app::DisplayReachable(argc, argv)) {

@@ -9,15 +9,14 @@
 #include <QScreen>
 
 #include "app/version.h"
-#include "ui/fonts.h"
-#include "ui/message_seam.h"
-#include "ui/navigation.h"
-#include "ui/window_scale.h"
+#include "ui/desktop/fonts.h"
+#include "ui/desktop/message_box.h"
+#include "ui/desktop/window_palette.h"
+#include "ui/desktop/window_scale.h"
+#include "ui/windows/navigation.h"
 
 namespace app {
 namespace {
-
-const QColor kLightCyan(192, 255, 255);
 
 // Labels span the window, 150 units from its left edge.
 constexpr float kLabelLeft = 150.0f;
@@ -55,13 +54,7 @@ frmOpening::frmOpening(QWidget* parent)
 void frmOpening::createControls() {
   QLabel** const labels[] = {&Label1, &Label2, &Label3, &Label4, &Label5};
   for (std::size_t i = 0; i < std::size(kLabels); ++i) {
-    auto* label = new QLabel(QString::fromUtf8(kLabels[i].text), this);
-    label->setObjectName(QString::fromLatin1(kLabels[i].name));
-    label->setAlignment(Qt::AlignCenter);
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, kLightCyan);
-    label->setPalette(colours);
-    *labels[i] = label;
+    *labels[i] = addLabel(kLabels[i].name, kLabels[i].text, Qt::AlignCenter, ui::kLightCyan);
   }
   cmdStart = addButton("cmdStart", "Start");
   cmdExit = addButton("cmdExit", "Exit");

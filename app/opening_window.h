@@ -4,7 +4,7 @@
 #include <QImage>
 
 #include "app/background.h"
-#include "ui/scaled_window.h"
+#include "ui/desktop/scaled_window.h"
 
 class QLabel;
 class QPushButton;

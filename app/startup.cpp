@@ -11,8 +11,8 @@
 #include <QStyleFactory>
 
 #include "notation/eng_notation.h"
-#include "ui/fonts.h"
-#include "ui/message_seam.h"
+#include "ui/desktop/fonts.h"
+#include "ui/desktop/message_box.h"
 
 namespace app {
 namespace {

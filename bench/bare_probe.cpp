@@ -9,7 +9,7 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "bench/probe.h"
+#include "tools/probe.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

@@ -11,8 +11,8 @@
 #include "design/design_state.h"
 #include "design/in_circuit.h"
 #include "design/ladder.h"
-#include "ui/fonts.h"
-#include "ui/in_circuit_window.h"
+#include "ui/desktop/fonts.h"
+#include "ui/windows/in_circuit_window.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ void BM_InCircuitRecomputeAndRedraw(benchmark::State& bench) {
   window.resize(bench.range(0), bench.range(1));
   window.show();
   for (auto _ : bench) {
-    window.Recompute();
+    window.recompute();
     window.repaint();
   }
   design::modMain() = {};
@@ -62,8 +62,8 @@ BENCHMARK(BM_InCircuitRecomputeAndRedraw)
 // Counters: designs, how many improved, and the mean and largest fall of the
 // worst step error (dB), for E96 and E24.
 void BM_OptimiserGainOverSweep(benchmark::State& bench) {
-  const design::StandardSeries series = bench.range(0) == 96 ? design::kE96Series
-                                                             : design::kE24Series;
+  const design::StandardSeries series =
+      bench.range(0) == 96 ? design::kE96Series : design::kE24Series;
   int designs = 0, improved = 0;
   double sum = 0.0, largest = 0.0, smallest = 1e9, before = 0.0, after = 0.0;
   for (auto _ : bench) {
@@ -103,7 +103,11 @@ void BM_OptimiserGainOverSweep(benchmark::State& bench) {
   bench.counters["largest_gain_dB"] = largest;
   bench.counters["smallest_gain_dB"] = smallest;
 }
-BENCHMARK(BM_OptimiserGainOverSweep)->Arg(96)->Arg(24)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_OptimiserGainOverSweep)
+    ->Arg(96)
+    ->Arg(24)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 }  // namespace
 

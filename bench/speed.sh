@@ -19,13 +19,13 @@ WIDE_SCREEN=1920x1080
 # every sample as a "name value" line, start-up runs of the two programs taken
 # in turn so that both see the same load.
 measure() {
-  local bench=$1 runs=$2 line
+  local bench=$1/bench tools=$1/tools runs=$2 line
   for _ in $(seq 1 "$runs"); do
     "$bench/timed_exec" "$bench/bare_probe" | sed 's/^/bare-/'
-    "$bench/timed_exec" "$bench/kestrix_probe" first-frame | sed 's/^/kestrix-/'
+    "$bench/timed_exec" "$tools/kestrix_probe" first-frame | sed 's/^/kestrix-/'
   done
   for _ in $(seq 1 "$(( (runs + 2) / 3 ))"); do
-    "$bench/kestrix_probe" tour | sed 's/^/tour-/'
+    "$tools/kestrix_probe" tour | sed 's/^/tour-/'
   done
   for _ in 1 2 3; do
     for figure in design gradient print; do
@@ -39,9 +39,9 @@ if [ "${1:-}" = "--measure" ]; then
   exit 0
 fi
 
-for program in timed_exec bare_probe kestrix_probe speed_bench; do
-  [ -x "$BENCH/$program" ] || {
-    echo "no $BENCH/$program; build first (cmake -S . -B $BUILD_DIR && cmake --build $BUILD_DIR)" >&2
+for program in bench/timed_exec bench/bare_probe tools/kestrix_probe bench/speed_bench; do
+  [ -x "$BUILD_DIR/$program" ] || {
+    echo "no $BUILD_DIR/$program; build first (cmake -S . -B $BUILD_DIR && cmake --build $BUILD_DIR)" >&2
     exit 1
   }
 done
@@ -55,9 +55,9 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 echo "Measuring ($RUNS start-ups of each program per platform)..." >&2
 failed() { echo "measuring failed:" >&2; cat "$WORK/log" >&2; exit 1; }
-"$WITH_XVFB" "${SCREEN}x24" bash "$0" --measure "$BENCH" "$RUNS" \
+"$WITH_XVFB" "${SCREEN}x24" bash "$0" --measure "$BUILD_DIR" "$RUNS" \
   >"$WORK/x" 2>>"$WORK/log" || failed
-QT_QPA_PLATFORM=offscreen bash "$0" --measure "$BENCH" "$RUNS" >"$WORK/offscreen" 2>>"$WORK/log" \
+QT_QPA_PLATFORM=offscreen bash "$0" --measure "$BUILD_DIR" "$RUNS" >"$WORK/offscreen" 2>>"$WORK/log" \
   || failed
 for _ in 1 2 3; do
   "$WITH_XVFB" "${WIDE_SCREEN}x24" "$BENCH/speed_bench" gradient 2>>"$WORK/log" \

@@ -27,9 +27,9 @@
 #include "app/background.h"
 #include "app/opening_window.h"
 #include "app/startup.h"
-#include "bench/probe.h"
-#include "ui/design_window.h"
-#include "ui/seams.h"
+#include "tools/probe.h"
+#include "ui/desktop/seams.h"
+#include "ui/windows/design_window.h"
 
 namespace {
 

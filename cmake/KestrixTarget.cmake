@@ -5,6 +5,8 @@ function(kestrix_target_settings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -ffp-contract=off)
   if(KESTRIX_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
+    # Link-time warnings (one-definition-rule breaks under LTO) fail too.
+    target_link_options(${target} PRIVATE -Werror)
   endif()
 endfunction()
 

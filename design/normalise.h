@@ -2,24 +2,20 @@
 // write back in engineering notation, and hold the total attenuation to 100 dB.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "design/design_state.h"
+#include "design/message_seam.h"
 
 namespace design {
 
 // The texts of the three input boxes: total resistance, number of switch
 // positions, dB per step.
 struct BoxTexts {
-  std::string Text1;
-  std::string Text2;
-  std::string Text3;
+  std::string Total;      // Text1: ohms
+  std::string Positions;  // Text2
+  std::string Step;       // Text3: dB per step
 };
-
-// Shows a modal message and returns when the user has closed it. The window
-// passes a message box; tests answer it themselves.
-using MessageSeam = std::function<void(const std::string& message)>;
 
 inline constexpr const char* kAttenuationLimitMessage =
     "Program only handles total attenuations to 100 dB";
@@ -27,7 +23,7 @@ inline constexpr const char* kTotalRefusedMessage =
     "The total resistance must be at least 100 micro-ohms (100u). "
     "The design uses the default of 10k ohms instead.";
 
-inline constexpr float kDefaultTotalOhms = 10000.0f;   // ohms
+inline constexpr float kDefaultTotalOhms = 10000.0f;  // ohms
 // The smallest power of ten FormatEng writes back as a value rather than as
 // "0  " (it shows every magnitude up to 1e-5 as zero), so the total box always
 // holds a total the next design run accepts.

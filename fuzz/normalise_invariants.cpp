@@ -30,8 +30,7 @@ std::string CheckResistors(const char* name, const design::Column& column, int n
 
 // Attenuations for p = first .. n - 2, dB. A divider never gains, so none is
 // negative.
-std::string CheckAttenuations(const char* name, const design::Column& column, int first,
-                              int n) {
+std::string CheckAttenuations(const char* name, const design::Column& column, int first, int n) {
   for (int p = first; p <= n - 2; ++p) {
     if (!Finite(column[p]) || column[p] < 0.0f) return Describe(name, p, column[p]);
   }
@@ -59,7 +58,7 @@ constexpr std::size_t kDesignLines = 3;
 design::BoxTexts SplitBoxes(std::string_view input) {
   design::BoxTexts boxes;
   std::string rest;
-  Lines(input, {&boxes.Text1, &boxes.Text2, &boxes.Text3, &rest});
+  Lines(input, {&boxes.Total, &boxes.Positions, &boxes.Step, &rest});
   return boxes;
 }
 
@@ -91,7 +90,8 @@ std::string CircuitViolation(const StageRun& run) {
   for (const double value : {c.LoadOhms, c.SourceOhms, c.CableFarads, c.TolerancePercent}) {
     if (!std::isfinite(value) || value < 0.0) return "circuit input = " + std::to_string(value);
   }
-  if (c.LoadOhms > 0.0 && SingleBelow(c.LoadOhms, design::kMinLoadOhms)) return "load below the limit";
+  if (c.LoadOhms > 0.0 && SingleBelow(c.LoadOhms, design::kMinLoadOhms))
+    return "load below the limit";
   if (SingleAbove(c.CableFarads, design::kMaxCableFarads)) return "cable above the limit";
   if (SingleBelow(c.TolerancePercent, design::kMinTolerancePercent) ||
       SingleAbove(c.TolerancePercent, design::kMaxTolerancePercent)) {
@@ -100,9 +100,9 @@ std::string CircuitViolation(const StageRun& run) {
   if (run.circuitMessages.size() > 1) return "more than one circuit message";
   design::CircuitBoxes again = run.circuitBoxes;
   design::CircuitInputs reread;
-  if (design::NormaliseCircuitInputs(again, reread, nullptr) ||
-      reread.LoadOhms != c.LoadOhms || reread.SourceOhms != c.SourceOhms ||
-      reread.CableFarads != c.CableFarads || reread.TolerancePercent != c.TolerancePercent) {
+  if (design::NormaliseCircuitInputs(again, reread, nullptr) || reread.LoadOhms != c.LoadOhms ||
+      reread.SourceOhms != c.SourceOhms || reread.CableFarads != c.CableFarads ||
+      reread.TolerancePercent != c.TolerancePercent) {
     return "circuit boxes do not read back as the values used";
   }
 
@@ -129,8 +129,8 @@ std::string CircuitViolation(const StageRun& run) {
     }
     if (a.BandLowDb[p] > a.BandHighDb[p]) return "band upside down at " + std::to_string(p);
   }
-  for (const auto& [improved, series] :
-       {std::pair{&a.CompensatedE96, design::kE96Series}, {&a.CompensatedE24, design::kE24Series}}) {
+  for (const auto& [improved, series] : {std::pair{&a.CompensatedE96, design::kE96Series},
+                                         {&a.CompensatedE24, design::kE24Series}}) {
     design::OhmsColumn alone{};
     design::RoundEach(a.Compensated, n, series, alone);
     if (design::WorstStepError(*improved, n, a.StepSize, around) >
@@ -145,7 +145,8 @@ std::string CircuitViolation(const StageRun& run) {
   }
   const auto lines = static_cast<int>(std::count(run.table.begin(), run.table.end(), '\n'));
   const auto tabs = static_cast<std::size_t>(std::count(run.table.begin(), run.table.end(), '\t'));
-  if (lines != n + 1 || tabs != static_cast<std::size_t>(lines) * (design::kCircuitColumnCount - 1)) {
+  if (lines != n + 1 ||
+      tabs != static_cast<std::size_t>(lines) * (design::kCircuitColumnCount - 1)) {
     return "table text is not " + std::to_string(n + 1) + " lines of 14 cells";
   }
   return {};
@@ -155,14 +156,15 @@ std::string CircuitViolation(const StageRun& run) {
 
 StageRun RunStages(const design::BoxTexts& typed, const design::CircuitBoxes& circuitTyped) {
   StageRun run;
-  const std::string* texts[] = {&typed.Text1, &typed.Text2, &typed.Text3};
+  const std::string* texts[] = {&typed.Total, &typed.Positions, &typed.Step};
   for (int i = 0; i < 3; ++i) {
     std::string copy = *texts[i];
     notation::ParseEng(copy, run.parsed[i]);
   }
   run.boxes = typed;
-  run.outcome = design::NormaliseInputs(
-      run.state, run.boxes, [&run](const std::string& message) { run.messages.push_back(message); });
+  run.outcome = design::NormaliseInputs(run.state, run.boxes, [&run](const std::string& message) {
+    run.messages.push_back(message);
+  });
   design::CalculateLadder(run.state);
 
   run.circuitBoxes = circuitTyped;
@@ -197,46 +199,50 @@ std::string FirstViolation(const StageRun& run) {
   // Each message is shown exactly when its outcome says so, and no other.
   int limitShown = 0, refusedShown = 0;
   for (const std::string& message : run.messages) {
-    if (message == design::kAttenuationLimitMessage) ++limitShown;
-    else if (message == design::kTotalRefusedMessage) ++refusedShown;
-    else return "unexpected message: " + message;
+    if (message == design::kAttenuationLimitMessage)
+      ++limitShown;
+    else if (message == design::kTotalRefusedMessage)
+      ++refusedShown;
+    else
+      return "unexpected message: " + message;
   }
   if (limitShown != (run.outcome.stepLimited ? 1 : 0)) return "attenuation limit message count";
   if (refusedShown != (run.outcome.totalRefused ? 1 : 0)) return "refused total message count";
-  if (run.outcome.stepLimited && (s.StepSize != 1.0f || run.boxes.Text3 != "1")) {
+  if (run.outcome.stepLimited && (s.StepSize != 1.0f || run.boxes.Step != "1")) {
     return "limited step is not 1 dB in the state and the box";
   }
 
   // Clicking Display again on the written-back boxes must not refuse the
   // total they show: the boxes describe the design that was made.
-  std::string totalText = run.boxes.Text1;
+  std::string totalText = run.boxes.Total;
   float total = 0.0f;
   notation::ParseEng(totalText, total);
   if (!(total >= design::kMinTotalOhms)) {
-    return "total box \"" + run.boxes.Text1 + "\" for TotalOhms " + std::to_string(s.TotalOhms) +
+    return "total box \"" + run.boxes.Total + "\" for TotalOhms " + std::to_string(s.TotalOhms) +
            " reads back as a refused total";
   }
 
   // The positions box is written back as the count the design uses.
-  std::string positionsText = run.boxes.Text2;
+  std::string positionsText = run.boxes.Positions;
   float positions = 0.0f;
   notation::ParseEng(positionsText, positions);
   if (positions != static_cast<float>(s.NumPositions)) {
-    return "positions box \"" + run.boxes.Text2 + "\" for NumPositions " +
+    return "positions box \"" + run.boxes.Positions + "\" for NumPositions " +
            std::to_string(s.NumPositions);
   }
 
   const int n = s.NumPositions;
-  for (const std::string& fault : {CheckResistors("IdealR", s.IdealR, n),
-                                   CheckResistors("R1Pct", s.R1Pct, n),
-                                   CheckResistors("R5Pct", s.R5Pct, n),
-                                   CheckAttenuations("TargetAtten", s.TargetAtten, 0, n),
-                                   CheckAttenuations("Atten1Pct", s.Atten1Pct, 1, n),
-                                   CheckAttenuations("Atten5Pct", s.Atten5Pct, 1, n)}) {
+  for (const std::string& fault :
+       {CheckResistors("IdealR", s.IdealR, n), CheckResistors("R1Pct", s.R1Pct, n),
+        CheckResistors("R5Pct", s.R5Pct, n), CheckAttenuations("TargetAtten", s.TargetAtten, 0, n),
+        CheckAttenuations("Atten1Pct", s.Atten1Pct, 1, n),
+        CheckAttenuations("Atten5Pct", s.Atten5Pct, 1, n)}) {
     if (!fault.empty()) return fault;
   }
-  if (!Finite(s.Total1Pct) || !(s.Total1Pct > 0.0f)) return "Total1Pct = " + std::to_string(s.Total1Pct);
-  if (!Finite(s.Total5Pct) || !(s.Total5Pct > 0.0f)) return "Total5Pct = " + std::to_string(s.Total5Pct);
+  if (!Finite(s.Total1Pct) || !(s.Total1Pct > 0.0f))
+    return "Total1Pct = " + std::to_string(s.Total1Pct);
+  if (!Finite(s.Total5Pct) || !(s.Total5Pct > 0.0f))
+    return "Total5Pct = " + std::to_string(s.Total5Pct);
   return CircuitViolation(run);
 }
 

@@ -25,6 +25,10 @@ void FormatEng(const float& value, std::string& text);
 float ParseEng(std::string_view text);
 std::string FormatEng(float value);
 
+// FormatEng without the blank that stands for "no suffix" ("4.7k", "12"),
+// for running text, labels and table cells where a unit or nothing follows.
+std::string FormatEngTrimmed(float value);
+
 // The separator FormatEng writes; the program passes the user's locale
 // setting at start-up. Only '.' and ',' are taken, since ParseEng must be
 // able to read back everything FormatEng writes; anything else leaves '.'.

@@ -72,9 +72,12 @@ float RoundToDecimals(float magnitude, int decimals) {
   std::string kept = all.substr(0, static_cast<std::size_t>(keep));
   if (all[static_cast<std::size_t>(keep)] >= '5') {
     int i = keep - 1;
-    while (i >= 0 && kept[static_cast<std::size_t>(i)] == '9') kept[static_cast<std::size_t>(i--)] = '0';
-    if (i >= 0) ++kept[static_cast<std::size_t>(i)];
-    else kept.insert(kept.begin(), '1');
+    while (i >= 0 && kept[static_cast<std::size_t>(i)] == '9')
+      kept[static_cast<std::size_t>(i--)] = '0';
+    if (i >= 0)
+      ++kept[static_cast<std::size_t>(i)];
+    else
+      kept.insert(kept.begin(), '1');
   }
   if (kept.empty()) return 0.0f;
   return ReadSingle(kept + "e-" + std::to_string(decimals));
@@ -112,9 +115,7 @@ std::string SingleToText(float magnitude) {
 
 }  // namespace
 
-void SetDecimalSeparator(char separator) {
-  gDecimalSeparator = (separator == ',') ? ',' : '.';
-}
+void SetDecimalSeparator(char separator) { gDecimalSeparator = (separator == ',') ? ',' : '.'; }
 
 char DecimalSeparator() { return gDecimalSeparator; }
 
@@ -156,6 +157,12 @@ void FormatEng(const float& value, std::string& text) {
 std::string FormatEng(float value) {
   std::string text;
   FormatEng(value, text);
+  return text;
+}
+
+std::string FormatEngTrimmed(float value) {
+  std::string text = FormatEng(value);
+  while (!text.empty() && text.back() == ' ') text.pop_back();
   return text;
 }
 

@@ -60,12 +60,12 @@ PARSE = "notation/parse_eng.cpp"
 NORM = "design/normalise.cpp"
 LADDER = "design/ladder.cpp"
 STD = "design/standard_values.cpp"
-DWIN = "ui/design_window.cpp"
-DEV = "ui/deviation_window.cpp"
-REPORT = "ui/report.cpp"
+DWIN = "ui/windows/design_window.cpp"
+DEV = "ui/windows/deviation_window.cpp"
+REPORT = "ui/pictures/report.cpp"
 OPEN = "app/opening_window.cpp"
-SCHEM = "ui/schematic.cpp"  # the schematic and its columns, window and page
-CHART = "ui/deviation_chart.cpp"  # the deviation chart, window and page
+SCHEM = "ui/pictures/schematic.cpp"  # the schematic and its columns, window and page
+CHART = "ui/pictures/deviation_chart.cpp"  # the deviation chart, window and page
 
 FAULTS = [
     # --- notation/: FormatEng -------------------------------------------------
@@ -331,44 +331,44 @@ FAULTS = [
       "std::max(2.0, std::round(static_cast<double>(penWidth_)", "thin lines drawn two dots wide"),
     F("ui/surface/painter_surface.cpp", "QPointF(topLeft.x(), topLeft.y() + ascent)",
       "QPointF(topLeft.x(), topLeft.y())", "text drawn from its baseline, one line high"),
-    F("ui/print_job.cpp", "printer.setPageOrientation(QPageLayout::Portrait);",
+    F("ui/desktop/print_job.cpp", "printer.setPageOrientation(QPageLayout::Portrait);",
       "printer.setPageOrientation(QPageLayout::Landscape);", "page printed landscape"),
-    F("ui/print_job.cpp", "if (!draw(sheet)) return false;", "draw(sheet);",
+    F("ui/desktop/print_job.cpp", "if (!draw(sheet)) return false;", "draw(sheet);",
       "an undrawable report still starts a print job"),
-    F("ui/table_copy.cpp", "!key->matches(QKeySequence::Copy) || box->hasSelectedText()) return false;",
+    F("ui/desktop/table_copy.cpp", "!key->matches(QKeySequence::Copy) || box->hasSelectedText()) return false;",
       "!key->matches(QKeySequence::Copy)) return false;", "Copy in a box with a selection copies the table"),
-    F("ui/navigation.cpp", "  leaving->close();", "  leaving->hide();", "left windows linger hidden"),
+    F("ui/windows/navigation.cpp", "  leaving->close();", "  leaving->hide();", "left windows linger hidden"),
     F("ui/surface/window_surface.cpp", "  Append(kept_, PenWidthOp{width});\n", "",
       "a resized window redraws without its pen widths"),
-    F("ui/fonts.cpp", 'substitute("Times New Roman", serif);', 'substitute("Times New Roman", sans);',
+    F("ui/desktop/fonts.cpp", 'substitute("Times New Roman", serif);', 'substitute("Times New Roman", sans);',
       "title face without serifs"),
     # --- ui/: keys, palettes, the copied design, screen readers ----------------
-    F("ui/window_keys.cpp", "&& others == Qt::NoModifier;", ";", "Ctrl+Enter and Shift+Enter press buttons"),
-    F("ui/window_keys.cpp", "(key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)",
+    F("ui/desktop/window_keys.cpp", "&& others == Qt::NoModifier;", ";", "Ctrl+Enter and Shift+Enter press buttons"),
+    F("ui/desktop/window_keys.cpp", "(key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)",
       "(key.key() == Qt::Key_Return)", "keypad Enter presses nothing"),
-    F("ui/window_keys.cpp", "button == nullptr || !button->isEnabled() ||", "button == nullptr ||",
+    F("ui/desktop/window_keys.cpp", "button == nullptr || !button->isEnabled() ||", "button == nullptr ||",
       "Enter presses a disabled button"),
-    F("ui/window_keys.cpp", "QKeySequence(Qt::CTRL | Qt::Key_Q)", "QKeySequence(Qt::CTRL | Qt::Key_W)",
+    F("ui/desktop/window_keys.cpp", "QKeySequence(Qt::CTRL | Qt::Key_Q)", "QKeySequence(Qt::CTRL | Qt::Key_W)",
       "Ctrl+Q does not quit"),
-    F("ui/window_palette.cpp", "const bool dark = RelativeLuminance(background) < 0.18;",
+    F("ui/desktop/window_palette.cpp", "const bool dark = RelativeLuminance(background) < 0.18;",
       "const bool dark = RelativeLuminance(background) < 0.018;", "black text on the dark window"),
-    F("ui/window_palette.cpp", "const QColor kDisabled(96, 96, 96);", "const QColor kDisabled(160, 160, 160);",
+    F("ui/desktop/window_palette.cpp", "const QColor kDisabled(96, 96, 96);", "const QColor kDisabled(160, 160, 160);",
       "disabled text too faint to read"),
-    F("ui/window_palette.cpp", "QPalette::Highlight, dark ? kDarkSelection : kSelection);",
+    F("ui/desktop/window_palette.cpp", "QPalette::Highlight, dark ? kDarkSelection : kSelection);",
       "QPalette::Highlight, kSelection);", "focus frame lost on the dark window"),
-    F("ui/design_table.cpp", "const bool ground = p == n - 1;", "const bool ground = p == n - 2;",
+    F("ui/windows/design_table.cpp", "const bool ground = p == n - 1;", "const bool ground = p == n - 2;",
       "copied table loses the last position's target"),
-    F("ui/design_table.cpp", "top ? \"\" : number(state.R1Pct[p]),", "top ? \"\" : number(state.R5Pct[p]),",
+    F("ui/windows/design_table.cpp", "top ? \"\" : number(state.R1Pct[p]),", "top ? \"\" : number(state.R5Pct[p]),",
       "copied 1% column holds the 5% values"),
-    F("ui/design_table.cpp", "if (c == '.') c = separator;", "if (c == ',') c = separator;",
+    F("ui/windows/design_table.cpp", "if (c == '.') c = separator;", "if (c == ',') c = separator;",
       "copied numbers ignore the decimal comma"),
-    F("ui/accessibility.cpp", "constexpr std::size_t kMostStraying = 3;",
+    F("ui/windows/accessibility.cpp", "constexpr std::size_t kMostStraying = 3;",
       "constexpr std::size_t kMostStraying = 4;", "screen-reader summary names four positions"),
-    F("ui/accessibility.cpp", "return std::fabs(a.d) > std::fabs(b.d);", "return a.d > b.d;",
+    F("ui/windows/accessibility.cpp", "return std::fabs(a.d) > std::fabs(b.d);", "return a.d > b.d;",
       "summary ranks by signed deviation (large shortfalls last)"),
-    F("ui/accessibility.cpp", '(strays[i].d > 0.0f ? " more attenuation" : " less attenuation")',
+    F("ui/windows/accessibility.cpp", '(strays[i].d > 0.0f ? " more attenuation" : " less attenuation")',
       '(strays[i].d > 0.0f ? " less attenuation" : " more attenuation")', "summary says more for less"),
-    F("ui/accessibility.cpp", "  prompt->setBuddy(box);\n", "", "Alt+letter of a prompt does not reach its box"),
+    F("ui/windows/accessibility.cpp", "  prompt->setBuddy(box);\n", "", "Alt+letter of a prompt does not reach its box"),
     # --- app/ -------------------------------------------------------------------
     F(OPEN, '{"Label5", "Version", ui::kWindowFamily, 12.0, 3840.0f, 368.0f},',
       '{"Label5", "Version", ui::kWindowFamily, 12.0, 3940.0f, 368.0f},', "version label out of place", True),

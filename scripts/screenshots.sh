@@ -72,7 +72,7 @@ for size in "${SIZES[@]}"; do
 done
 
 # The printed report: printed to PDF through the Print button, then rendered.
-PAGES="$BUILD_DIR/tests/ui/report_pages"
+PAGES="$BUILD_DIR/tools/report_pages"
 if [ ! -x "$PAGES" ]; then
   echo "no report printer at $PAGES; build with tests" >&2
   exit 1

@@ -18,7 +18,7 @@
 #include "app/startup.h"
 #include "notation/eng_notation.h"
 
-#include "../support/window_layout.h"
+#include "tests/support/window_layout.h"
 
 namespace {
 

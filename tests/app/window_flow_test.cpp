@@ -16,11 +16,11 @@
 #include "app/opening_window.h"
 #include "app/version.h"
 #include "design/design_state.h"
-#include "ui/deviation_window.h"
-#include "ui/design_window.h"
-#include "ui/navigation.h"
-#include "ui/seams.h"
 #include "tests/support/open_windows.h"
+#include "ui/desktop/seams.h"
+#include "ui/windows/design_window.h"
+#include "ui/windows/deviation_window.h"
+#include "ui/windows/navigation.h"
 
 namespace {
 
@@ -42,9 +42,7 @@ class WindowFlowTest : public testing::Test {
   void startUp() { ui::ShowOwnWindow(new app::frmOpening); }
 
   // Every window that exists, once the ones closed have been destroyed.
-  static std::vector<QWidget*> windows() {
-    return testing_support::OpenWindows();
-  }
+  static std::vector<QWidget*> windows() { return testing_support::OpenWindows(); }
   // The windows on the screen. Once the main loop has ended, as in the tests
   // that end the program, Qt no longer destroys closed windows; these tests
   // look at what is shown instead.
@@ -214,13 +212,15 @@ TEST_F(WindowFlowTest, EnterAndEscapeHandOverAsTheirButtonsDo) {
                        {"cmdExit", Qt::Key_Return, "frmDesign"}};  // Return
   startUp();
   for (const Step& step : tour) {
-    SCOPED_TRACE(testing::Message() << step.key << " on " << (step.focus ? step.focus : "the window"));
+    SCOPED_TRACE(testing::Message()
+                 << step.key << " on " << (step.focus ? step.focus : "the window"));
     QWidget* window = onlyWindow();
     Activate(window);
     QWidget* target = step.focus ? control<QWidget>(window, step.focus) : window;
     if (!target) return;
     target->setFocus();
-    QTest::keyClick(target, step.key, step.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QTest::keyClick(target, step.key,
+                    step.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     EXPECT_EQ(name(onlyWindow()), step.next);
   }
   EXPECT_TRUE(messages_.empty());

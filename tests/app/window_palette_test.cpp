@@ -19,10 +19,10 @@
 
 #include "app/opening_window.h"
 #include "design/design_state.h"
-#include "ui/deviation_window.h"
-#include "ui/design_window.h"
-#include "ui/in_circuit_window.h"
-#include "ui/window_palette.h"
+#include "ui/desktop/window_palette.h"
+#include "ui/windows/design_window.h"
+#include "ui/windows/deviation_window.h"
+#include "ui/windows/in_circuit_window.h"
 
 namespace {
 
@@ -162,7 +162,9 @@ TEST_P(WindowPaletteTest, DeviationLegendKeepsTheChartColours) {
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   const auto colour = [&](const char* label) {
-    return window.findChild<QLabel*>(QString::fromLatin1(label))->palette().color(QPalette::WindowText);
+    return window.findChild<QLabel*>(QString::fromLatin1(label))
+        ->palette()
+        .color(QPalette::WindowText);
   };
   EXPECT_EQ(colour("Label2"), QColor(255, 0, 0));
   EXPECT_EQ(colour("Label3"), QColor(0, 192, 0));

@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "../support/standard_series.h"
 #include "design/in_circuit.h"
 #include "design/ladder.h"
 #include "tests/support/designed.h"
+#include "tests/support/standard_series.h"
 
 namespace {
 
@@ -103,8 +103,10 @@ TEST(TrebleCorner, IsTheCableAgainstTheImpedanceItSees) {
 
 // With nothing connected the analysis is the design window's own calculation.
 TEST(InCircuit, WithoutLoadRepeatsTheDesignWindow) {
-  for (const auto& [total, n, step] : {std::tuple{10000.0f, 11, 2.0f}, {4700.0f, 12, 1.5f},
-                                      {100e3f, 25, 1.0f}, {10e3f, 2, 3.0f}}) {
+  for (const auto& [total, n, step] : {std::tuple{10000.0f, 11, 2.0f},
+                                       {4700.0f, 12, 1.5f},
+                                       {100e3f, 25, 1.0f},
+                                       {10e3f, 2, 3.0f}}) {
     SCOPED_TRACE(testing::Message() << total << " / " << n << " / " << step);
     const design::DesignState state = Design(total, n, step);
     const design::CircuitAnalysis a = Analyse(state, 0, 0);
@@ -126,16 +128,22 @@ TEST(CompensatedString, HitsEveryStepInItsOwnLoad) {
     int n;
     double step, load, source;
   } const rows[] = {
-      {10e3, 11, 2, 47e3, 0},    {50e3, 25, 4, 10e3, 0},  {100e3, 24, 0.5, 10e3, 600},
-      {1e-4, 25, 4, 1e10, 0},    {50e3, 25, 4, 10e3, 0},   {10e3, 3, 20, 47e3, 1e10},
-      {25e3, 12, 1.5, 100e3, 50}, {10e3, 11, 2, 0, 600},
+      {10e3, 11, 2, 47e3, 0},
+      {50e3, 25, 4, 10e3, 0},
+      {100e3, 24, 0.5, 10e3, 600},
+      {1e-4, 25, 4, 1e10, 0},
+      {50e3, 25, 4, 10e3, 0},
+      {10e3, 3, 20, 47e3, 1e10},
+      {25e3, 12, 1.5, 100e3, 50},
+      {10e3, 11, 2, 0, 600},
       // The top resistors are 1e-17 of the string: differences of Rl lose
       // them entirely, the upper arms keep them.
-      {1e10, 25, 0.01, 1e-4, 0},  {1e10, 25, 4, 1e-4, 0},
+      {1e10, 25, 0.01, 1e-4, 0},
+      {1e10, 25, 4, 1e-4, 0},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(testing::Message() << row.total << " / " << row.n << " / " << row.step
-                                    << " into " << row.load << " from " << row.source);
+    SCOPED_TRACE(testing::Message() << row.total << " / " << row.n << " / " << row.step << " into "
+                                    << row.load << " from " << row.source);
     const Surroundings around{row.source, row.load};
     OhmsColumn string{};
     design::CompensatedString(row.total, row.n, row.step, around, string);
@@ -227,16 +235,15 @@ TEST(InCircuit, SweepKeepsEveryPromise) {
     for (double step : {0.5, 1.0, 2.0, 3.0, 4.0}) {
       for (double total : {10e3, 25e3, 50e3, 100e3}) {
         for (double load : {10e3, 47e3, 100e3}) {
-          SCOPED_TRACE(testing::Message() << total << " / " << n << " / " << step << " into "
-                                          << load);
+          SCOPED_TRACE(testing::Message()
+                       << total << " / " << n << " / " << step << " into " << load);
           const design::DesignState state =
               Design(static_cast<float>(total), n, static_cast<float>(step));
           const design::CircuitAnalysis a = Analyse(state, load, 100, 100e-12, 1);
           const Surroundings around{100, load};
           for (const SeriesCase& c : kSeriesCases) {
-            const OhmsColumn& improved = c.mantissas == &testing_support::kE96
-                                             ? a.CompensatedE96
-                                             : a.CompensatedE24;
+            const OhmsColumn& improved =
+                c.mantissas == &testing_support::kE96 ? a.CompensatedE96 : a.CompensatedE24;
             OhmsColumn alone{};
             design::RoundEach(a.Compensated, n, c.series, alone);
             EXPECT_LE(design::WorstStepError(improved, n, state.StepSize, around),

@@ -19,10 +19,11 @@ class TextGenerator {
 
   std::string next() {
     static const std::string kPieces[] = {
-        "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "9", "0", ".", ",", "-", "+",
-        "e", "E", "k", "K", "m", "M", "g", "G", "u", "U", "n", "p", "P", " ", "  ",
-        "ohm", "%", "x", "R", "\xc2\xb5", "\xce\xa9", "\xff", "\x80", "\t", "1e38",
-        "1e-38", "99999999", "e-", "e+", "1e4", "0.0000"};
+        "0",    "1",     "2",        "3",  "4",  "5",        "6",        "7",    "8",    "9",
+        "9",    "0",     ".",        ",",  "-",  "+",        "e",        "E",    "k",    "K",
+        "m",    "M",     "g",        "G",  "u",  "U",        "n",        "p",    "P",    " ",
+        "  ",   "ohm",   "%",        "x",  "R",  "\xc2\xb5", "\xce\xa9", "\xff", "\x80", "\t",
+        "1e38", "1e-38", "99999999", "e-", "e+", "1e4",      "0.0000"};
     std::uniform_int_distribution<std::size_t> piece(0, std::size(kPieces) - 1);
     std::uniform_int_distribution<int> length(0, 30);
     std::string text;
@@ -65,7 +66,7 @@ TEST(InputSweep, EveryTypedTextGivesAFiniteDesign) {
     const design::BoxTexts typed = boxes;
     design::NormaliseInputs(state, boxes, [](const std::string&) {});
     design::CalculateLadder(state);
-    SCOPED_TRACE("typed [" + typed.Text1 + "] [" + typed.Text2 + "] [" + typed.Text3 + "]");
+    SCOPED_TRACE("typed [" + typed.Total + "] [" + typed.Positions + "] [" + typed.Step + "]");
     ExpectSoundDesign(state);
     if (HasFatalFailure()) return;
   }

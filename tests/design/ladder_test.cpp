@@ -8,8 +8,8 @@
 #include "design/ladder.h"
 #include "design/normalise.h"
 #include "notation/eng_notation.h"
-#include "../support/golden_table.h"
 #include "tests/support/designed.h"
+#include "tests/support/golden_table.h"
 
 namespace {
 
@@ -49,8 +49,10 @@ TEST(Ladder, WorkedDefaultDesign) {
   EXPECT_NEAR(s.Total1Pct, 9981, 0.01);
   EXPECT_NEAR(s.Total5Pct, 9970, 0.01);
 
-  const float atten1[] = {1.997f, 3.982f, 5.985f, 7.962f, 9.973f, 11.966f, 13.937f, 15.934f, 17.907f};
-  const float atten5[] = {1.945f, 3.891f, 5.874f, 7.782f, 9.736f, 11.775f, 13.697f, 15.730f, 17.695f};
+  const float atten1[] = {1.997f,  3.982f,  5.985f,  7.962f, 9.973f,
+                          11.966f, 13.937f, 15.934f, 17.907f};
+  const float atten5[] = {1.945f,  3.891f,  5.874f,  7.782f, 9.736f,
+                          11.775f, 13.697f, 15.730f, 17.695f};
   for (int p = 1; p <= 9; ++p) {
     SCOPED_TRACE(testing::Message() << "position " << p);
     EXPECT_NEAR(s.Atten1Pct[p], atten1[p - 1], 0.0005);
@@ -65,10 +67,10 @@ TEST(Ladder, WorkedDefaultDesign) {
 // The digits the design window shows for the default design.
 TEST(Ladder, DefaultDesignShowsTheseDigits) {
   const DesignState s = Design(10000, 11, 2);
-  const char* ideal[] = {"2.057k", "1.634k", "1.298k", "1.031k", "818.79 ",
+  const char* ideal[] = {"2.057k",  "1.634k",  "1.298k",  "1.031k",  "818.79 ",
                          "650.39 ", "516.62 ", "410.37 ", "325.97 ", "1.259k"};
-  const char* fivePercent[] = {"2k", "1.6k", "1.3k", "1000 ", "820 ",
-                               "680 ", "510 ", "430 ", "330 ", "1.3k"};
+  const char* fivePercent[] = {"2k",   "1.6k", "1.3k", "1000 ", "820 ",
+                               "680 ", "510 ", "430 ", "330 ",  "1.3k"};
   for (int k = 1; k <= 10; ++k) {
     EXPECT_EQ(notation::FormatEng(s.IdealR[k]), ideal[k - 1]) << k;
     EXPECT_EQ(notation::FormatEng(s.R5Pct[k]), fivePercent[k - 1]) << k;
@@ -152,9 +154,9 @@ TEST(Ladder, LeavesEntriesPastTheDesignAlone) {
     design::Column* column;
     int firstWritten, lastWritten;
   } const rows[] = {
-      {"IdealR", &s.IdealR, 1, 10},         {"R1Pct", &s.R1Pct, 1, 10},
-      {"R5Pct", &s.R5Pct, 1, 10},           {"TargetAtten", &s.TargetAtten, 0, 9},
-      {"Atten1Pct", &s.Atten1Pct, 1, 9},    {"Atten5Pct", &s.Atten5Pct, 1, 9},
+      {"IdealR", &s.IdealR, 1, 10},      {"R1Pct", &s.R1Pct, 1, 10},
+      {"R5Pct", &s.R5Pct, 1, 10},        {"TargetAtten", &s.TargetAtten, 0, 9},
+      {"Atten1Pct", &s.Atten1Pct, 1, 9}, {"Atten5Pct", &s.Atten5Pct, 1, 9},
   };
   for (const auto& row : rows) row.column->fill(kStale);
   s.TotalOhms = 10000;
@@ -201,9 +203,9 @@ TEST(Ladder, TypedDesignsMatchTheReferenceTable) {
     design::CalculateLadder(s);
     notation::SetDecimalSeparator('.');
 
-    EXPECT_EQ(boxes.Text1, f[4]);
-    EXPECT_EQ(boxes.Text2, f[5]);
-    EXPECT_EQ(boxes.Text3, f[6]);
+    EXPECT_EQ(boxes.Total, f[4]);
+    EXPECT_EQ(boxes.Positions, f[5]);
+    EXPECT_EQ(boxes.Step, f[6]);
     const std::vector<std::string> limit{design::kAttenuationLimitMessage};
     EXPECT_EQ(messages, f[7] == "1" ? limit : std::vector<std::string>{});
     ASSERT_EQ(s.NumPositions, std::stoi(f[8]));

@@ -7,7 +7,7 @@
 #include "design/ladder.h"
 #include "design/normalise.h"
 #include "notation/eng_notation.h"
-#include "../support/comma_locale.h"
+#include "tests/support/comma_locale.h"
 
 namespace {
 
@@ -44,16 +44,24 @@ TEST(NormaliseInputs, LimitsAndTruncatesThePositions) {
     const char* typed;
     int16_t positions;
     const char* shown;
-  } const rows[] = {{"-7", 7, "7 "},  {"1", 2, "2 "},   {"30", 25, "25 "}, {"7.9", 7, "7 "},
-                    {"1.5", 2, "2 "}, {"25.9", 25, "25 "}, {"", 2, "2 "},  {"11", 11, "11 "},
+  } const rows[] = {{"-7", 7, "7 "},
+                    {"1", 2, "2 "},
+                    {"30", 25, "25 "},
+                    {"7.9", 7, "7 "},
+                    {"1.5", 2, "2 "},
+                    {"25.9", 25, "25 "},
+                    {"", 2, "2 "},
+                    {"11", 11, "11 "},
                     {"2k", 25, "25 "},
                     // Beyond a 16-bit count: the limits come before the truncation.
-                    {"40000", 25, "25 "}, {"1e10", 25, "25 "}, {"-1e10", 25, "25 "}};
+                    {"40000", 25, "25 "},
+                    {"1e10", 25, "25 "},
+                    {"-1e10", 25, "25 "}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.typed);
     const Normalised n = Normalise("10k", row.typed, "1");
     EXPECT_EQ(n.state.NumPositions, row.positions);
-    EXPECT_EQ(n.boxes.Text2, row.shown);
+    EXPECT_EQ(n.boxes.Positions, row.shown);
   }
 }
 
@@ -62,21 +70,21 @@ TEST(NormaliseInputs, LimitsTheStep) {
     const char* typed;
     float step;
     const char* shown;
-  } const rows[] = {{"0", 0.01f, "0.01 "},     {"-3", 3, "3 "},     {"25", 20, "20 "},
+  } const rows[] = {{"0", 0.01f, "0.01 "},     {"-3", 3, "3 "},       {"25", 20, "20 "},
                     {"0.001", 0.01f, "0.01 "}, {"1.5", 1.5f, "1.5 "}, {"abc", 0.01f, "0.01 "}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.typed);
     const Normalised n = Normalise("10k", "3", row.typed);  // 3 x 20 dB is within 100 dB
     EXPECT_EQ(n.state.StepSize, row.step);
-    EXPECT_EQ(n.boxes.Text3, row.shown);
+    EXPECT_EQ(n.boxes.Step, row.shown);
   }
 }
 
 TEST(NormaliseInputs, WritesBackWhatTheDesignUses) {
   const Normalised n = Normalise("  4.7 kohm", "12", "1,5");
-  EXPECT_EQ(n.boxes.Text1, "4.7k");
-  EXPECT_EQ(n.boxes.Text2, "12 ");
-  EXPECT_EQ(n.boxes.Text3, "1.5 ");
+  EXPECT_EQ(n.boxes.Total, "4.7k");
+  EXPECT_EQ(n.boxes.Positions, "12 ");
+  EXPECT_EQ(n.boxes.Step, "1.5 ");
   EXPECT_EQ(n.state.TotalOhms, 4700.0f);
   EXPECT_TRUE(n.messages.empty());
 }
@@ -84,7 +92,7 @@ TEST(NormaliseInputs, WritesBackWhatTheDesignUses) {
 TEST(NormaliseInputs, UsesTypedDigitsOnceThenTheShownValue) {
   Normalised n = Normalise("1234567", "11", "2");
   EXPECT_EQ(n.state.TotalOhms, 1234567.0f);
-  EXPECT_EQ(n.boxes.Text1, "1.235M");
+  EXPECT_EQ(n.boxes.Total, "1.235M");
   design::NormaliseInputs(n.state, n.boxes, nullptr);
   EXPECT_EQ(n.state.TotalOhms, 1235000.0f);
 }
@@ -94,10 +102,15 @@ TEST(NormaliseInputs, HoldsTheTotalAttenuationTo100dB) {
     const char* positions;
     const char* step;
     bool limited;
-  } const rows[] = {{"25", "4", false}, {"25", "4.01", true}, {"11", "10", true},
-                    {"11", "9", false}, {"5", "20", false},   {"6", "20", true},
+  } const rows[] = {{"25", "4", false},
+                    {"25", "4.01", true},
+                    {"11", "10", true},
+                    {"11", "9", false},
+                    {"5", "20", false},
+                    {"6", "20", true},
                     // The whole count is what multiplies: 12 x 8 and 25 x 4 pass.
-                    {"12.9", "8", false}, {"25.9", "4", false}};
+                    {"12.9", "8", false},
+                    {"25.9", "4", false}};
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << row.positions << " x " << row.step);
     const Normalised n = Normalise("10k", row.positions, row.step);
@@ -105,11 +118,11 @@ TEST(NormaliseInputs, HoldsTheTotalAttenuationTo100dB) {
     if (row.limited) {
       ASSERT_EQ(n.messages.size(), 1u);
       EXPECT_EQ(n.messages[0], "Program only handles total attenuations to 100 dB");
-      EXPECT_EQ(n.boxes.Text3, "1");
+      EXPECT_EQ(n.boxes.Step, "1");
       EXPECT_EQ(n.state.StepSize, 1.0f);
     } else {
       EXPECT_TRUE(n.messages.empty());
-      EXPECT_NE(n.boxes.Text3, "1");
+      EXPECT_NE(n.boxes.Step, "1");
     }
   }
 }
@@ -125,17 +138,17 @@ TEST(NormaliseInputs, ShowsTheMessageOverTheWrittenBackBoxes) {
       {{"0", "7.5", "3"}, {"10k", "7 ", "3 "}, {"10k", "7 ", "3 "}},
   };
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.typed.Text1 + " / " + row.typed.Text2 + " / " + row.typed.Text3);
+    SCOPED_TRACE(row.typed.Total + " / " + row.typed.Positions + " / " + row.typed.Step);
     BoxTexts boxes = row.typed;
     DesignState state;
     std::vector<BoxTexts> shown;
     design::NormaliseInputs(state, boxes, [&](const std::string&) { shown.push_back(boxes); });
     ASSERT_EQ(shown.size(), 1u);
-    for (const auto& [seen, expected] : {std::pair{shown[0], row.shownBehindMessage},
-                                         std::pair{boxes, row.after}}) {
-      EXPECT_EQ(seen.Text1, expected.Text1);
-      EXPECT_EQ(seen.Text2, expected.Text2);
-      EXPECT_EQ(seen.Text3, expected.Text3);
+    for (const auto& [seen, expected] :
+         {std::pair{shown[0], row.shownBehindMessage}, std::pair{boxes, row.after}}) {
+      EXPECT_EQ(seen.Total, expected.Total);
+      EXPECT_EQ(seen.Positions, expected.Positions);
+      EXPECT_EQ(seen.Step, expected.Step);
     }
   }
 }
@@ -146,7 +159,7 @@ TEST(NormaliseInputs, RefusesATotalItCannotDesign) {
     const Normalised n = Normalise(typed, "11", "2");
     EXPECT_TRUE(n.outcome.totalRefused);
     EXPECT_EQ(n.state.TotalOhms, 10000.0f);
-    EXPECT_EQ(n.boxes.Text1, "10k");
+    EXPECT_EQ(n.boxes.Total, "10k");
     ASSERT_EQ(n.messages.size(), 1u);
     EXPECT_EQ(n.messages[0], design::kTotalRefusedMessage);
   }
@@ -162,8 +175,8 @@ TEST(NormaliseInputs, WritesBackATotalTheNextRunAccepts) {
   for (const char* typed : {"1u", "5u", "10u", "14u", "99u", "100u", "150u", "1m", "4.7k", "10G"}) {
     SCOPED_TRACE(typed);
     const Normalised first = Normalise(typed, "11", "2");
-    const Normalised again = Normalise(first.boxes.Text1, "11", "2");
-    EXPECT_FALSE(again.outcome.totalRefused) << "the box showed " << first.boxes.Text1;
+    const Normalised again = Normalise(first.boxes.Total, "11", "2");
+    EXPECT_FALSE(again.outcome.totalRefused) << "the box showed " << first.boxes.Total;
   }
 }
 
@@ -185,8 +198,8 @@ TEST(NormaliseInputs, DesignsTheSameUnderACommaLocale) {
   design::CalculateLadder(comma.state);
   notation::SetDecimalSeparator('.');
 
-  EXPECT_EQ(comma.boxes.Text1, "4,7k");
-  EXPECT_EQ(comma.boxes.Text3, "1,5 ");
+  EXPECT_EQ(comma.boxes.Total, "4,7k");
+  EXPECT_EQ(comma.boxes.Step, "1,5 ");
   EXPECT_EQ(comma.state.TotalOhms, 4700.0f);
   EXPECT_EQ(comma.state.StepSize, 1.5f);
   EXPECT_EQ(comma.state.IdealR, point.state.IdealR);

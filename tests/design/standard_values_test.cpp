@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "design/standard_values.h"
-#include "../support/golden_table.h"
-#include "../support/standard_series.h"
+#include "tests/support/golden_table.h"
+#include "tests/support/standard_series.h"
 
 namespace {
 
@@ -60,8 +60,8 @@ TEST(Nearest1, RoundsAtGeometricMean) {
 }
 
 TEST(Nearest5, RoundsAtGeometricMean) {
-  ExpectRounds(Nearest5, {{1.049f, 1.1f}, {1.0488f, 1.0f}, {86.4f, 91}, {86.38f, 82},
-                          {4700, 4700}});
+  ExpectRounds(Nearest5,
+               {{1.049f, 1.1f}, {1.0488f, 1.0f}, {86.4f, 91}, {86.38f, 82}, {4700, 4700}});
 }
 
 TEST(Nearest1, BracketsAcrossTheDecade) {

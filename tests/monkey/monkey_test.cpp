@@ -26,11 +26,11 @@
 #include "design/design_state.h"
 #include "design/normalise.h"
 #include "notation/eng_notation.h"
-#include "ui/in_circuit_window.h"
-#include "ui/navigation.h"
-#include "ui/seams.h"
-#include "ui/surface/recording_surface.h"
 #include "tests/support/open_windows.h"
+#include "ui/desktop/seams.h"
+#include "ui/surface/recording_surface.h"
+#include "ui/windows/in_circuit_window.h"
+#include "ui/windows/navigation.h"
 
 namespace {
 
@@ -40,14 +40,45 @@ using surface::Op;
 // decimal separators, suffixes of every case, non-ASCII letters and digits,
 // and control characters.
 const char* const kPieces[] = {
-    "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", ".", ",", "-", "+", "e", "E",
-    "k", "K", "m", "M", "G", "g", "u", "p", " ", "  ", "1e38", "1e-45", "9999999999",
+    "0",
+    "1",
+    "2",
+    "3",
+    "4",
+    "5",
+    "6",
+    "7",
+    "8",
+    "9",
+    ".",
+    ",",
+    "-",
+    "+",
+    "e",
+    "E",
+    "k",
+    "K",
+    "m",
+    "M",
+    "G",
+    "g",
+    "u",
+    "p",
+    " ",
+    "  ",
+    "1e38",
+    "1e-45",
+    "9999999999",
     "\xC2\xB5",          // micro sign
     "\xCE\xA9",          // ohm (omega)
     "\xD9\xA3",          // Arabic-Indic digit three
     "\xEF\xBC\x95",      // fullwidth digit five
     "\xF0\x9F\x8E\x9B",  // a knob, outside the basic plane
-    "\t", "\x01", "\x7F", "\n", "\xC3\xA9",
+    "\t",
+    "\x01",
+    "\x7F",
+    "\n",
+    "\xC3\xA9",
 };
 
 bool Finite(const surface::PointF& point) {
@@ -141,7 +172,13 @@ class Monkey {
     const char* const runs[] = {"cmdDisplay", "optLinear", "optLog"};
     const char* const options[] = {"opt0", "opt1", "opt5"};
     switch (pick(21)) {
-      case 0: case 1: case 2: case 3: case 4: case 5: case 6: {
+      case 0:
+      case 1:
+      case 2:
+      case 3:
+      case 4:
+      case 5:
+      case 6: {
         auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(boxes[pick(3)]));
         const QString text = randomText();
         if (text.size() > 40) {
@@ -152,13 +189,21 @@ class Monkey {
         }
         return false;
       }
-      case 7: case 8: case 9: case 10: case 11: case 12:
+      case 7:
+      case 8:
+      case 9:
+      case 10:
+      case 11:
+      case 12:
         click(window, runs[pick(3)]);
         return true;
-      case 13: case 14: case 15:
+      case 13:
+      case 14:
+      case 15:
         click(window, options[pick(3)]);
         return false;
-      case 16: case 17:
+      case 16:
+      case 17:
         click(window, "cmdExamine");
         return false;
       case 18:
@@ -181,14 +226,17 @@ class Monkey {
   // awkward), recomputes, copies, prints or goes back. Returns whether the
   // window recomputed and is still open.
   bool actOnInCircuit(QWidget* window) {
-    static const char* const kAwkward[] = {"-47k", "", "1e99", "1e-30", "1e-50", "-0",
-                                           "0",    "25", "0.001", "abc", "5", "-1m"};
-    const char* const boxes[] = {"Text1", "Text2", "Text3", "Text4"};
+    static const char* const kAwkward[] = {"-47k", "",   "1e99",  "1e-30", "1e-50", "-0",
+                                           "0",    "25", "0.001", "abc",   "5",     "-1m"};
+    const char* const boxes[] = {"txtLoad", "txtSource", "txtCable", "txtTolerance"};
     auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(boxes[pick(4)]));
     switch (pick(12)) {
-      case 0: case 1: case 2: case 3: {
-        const QString text = pick(3) == 0 ? QString::fromLatin1(kAwkward[pick(std::size(kAwkward))])
-                                          : randomText();
+      case 0:
+      case 1:
+      case 2:
+      case 3: {
+        const QString text =
+            pick(3) == 0 ? QString::fromLatin1(kAwkward[pick(std::size(kAwkward))]) : randomText();
         if (text.size() > 40) {
           box->setText(text);  // pasted
         } else {
@@ -197,7 +245,8 @@ class Monkey {
         }
         return false;
       }
-      case 4: case 5:
+      case 4:
+      case 5:
         press(box, Qt::Key_Return);
         return true;
       case 6:
@@ -217,7 +266,7 @@ class Monkey {
         press(box, Qt::Key_Escape);
         return false;
       case 10:
-        click(window, "cmdExit");
+        click(window, "cmdReturn");
         return false;
       default:
         box->setText(QString());
@@ -241,13 +290,14 @@ class Monkey {
     const auto shown = [window](const char* box) {
       return window->findChild<QLineEdit*>(QString::fromLatin1(box))->text().toStdString();
     };
-    const std::string boxes = shown("Text1") + "|" + shown("Text2") + "|" + shown("Text3") + "|" +
-                              shown("Text4");
+    const std::string boxes = shown("txtLoad") + "|" + shown("txtSource") + "|" +
+                              shown("txtCable") + "|" + shown("txtTolerance");
     const std::string used =
         expected.Load + "|" + expected.Source + "|" + expected.Cable + "|" + expected.Tolerance;
     EXPECT_EQ(boxes, used);
     const QString table = window->tableText().toLower();
-    const bool clean = !table.contains(QStringLiteral("nan")) && !table.contains(QStringLiteral("inf"));
+    const bool clean =
+        !table.contains(QStringLiteral("nan")) && !table.contains(QStringLiteral("inf"));
     EXPECT_TRUE(clean) << table.toStdString();
     EXPECT_EQ(window->analysis().N, design::modMain().NumPositions);
     return boxes == used && clean;
@@ -270,9 +320,7 @@ class Monkey {
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
   }
 
-  static std::vector<QWidget*> windows() {
-    return testing_support::OpenWindows();
-  }
+  static std::vector<QWidget*> windows() { return testing_support::OpenWindows(); }
   static QWidget* onlyWindow() {
     const std::vector<QWidget*> open = windows();
     return open.size() == 1 ? open.front() : nullptr;

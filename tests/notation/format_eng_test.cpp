@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "notation/eng_notation.h"
-#include "../support/comma_locale.h"
-#include "../support/golden_table.h"
+#include "tests/support/comma_locale.h"
+#include "tests/support/golden_table.h"
 
 namespace {
 
@@ -33,24 +33,40 @@ class FormatEngTest : public ::testing::Test {
 
 TEST_F(FormatEngTest, PicksSuffixBySize) {
   ExpectRows({
-      {10000, "10k"},       {2, "2 "},         {11, "11 "},       {4700, "4.7k"},
-      {2200000, "2.2M"},    {1e10f, "10G"},    {1000, "1k"},      {1e6f, "1M"},
-      {1e9f, "1G"},         {0.5f, "0.5 "},    {-2000, "-2k"},    {-0.5f, "-0.5 "},
+      {10000, "10k"},
+      {2, "2 "},
+      {11, "11 "},
+      {4700, "4.7k"},
+      {2200000, "2.2M"},
+      {1e10f, "10G"},
+      {1000, "1k"},
+      {1e6f, "1M"},
+      {1e9f, "1G"},
+      {0.5f, "0.5 "},
+      {-2000, "-2k"},
+      {-0.5f, "-0.5 "},
       {12345678, "12.346M"},
   });
 }
 
 TEST_F(FormatEngTest, RoundsToTheDecimalsOfItsBand) {
   ExpectRows({
-      {1234.5678f, "1.235k"}, {123.456f, "123.46 "}, {12.3456f, "12.346 "},
-      {1.23456f, "1.2346 "},  {0.123456f, "0.12346 "}, {-1234.5678f, "-1.235k"},
+      {1234.5678f, "1.235k"},
+      {123.456f, "123.46 "},
+      {12.3456f, "12.346 "},
+      {1.23456f, "1.2346 "},
+      {0.123456f, "0.12346 "},
+      {-1234.5678f, "-1.235k"},
   });
 }
 
 TEST_F(FormatEngTest, KeepsBandChosenBeforeRounding) {
   ExpectRows({
-      {999999.6f, "1000k"}, {999.996f, "1000 "}, {99.9996f, "100 "},
-      {9.99996f, "10 "},    {-999.996f, "-1000 "},
+      {999999.6f, "1000k"},
+      {999.996f, "1000 "},
+      {99.9996f, "100 "},
+      {9.99996f, "10 "},
+      {-999.996f, "-1000 "},
   });
 }
 
@@ -60,7 +76,9 @@ TEST_F(FormatEngTest, RoundsHalvesAsTheUserSeesThem) {
 }
 
 TEST_F(FormatEngTest, WritesZeroAndTinyValuesAsZero) {
-  ExpectRows({{0.0f, "0  "}, {-0.0f, "0  "}, {0.000004f, "0  "},
+  ExpectRows({{0.0f, "0  "},
+              {-0.0f, "0  "},
+              {0.000004f, "0  "},
               {1e-5f, "0  "},  // the single nearest 1e-5 lies below the cut
               {-1e-5f, "0  "}});
 }
@@ -82,7 +100,10 @@ TEST_F(FormatEngTest, UsesExponentFormBelowATenThousandthAndFromTenMillion) {
 
 TEST_F(FormatEngTest, WritesTheChosenSeparator) {
   notation::SetDecimalSeparator(',');
-  ExpectRows({{4700, "4,7k"}, {0.5f, "0,5 "}, {0.00002f, "2E-05 "}, {1234.5678f, "1,235k"},
+  ExpectRows({{4700, "4,7k"},
+              {0.5f, "0,5 "},
+              {0.00002f, "2E-05 "},
+              {1234.5678f, "1,235k"},
               {10000, "10k"}});
 }
 

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/scaled_window.h"
+#include "ui/desktop/scaled_window.h"
 
 // `units` is the control's place in the 12000 x 9000 units that fill the
 // window's laid-out client area; the control must cover it to the pixel.

@@ -18,12 +18,12 @@
 #include "design/design_state.h"
 #include "design/normalise.h"
 #include "notation/eng_notation.h"
-#include "ui/design_window.h"
-#include "ui/fonts.h"
-#include "ui/seams.h"
+#include "ui/desktop/fonts.h"
+#include "ui/desktop/seams.h"
 #include "ui/surface/recording_surface.h"
+#include "ui/windows/design_window.h"
 
-#include "../support/window_layout.h"
+#include "tests/support/window_layout.h"
 
 namespace {
 
@@ -76,9 +76,7 @@ class DesignWindowTest : public testing::Test {
     EXPECT_NE(found, nullptr) << name;
     return found;
   }
-  std::string text(const char* box) const {
-    return control<QLineEdit>(box)->text().toStdString();
-  }
+  std::string text(const char* box) const { return control<QLineEdit>(box)->text().toStdString(); }
   void type(const char* box, const char* typed) {
     QLineEdit* edit = control<QLineEdit>(box);
     edit->clear();
@@ -276,10 +274,14 @@ TEST_F(DesignWindowTest, ControlsCarryTheirCaptions) {
   for (const Caption& c : frames) {
     EXPECT_EQ(control<QGroupBox>(c.name)->title().toStdString(), c.text);
   }
-  const Caption buttons[] = {{"optLinear", "Linear"}, {"optLog", "Log"},
-                             {"opt0", "Ideal only"},  {"opt1", "1%"},
-                             {"opt5", "5%"},          {"cmdDisplay", "Display"},
-                             {"cmdExamine", "Deviation"}, {"cmdPrint", "Print"},
+  const Caption buttons[] = {{"optLinear", "Linear"},
+                             {"optLog", "Log"},
+                             {"opt0", "Ideal only"},
+                             {"opt1", "1%"},
+                             {"opt5", "5%"},
+                             {"cmdDisplay", "Display"},
+                             {"cmdExamine", "Deviation"},
+                             {"cmdPrint", "Print"},
                              {"cmdExit", "Exit"}};
   for (const Caption& c : buttons) {
     EXPECT_EQ(control<QAbstractButton>(c.name)->text().toStdString(), c.text);
@@ -294,9 +296,9 @@ TEST_F(DesignWindowTest, ControlsCarryTheirCaptions) {
 // then the in-circuit button added after it, and round to Exit again.
 TEST_F(DesignWindowTest, TabOrderRunsFromExitThroughTheInputs) {
   ui::frmDesign& window = open();
-  const char* expected[] = {"cmdExit", "Text1", "Text2", "optLinear", "optLog", "Text3",
-                            "cmdDisplay", "cmdExamine", "opt0", "opt1", "opt5", "cmdPrint",
-                            "cmdInCircuit", "cmdExit"};
+  const char* expected[] = {"cmdExit", "Text1",      "Text2",        "optLinear", "optLog",
+                            "Text3",   "cmdDisplay", "cmdExamine",   "opt0",      "opt1",
+                            "opt5",    "cmdPrint",   "cmdInCircuit", "cmdExit"};
   QWidget* widget = control<QWidget>(expected[0]);
   std::vector<std::string> order{expected[0]};
   for (std::size_t i = 1; i < std::size(expected); ++i) {
@@ -462,8 +464,8 @@ TEST_F(DesignWindowTest, ControlsScaleWithTheWindow) {
   ui::frmDesign& window = open();
   const QSize sizes[] = {{792, 566}, {1584, 1132}, {600, 430}, {2400, 900}, {900, 1400}};
   const std::vector<const char*> topLevel = {
-      "Label1",    "Text1",         "Label2",           "Text2",      "Label3",     "Text3",
-      "fraLinLog", "fraToleranceType", "cmdDisplay", "cmdExamine", "cmdPrint", "cmdExit"};
+      "Label1",           "Text1",      "Label2",     "Text2",    "Label3", "Text3", "fraLinLog",
+      "fraToleranceType", "cmdDisplay", "cmdExamine", "cmdPrint", "cmdExit"};
   const QLineEdit* box = control<QLineEdit>("Text1");
   for (const QSize& size : sizes) {
     SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
@@ -527,10 +529,14 @@ TEST(ValueColumns, LongestTextsFitBetweenColumns) {
     double room;  // units to the next column
   };
   const Row rows[] = {
-      {"18 dB", 7700 - 6840},          {"99.99 dB", 7700 - 6840},
-      {"2.057k ohms", 9200 - 7700},    {"999.99  ohms", 9200 - 7700},
-      {"99.999k ohms total", 9200 - 7700}, {"Nearest 5%:", 10300 - 9200},
-      {"1.05k ohms", 10300 - 9200},    {"9.76k ohms", 10300 - 9200},
+      {"18 dB", 7700 - 6840},
+      {"99.99 dB", 7700 - 6840},
+      {"2.057k ohms", 9200 - 7700},
+      {"999.99  ohms", 9200 - 7700},
+      {"99.999k ohms total", 9200 - 7700},
+      {"Nearest 5%:", 10300 - 9200},
+      {"1.05k ohms", 10300 - 9200},
+      {"9.76k ohms", 10300 - 9200},
   };
   QFont font = ui::WindowFont();
   font.setPixelSize(8);  // 6 points at 96 dpi

@@ -27,11 +27,11 @@
 #include "design/design_state.h"
 #include "design/ladder.h"
 #include "notation/eng_notation.h"
-#include "ui/design_table.h"
-#include "ui/design_window.h"
-#include "ui/deviation_window.h"
-#include "ui/seams.h"
+#include "ui/desktop/seams.h"
 #include "ui/surface/recording_surface.h"
+#include "ui/windows/design_table.h"
+#include "ui/windows/design_window.h"
+#include "ui/windows/deviation_window.h"
 
 namespace {
 
@@ -154,8 +154,10 @@ TEST_F(DesktopTest, CopiedDesignReadsBackBitForBit) {
     const char* step;
     char separator;
   };
-  const Row rows[] = {{"10k", "2", "3", ','},     {"10k", "11", "2", ','},
-                      {"4.7k", "25", "1.5", ','}, {"100k", "25", "4", ','},
+  const Row rows[] = {{"10k", "2", "3", ','},
+                      {"10k", "11", "2", ','},
+                      {"4.7k", "25", "1.5", ','},
+                      {"100k", "25", "4", ','},
                       {"22k", "11", "1.7", '.'}};
   openDesign();
   for (const Row& row : rows) {
@@ -217,8 +219,12 @@ TEST(ShortestText, WritesTheFewestDigitsThatReadBack) {
     char separator;
     const char* text;
   };
-  const Row rows[] = {{0.1f, '.', "0.1"},        {0.1f, ',', "0,1"},    {2057.6f, ',', "2057,6"},
-                      {10000.0f, '.', "10000"},   {1e10f, '.', "1e+10"}, {0.0f, ',', "0"},
+  const Row rows[] = {{0.1f, '.', "0.1"},
+                      {0.1f, ',', "0,1"},
+                      {2057.6f, ',', "2057,6"},
+                      {10000.0f, '.', "10000"},
+                      {1e10f, '.', "1e+10"},
+                      {0.0f, ',', "0"},
                       {16777217.0f, '.', "16777216"}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.text);
@@ -287,15 +293,25 @@ TEST_F(DesktopTest, KeysRunDisplayPrintAndPressTheFocusedControl) {
       {"keypad Enter in the positions box", "Text2", "5", "Text2", Qt::Key_Enter,
        Qt::KeypadModifier,
        [](const DesktopTest&) { EXPECT_EQ(design::modMain().NumPositions, 5); }},
-      {"Enter in the step box", "Text3", "1.5", "Text3", Qt::Key_Return, {},
+      {"Enter in the step box",
+       "Text3",
+       "1.5",
+       "Text3",
+       Qt::Key_Return,
+       {},
        [](const DesktopTest&) { EXPECT_EQ(design::modMain().StepSize, 1.5f); }},
       {"F5 with the focus on Exit", "Text1", "2.2k", "cmdExit", Qt::Key_F5, {}, total(2200.0f)},
       {"Enter on Display", "Text1", "1k", "cmdDisplay", Qt::Key_Return, {}, total(1000.0f)},
-      {"keypad Enter on Display", "Text1", "3.3k", "cmdDisplay", Qt::Key_Enter,
-       Qt::KeypadModifier, total(3300.0f)},
+      {"keypad Enter on Display", "Text1", "3.3k", "cmdDisplay", Qt::Key_Enter, Qt::KeypadModifier,
+       total(3300.0f)},
       {"Ctrl+Enter on Display runs nothing", "Text1", "3.3k", "cmdDisplay", Qt::Key_Return,
        Qt::ControlModifier, total(10000.0f)},
-      {"Enter on the 1% option", nullptr, nullptr, "opt1", Qt::Key_Return, {},
+      {"Enter on the 1% option",
+       nullptr,
+       nullptr,
+       "opt1",
+       Qt::Key_Return,
+       {},
        [](const DesktopTest& t) {
          EXPECT_TRUE(t.control<QRadioButton>("opt1")->isChecked());
          EXPECT_EQ(design::modMain().TolType, 1);
@@ -331,10 +347,9 @@ TEST_F(DesktopTest, FocusFrameShowsOnExitFromTheFirstFrame) {
 
 TEST_F(DesktopTest, BoxesAreNamedByTheirPromptsAndControlsByTheirCaptions) {
   openDesign();
-  const std::pair<const char*, const char*> boxes[] = {
-      {"Text1", "Total resistance (ohms): "},
-      {"Text2", "Number of switch positions: "},
-      {"Text3", "dB per step: "}};
+  const std::pair<const char*, const char*> boxes[] = {{"Text1", "Total resistance (ohms): "},
+                                                       {"Text2", "Number of switch positions: "},
+                                                       {"Text3", "dB per step: "}};
   for (const auto& [box, prompt] : boxes) {
     SCOPED_TRACE(box);
     EXPECT_EQ(AccessibleText(control<QLineEdit>(box), QAccessible::Name), prompt);

@@ -13,14 +13,14 @@
 
 #include "design/design_state.h"
 #include "design/ladder.h"
-#include "ui/deviation_chart.h"
-#include "ui/deviation_window.h"
-#include "ui/seams.h"
+#include "ui/desktop/seams.h"
+#include "ui/pictures/deviation_chart.h"
 #include "ui/surface/recording_surface.h"
+#include "ui/windows/deviation_window.h"
 
-#include "../support/recorded_ops.h"
-#include "../support/window_layout.h"
 #include "tests/support/designed.h"
+#include "tests/support/recorded_ops.h"
+#include "tests/support/window_layout.h"
 
 namespace {
 
@@ -52,9 +52,8 @@ class DeviationChartTest : public testing::Test {
   }
   std::vector<LineOp> lines(LineMode mode, surface::Rgb colour) const {
     std::vector<LineOp> found = recorded::Lines(recorder_.ops());
-    std::erase_if(found, [&](const LineOp& line) {
-      return line.mode != mode || line.color != colour;
-    });
+    std::erase_if(found,
+                  [&](const LineOp& line) { return line.mode != mode || line.color != colour; });
     return found;
   }
   // Vertical black lines inside the frame: the position columns.
@@ -151,9 +150,8 @@ TEST_F(DeviationChartTest, LabelsTheGridFromMinusOneDownToOne) {
       tops.push_back(text.at.y);
     }
   }
-  const std::vector<std::string> expected = {"-1 ",  "-0.8 ", "-0.6 ", "-0.4 ",
-                                             "-0.2 ", "0  dB", "0.2 ",  "0.4 ",
-                                             "0.6 ",  "0.8 ",  "1 "};
+  const std::vector<std::string> expected = {"-1 ",  "-0.8 ", "-0.6 ", "-0.4 ", "-0.2 ", "0  dB",
+                                             "0.2 ", "0.4 ",  "0.6 ",  "0.8 ",  "1 "};
   EXPECT_EQ(labels, expected);
   ASSERT_EQ(tops.size(), 11u);
   for (std::size_t i = 0; i < tops.size(); ++i) {

@@ -25,13 +25,13 @@
 #include "design/in_circuit_text.h"
 #include "design/ladder.h"
 #include "notation/eng_notation.h"
-#include "ui/in_circuit_chart.h"
-#include "ui/in_circuit_window.h"
-#include "ui/navigation.h"
-#include "ui/seams.h"
-#include "ui/surface/recording_surface.h"
 #include "tests/support/designed.h"
 #include "tests/support/open_windows.h"
+#include "ui/desktop/seams.h"
+#include "ui/pictures/in_circuit_chart.h"
+#include "ui/surface/recording_surface.h"
+#include "ui/windows/in_circuit_window.h"
+#include "ui/windows/navigation.h"
 
 namespace {
 
@@ -94,9 +94,7 @@ class InCircuitWindowTest : public testing::Test {
 
   QString pdf() const { return folder_.filePath(QStringLiteral("in-circuit.pdf")); }
 
-  static std::vector<QWidget*> windows() {
-    return testing_support::OpenWindows();
-  }
+  static std::vector<QWidget*> windows() { return testing_support::OpenWindows(); }
   static QWidget* onlyWindow() {
     const std::vector<QWidget*> open = windows();
     EXPECT_EQ(open.size(), 1u);
@@ -113,7 +111,9 @@ class InCircuitWindowTest : public testing::Test {
   }
   ui::frmInCircuit& window() { return *static_cast<ui::frmInCircuit*>(onlyWindow()); }
 
-  QLineEdit* box(const char* name) { return window().findChild<QLineEdit*>(QString::fromLatin1(name)); }
+  QLineEdit* box(const char* name) {
+    return window().findChild<QLineEdit*>(QString::fromLatin1(name));
+  }
   std::string text(const char* name) { return box(name)->text().toStdString(); }
   void typeAndEnter(const char* name, const char* typed) {
     QLineEdit* edit = box(name);
@@ -168,11 +168,11 @@ class InCircuitWindowTest : public testing::Test {
 TEST_F(InCircuitWindowTest, OpensWithTheDefaultsAndTheFocusInTheLoadBox) {
   ui::frmInCircuit& w = open();
   EXPECT_EQ(w.windowTitle(), QStringLiteral("Kestrix - In circuit"));
-  EXPECT_EQ(text("Text1"), "47k");
-  EXPECT_EQ(text("Text2"), "0  ");
-  EXPECT_EQ(text("Text3"), "100p");
-  EXPECT_EQ(text("Text4"), "1 ");
-  EXPECT_EQ(QApplication::focusWidget(), w.Text1);
+  EXPECT_EQ(text("txtLoad"), "47k");
+  EXPECT_EQ(text("txtSource"), "0  ");
+  EXPECT_EQ(text("txtCable"), "100p");
+  EXPECT_EQ(text("txtTolerance"), "1 ");
+  EXPECT_EQ(QApplication::focusWidget(), w.txtLoad);
   EXPECT_TRUE(messages_.empty());
   EXPECT_EQ(w.grdPositions->model()->rowCount(), 11);
   EXPECT_EQ(w.analysis().Inputs.LoadOhms, 47000.0);
@@ -190,7 +190,7 @@ TEST_F(InCircuitWindowTest, KeepsItsLightColoursUnderADarkTheme) {
   }
   QApplication::setPalette(dark);
   ui::frmInCircuit& w = open();
-  QWidget* const controls[] = {w.Text1, w.grdPositions, w.lblSummary, w.cmdPrint};
+  QWidget* const controls[] = {w.txtLoad, w.grdPositions, w.lblSummary, w.cmdPrint};
   for (QWidget* control : controls) {
     SCOPED_TRACE(control->objectName().toStdString());
     const QPalette& colours = control->palette();
@@ -205,8 +205,8 @@ TEST_F(InCircuitWindowTest, KeepsItsLightColoursUnderADarkTheme) {
 
 TEST_F(InCircuitWindowTest, TabVisitsTheBoxesInOrderThenTheButtonsAndTable) {
   open();
-  const char* const order[] = {"Text2", "Text3", "Text4", "cmdRecompute", "grdPositions",
-                               "cmdPrint", "cmdExit", "Text1"};
+  const char* const order[] = {"txtSource",    "txtCable", "txtTolerance", "cmdRecompute",
+                               "grdPositions", "cmdPrint", "cmdReturn",    "txtLoad"};
   for (const char* name : order) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_NE(QApplication::focusWidget(), nullptr);
@@ -221,10 +221,10 @@ TEST_F(InCircuitWindowTest, EnterInAnyBoxRecomputesWithItsValue) {
     double design::CircuitInputs::*field;
     double value;
   } const rows[] = {
-      {"Text1", "10k", &design::CircuitInputs::LoadOhms, 10e3},
-      {"Text2", "600", &design::CircuitInputs::SourceOhms, 600},
-      {"Text3", "1n", &design::CircuitInputs::CableFarads, 1e-9},
-      {"Text4", "5", &design::CircuitInputs::TolerancePercent, 5},
+      {"txtLoad", "10k", &design::CircuitInputs::LoadOhms, 10e3},
+      {"txtSource", "600", &design::CircuitInputs::SourceOhms, 600},
+      {"txtCable", "1n", &design::CircuitInputs::CableFarads, 1e-9},
+      {"txtTolerance", "5", &design::CircuitInputs::TolerancePercent, 5},
   };
   open();
   for (const Row& row : rows) {
@@ -245,11 +245,11 @@ TEST_F(InCircuitWindowTest, EscapeOrReturnGoesBackToAFreshDesignWindow) {
   for (const bool escape : {true, false}) {
     SCOPED_TRACE(escape ? "Escape" : "Return");
     open();
-    typeAndEnter("Text1", "22k");
+    typeAndEnter("txtLoad", "22k");
     if (escape) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     } else {
-      window().cmdExit->click();
+      window().cmdReturn->click();
     }
     QWidget* design = onlyWindow();
     ASSERT_NE(design, nullptr);
@@ -258,7 +258,7 @@ TEST_F(InCircuitWindowTest, EscapeOrReturnGoesBackToAFreshDesignWindow) {
     static_cast<QPushButton*>(design->findChild<QPushButton*>(QStringLiteral("cmdInCircuit")))
         ->click();
     ASSERT_EQ(onlyWindow()->objectName(), QStringLiteral("frmInCircuit"));
-    EXPECT_EQ(text("Text1"), "22k");
+    EXPECT_EQ(text("txtLoad"), "22k");
     delete onlyWindow();
   }
 }
@@ -289,18 +289,18 @@ TEST_F(InCircuitWindowTest, BadInputsAreNamedAndNeverReachTheScreenAsNaN) {
     const char* shown;
     const char* message;  // a part of it; nullptr: no message
   } const rows[] = {
-      {"Text1", "-47k", "47k", "Load: \"-47k\" is negative; 47k ohms is used instead."},
-      {"Text1", "", "0  ", nullptr},
-      {"Text1", "1e-30", "0.0001 ", "Load: \"1e-30\" is below 0.0001 ohms (0 means no load)"},
-      {"Text1", "1e-50", "0  ", nullptr},  // below the smallest single: zero, no load
-      {"Text1", "0.00001", "0.0001 ", "Load: \"0.00001\" is below"},
-      {"Text2", "9e99", "10G", nullptr},
-      {"Text2", "-1", "1 ", "Source impedance: \"-1\" is negative"},
-      {"Text3", "5", "1m", "Cable capacitance: \"5\" is above 1 mF"},
-      {"Text3", "zzz", "0  ", nullptr},
-      {"Text4", "0", "0.01 ", "Part tolerance: \"0\" is outside 0.01 to 20 %; 0.01 %"},
-      {"Text4", "99", "20 ", "Part tolerance: \"99\" is outside"},
-      {"Text4", "\xe2\x88\x9e", "0.01 ", "Part tolerance"},
+      {"txtLoad", "-47k", "47k", "Load: \"-47k\" is negative; 47k ohms is used instead."},
+      {"txtLoad", "", "0  ", nullptr},
+      {"txtLoad", "1e-30", "0.0001 ", "Load: \"1e-30\" is below 0.0001 ohms (0 means no load)"},
+      {"txtLoad", "1e-50", "0  ", nullptr},  // below the smallest single: zero, no load
+      {"txtLoad", "0.00001", "0.0001 ", "Load: \"0.00001\" is below"},
+      {"txtSource", "9e99", "10G", nullptr},
+      {"txtSource", "-1", "1 ", "Source impedance: \"-1\" is negative"},
+      {"txtCable", "5", "1m", "Cable capacitance: \"5\" is above 1 mF"},
+      {"txtCable", "zzz", "0  ", nullptr},
+      {"txtTolerance", "0", "0.01 ", "Part tolerance: \"0\" is outside 0.01 to 20 %; 0.01 %"},
+      {"txtTolerance", "99", "20 ", "Part tolerance: \"99\" is outside"},
+      {"txtTolerance", "\xe2\x88\x9e", "0.01 ", "Part tolerance"},
   };
   open();
   for (const Row& row : rows) {
@@ -333,7 +333,7 @@ TEST_F(InCircuitWindowTest, CopiedTextParsesBackToTheNumbersShown) {
   notation::SetDecimalSeparator(',');
   ui::frmInCircuit& w = open();
   const std::vector<std::vector<std::string>> shown = shownTable();
-  for (QWidget* focus : std::initializer_list<QWidget*>{w.Text1, w.grdPositions, w.cmdPrint}) {
+  for (QWidget* focus : std::initializer_list<QWidget*>{w.txtLoad, w.grdPositions, w.cmdPrint}) {
     SCOPED_TRACE(focus->objectName().toStdString());
     QApplication::clipboard()->clear();
     focus->setFocus();
@@ -347,13 +347,13 @@ TEST_F(InCircuitWindowTest, CopiedTextParsesBackToTheNumbersShown) {
     const std::vector<std::string>& row = shown[static_cast<std::size_t>(p) + 1];
     QString cell = QString::fromStdString(row[7]);
     EXPECT_TRUE(cell.contains(QLatin1Char(','))) << row[7];
-    EXPECT_NEAR(cell.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(),
-                a.CompensatedE96Db[p], a.CompensatedE96Db[p] * 5e-6);  // six digits
+    EXPECT_NEAR(cell.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(), a.CompensatedE96Db[p],
+                a.CompensatedE96Db[p] * 5e-6);  // six digits
   }
 
-  w.Text1->setFocus();
-  w.Text1->selectAll();
-  QTest::keyClick(w.Text1, Qt::Key_C, Qt::ControlModifier);
+  w.txtLoad->setFocus();
+  w.txtLoad->selectAll();
+  QTest::keyClick(w.txtLoad, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("47k"));
 
   QApplication::clipboard()->clear();
@@ -366,7 +366,7 @@ TEST_F(InCircuitWindowTest, CopiedTextParsesBackToTheNumbersShown) {
 
 TEST_F(InCircuitWindowTest, CtrlPPrintsOnePageOfInputsTableAndChart) {
   ui::frmInCircuit& w = open();
-  QTest::keyClick(w.Text1, Qt::Key_P, Qt::ControlModifier);
+  QTest::keyClick(w.txtLoad, Qt::Key_P, Qt::ControlModifier);
   EXPECT_GT(QFileInfo(pdf()).size(), 1000);
   expectCleanDrawing(page_);
   std::vector<std::string> texts;
@@ -388,16 +388,17 @@ TEST_F(InCircuitWindowTest, CtrlPPrintsOnePageOfInputsTableAndChart) {
     }
   }
   EXPECT_TRUE(printed("Position"));
-  EXPECT_EQ(std::count_if(page_.ops().begin(), page_.ops().end(),
-                          [](const Op& op) { return std::holds_alternative<surface::ScaleOp>(op); }),
-            1)
+  EXPECT_EQ(
+      std::count_if(page_.ops().begin(), page_.ops().end(),
+                    [](const Op& op) { return std::holds_alternative<surface::ScaleOp>(op); }),
+      1)
       << "one page, set up once";
 }
 
 TEST_F(InCircuitWindowTest, NeverWritesTheDesign) {
   const design::DesignState before = design::modMain();
   open();
-  typeAndEnter("Text1", "10k");
+  typeAndEnter("txtLoad", "10k");
   window().cmdPrint->click();
   const design::DesignState& after = design::modMain();
   testing_support::ExpectSameDesign(before, after);
@@ -427,8 +428,11 @@ TEST(InCircuitChart, ScaleWidensToARoundValueThatHoldsEveryPoint) {
     float total;
     double load;
     double halfRange;
-  } const rows[] = {{10e3f, 47e3, 1.0}, {25e3f, 47e3, 2.0}, {50e3f, 47e3, 5.0},
-                    {100e3f, 10e3, 20.0}, {10e3f, 0, 1.0}};
+  } const rows[] = {{10e3f, 47e3, 1.0},
+                    {25e3f, 47e3, 2.0},
+                    {50e3f, 47e3, 5.0},
+                    {100e3f, 10e3, 20.0},
+                    {10e3f, 0, 1.0}};
   for (const Row& row : rows) {
     SCOPED_TRACE(testing::Message() << row.total << " into " << row.load);
     Design(row.total, 11, 2.0f);
@@ -438,7 +442,7 @@ TEST(InCircuitChart, ScaleWidensToARoundValueThatHoldsEveryPoint) {
     EXPECT_EQ(ui::ChartHalfRangeDb(a), row.halfRange);
 
     surface::RecordingSurface chart;
-    ui::ChartLayout layout;
+    ui::CircuitChartLayout layout;
     layout.left = 1000;
     layout.right = 7000;
     layout.top = 1000;

@@ -24,14 +24,15 @@
 #include "design/design_state.h"
 #include "design/ladder.h"
 #include "notation/eng_notation.h"
-#include "ui/design_window.h"
-#include "ui/report.h"
-#include "ui/schematic.h"
-#include "ui/seams.h"
+#include "ui/desktop/print_job.h"
+#include "ui/desktop/seams.h"
+#include "ui/pictures/report.h"
+#include "ui/pictures/schematic.h"
 #include "ui/surface/recording_surface.h"
+#include "ui/windows/design_window.h"
 
-#include "../support/recorded_ops.h"
 #include "tests/support/designed.h"
+#include "tests/support/recorded_ops.h"
 
 namespace {
 
@@ -291,14 +292,14 @@ TEST(Report, PrintsTheDefaultDesignInItsRows) {
                 LineOp{LineMode::FilledBox, {2970.0f, 10470.0f}, {3030.0f, 10530.0f}, 0x00FF00}),
       lines.end());
 
-  recorded::ExpectPrintedOnceAt(ops, {{"Ideal:", {3700.0f, 300.0f}},
-                                      {"Nearest 5%:", {5700.0f, 300.0f}},
-                                      {"Nearest 1%:", {8600.0f, 300.0f}},
-                                      {"Position", {5500.0f, 13100.0f}},
-                                      {"Less atten", {1200.0f, 8400.0f}},
-                                      {"More atten", {1200.0f, 12400.0f}},
-                                      {"Kestrix from www.kestrix.example  - 1.2.2025",
-                                       {2000.0f, 13500.0f}}});
+  recorded::ExpectPrintedOnceAt(
+      ops, {{"Ideal:", {3700.0f, 300.0f}},
+            {"Nearest 5%:", {5700.0f, 300.0f}},
+            {"Nearest 1%:", {8600.0f, 300.0f}},
+            {"Position", {5500.0f, 13100.0f}},
+            {"Less atten", {1200.0f, 8400.0f}},
+            {"More atten", {1200.0f, 12400.0f}},
+            {"Kestrix from www.kestrix.example  - 1.2.2025", {2000.0f, 13500.0f}}});
 }
 
 // The dB axis: 11 lines from -1 dB at the top to 1 dB at the bottom, 2000

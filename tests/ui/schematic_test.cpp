@@ -5,11 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/schematic.h"
+#include "ui/pictures/schematic.h"
 #include "ui/surface/recording_surface.h"
 #include "ui/surface/tee_surface.h"
 
-#include "../support/recorded_ops.h"
+#include "tests/support/recorded_ops.h"
 
 namespace {
 

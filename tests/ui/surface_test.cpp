@@ -14,8 +14,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/fonts.h"
-#include "ui/schematic.h"
+#include "ui/desktop/fonts.h"
+#include "ui/pictures/schematic.h"
 #include "ui/surface/printer_surface.h"
 #include "ui/surface/recording_surface.h"
 #include "ui/surface/tee_surface.h"
@@ -221,19 +221,27 @@ class StrokeKeepingEngine : public QPaintEngine, public QPrintEngine {
   int metric(QPaintDevice::PaintDeviceMetric metric) const override {
     const QSize dots = QPageSize(QPageSize::A4).sizePixels(kDotsPerInch);
     switch (metric) {
-      case QPaintDevice::PdmWidth: return dots.width();
-      case QPaintDevice::PdmHeight: return dots.height();
-      case QPaintDevice::PdmWidthMM: return 210;
-      case QPaintDevice::PdmHeightMM: return 297;
+      case QPaintDevice::PdmWidth:
+        return dots.width();
+      case QPaintDevice::PdmHeight:
+        return dots.height();
+      case QPaintDevice::PdmWidthMM:
+        return 210;
+      case QPaintDevice::PdmHeightMM:
+        return 297;
       case QPaintDevice::PdmDpiX:
       case QPaintDevice::PdmDpiY:
       case QPaintDevice::PdmPhysicalDpiX:
-      case QPaintDevice::PdmPhysicalDpiY: return kDotsPerInch;
+      case QPaintDevice::PdmPhysicalDpiY:
+        return kDotsPerInch;
       case QPaintDevice::PdmDevicePixelRatioScaled:
         return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
-      case QPaintDevice::PdmNumColors: return 1 << 24;
-      case QPaintDevice::PdmDepth: return 32;
-      default: return 1;
+      case QPaintDevice::PdmNumColors:
+        return 1 << 24;
+      case QPaintDevice::PdmDepth:
+        return 32;
+      default:
+        return 1;
     }
   }
   QPrinter::PrinterState printerState() const override { return QPrinter::Idle; }

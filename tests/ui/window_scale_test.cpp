@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/window_scale.h"
+#include "ui/desktop/window_scale.h"
 
 namespace {
 
@@ -45,8 +45,8 @@ const OpeningCase kScreens[] = {
 
 TEST(OpeningPixelsPerTwip, WindowFitsTheAvailableAreaWithItsFrame) {
   for (const OpeningCase& c : kScreens) {
-    SCOPED_TRACE(testing::Message() << c.screen.width() << "x" << c.screen.height() << " at "
-                                    << c.dpi << " dpi");
+    SCOPED_TRACE(testing::Message()
+                 << c.screen.width() << "x" << c.screen.height() << " at " << c.dpi << " dpi");
     const double perTwip = ui::OpeningPixelsPerTwip(c.screen, c.available, c.dpi);
     EXPECT_LE(ui::kClientTwipsWide * perTwip, c.available.width() * 0.9);
     EXPECT_LE(ui::kClientTwipsHigh * perTwip + 40.0, c.available.height() * 0.9 + 1e-9);

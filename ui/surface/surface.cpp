@@ -8,9 +8,7 @@ void Surface::clear() {
   doClear();
 }
 
-void Surface::setPenWidth(float width) {
-  doSetPenWidth(width);
-}
+void Surface::setPenWidth(float width) { doSetPenWidth(width); }
 
 void Surface::line(LineMode mode, PointF from, PointF to, Rgb color) {
   const PointF start = mode == LineMode::Continued ? current_ : from;
@@ -18,8 +16,11 @@ void Surface::line(LineMode mode, PointF from, PointF to, Rgb color) {
   current_ = to;
 }
 
-void Surface::setFontSize(float points) {
-  doSetFontSize(points);
+void Surface::setFontSize(float points) { doSetFontSize(points); }
+
+void Surface::printAt(PointF at, const std::string& text) {
+  setTextPosition(at);
+  printText(text);
 }
 
 void Surface::setTextPosition(PointF at) {
@@ -27,17 +28,13 @@ void Surface::setTextPosition(PointF at) {
   doSetTextPosition(at);
 }
 
-void Surface::printText(const std::string& text) {
-  doPrintText(current_, text);
-}
+void Surface::printText(const std::string& text) { doPrintText(current_, text); }
 
 void Surface::printNumber(long value) {
   const std::string digits = std::to_string(value);
   printText(value < 0 ? digits : " " + digits);
 }
 
-void Surface::setScale(const Scale& scale) {
-  doSetScale(scale);
-}
+void Surface::setScale(const Scale& scale) { doSetScale(scale); }
 
 }  // namespace surface

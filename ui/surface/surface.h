@@ -1,5 +1,5 @@
-// The drawing operations that the design window, the deviation window and the
-// printed page share, behind one interface.
+// The drawing operations that every window and the printed pages share,
+// behind one interface.
 #pragma once
 
 #include <cstdint>
@@ -46,6 +46,8 @@ class Surface {
   void setFontSize(float points);
   void setTextPosition(PointF at);
   void printText(const std::string& text);
+  // Moves the text position to `at` and prints `text` there.
+  void printAt(PointF at, const std::string& text);
   // A whole number as the platform prints numbers: a blank where a plus sign
   // would be, then the digits (" 7", "-7").
   void printNumber(long value);

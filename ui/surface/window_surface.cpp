@@ -6,16 +6,14 @@ namespace surface {
 WindowSurface::WindowSurface(const QFont& typeface)
     : PainterSurface(typeface), image_(1, 1, QImage::Format_ARGB32_Premultiplied) {
   image_.fill(Qt::white);
-  kept_ = settingsNow();
+  keepSettingsNow();
 }
 
-OpList WindowSurface::settingsNow() const {
-  OpList settings;
-  settings.reserve(3);
-  Append(settings, ScaleOp{scale()});
-  Append(settings, PenWidthOp{penWidth()});
-  Append(settings, FontSizeOp{fontSize()});
-  return settings;
+void WindowSurface::keepSettingsNow() {
+  kept_.forget();
+  kept_.setScale(scale());
+  kept_.setPenWidth(penWidth());
+  kept_.setFontSize(fontSize());
 }
 
 const QImage& WindowSurface::image() const {
@@ -30,10 +28,9 @@ void WindowSurface::resize(QSize deviceSize, double dotsPerPoint, double dotsPer
   image_ = QImage(deviceSize.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
   dotsPerPoint_ = dotsPerPoint;
   dotsPerPenDot_ = dotsPerPenDot;
-  const OpList kept = kept_;
+  const OpList kept = kept_.ops();
   clear();
   Replay(kept, *this);
-  kept_ = kept;
 }
 
 void WindowSurface::paint(const std::function<void(QPainter&)>& draw) {
@@ -49,39 +46,41 @@ void WindowSurface::paint(const std::function<void(QPainter&)>& draw) {
   draw(*painter_);
 }
 
+// Each operation is drawn, then kept through the recorder, which sees the
+// same current point and so keeps exactly what was drawn.
 void WindowSurface::doClear() {
   PainterSurface::doClear();
-  kept_ = settingsNow();
+  keepSettingsNow();
 }
 
 void WindowSurface::doSetPenWidth(float width) {
   PainterSurface::doSetPenWidth(width);
-  Append(kept_, PenWidthOp{width});
+  kept_.setPenWidth(width);
 }
 
 void WindowSurface::doLine(LineMode mode, PointF from, PointF to, Rgb color) {
   PainterSurface::doLine(mode, from, to, color);
-  Append(kept_, LineOp{mode, from, to, color});
+  kept_.line(mode, from, to, color);
 }
 
 void WindowSurface::doSetFontSize(float points) {
   PainterSurface::doSetFontSize(points);
-  Append(kept_, FontSizeOp{points});
+  kept_.setFontSize(points);
 }
 
 void WindowSurface::doSetTextPosition(PointF at) {
   PainterSurface::doSetTextPosition(at);
-  Append(kept_, TextPositionOp{at});
+  kept_.setTextPosition(at);
 }
 
 void WindowSurface::doPrintText(PointF at, const std::string& text) {
   PainterSurface::doPrintText(at, text);
-  Append(kept_, TextOp{at, text});
+  kept_.printText(text);
 }
 
 void WindowSurface::doSetScale(const Scale& scale) {
   PainterSurface::doSetScale(scale);
-  Append(kept_, ScaleOp{scale});
+  kept_.setScale(scale);
 }
 
 }  // namespace surface

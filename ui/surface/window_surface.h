@@ -1,4 +1,4 @@
-// The design window's picture: a kept image that the window shows on every
+// A window's picture: a kept image that the window shows on every
 // repaint, so what was drawn survives covering, minimising and restoring.
 #pragma once
 
@@ -9,7 +9,7 @@
 #include <QSize>
 
 #include "ui/surface/painter_surface.h"
-#include "ui/surface/surface_ops.h"
+#include "ui/surface/recording_surface.h"
 
 namespace surface {
 
@@ -41,8 +41,9 @@ class WindowSurface : public PainterSurface {
   void doSetScale(const Scale& scale) override;
 
  private:
-  // The scale, pen width and font size in force, which open the kept list.
-  OpList settingsNow() const;
+  // Starts the kept list afresh with the scale, pen width and font size in
+  // force.
+  void keepSettingsNow();
   void finishPainting() const;
 
   QImage image_;
@@ -52,7 +53,7 @@ class WindowSurface : public PainterSurface {
   QPainter::RenderHints freshHints_;
   double dotsPerPoint_ = 1.0;
   double dotsPerPenDot_ = 1.0;
-  OpList kept_;
+  RecordingSurface kept_;
 };
 
 }  // namespace surface

@@ -1,0 +1,67 @@
+// The print job: choosing the printer, opening the page, sending it.
+#include "ui/desktop/print_job.h"
+
+#include <QAbstractPrintDialog>
+#include <QDate>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QString>
+
+#include "ui/desktop/fonts.h"
+#include "ui/desktop/message_box.h"
+#include "ui/desktop/seams.h"
+#include "ui/surface/printer_surface.h"
+#include "ui/surface/recording_surface.h"
+#include "ui/surface/surface_ops.h"
+#include "ui/surface/tee_surface.h"
+
+namespace ui {
+
+std::string ReportDate() {
+  return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+namespace {
+
+bool ChoosePrinter(QPrinter& printer, QWidget* dialogParent) {
+  const PrinterSeam& seam = AppSeams().choosePrinter;
+  if (seam) return seam(printer);
+  QPrintDialog dialog(&printer, dialogParent);
+  // One page: no range, selection or current page to choose; printing to a
+  // PDF file stays on offer for machines without a printer.
+  dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                    QAbstractPrintDialog::PrintCollateCopies);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace
+
+bool PrintOnePage(QWidget* dialogParent, const PageDrawer& draw) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(QString::fromLatin1(kApplicationName));
+  printer.setCreator(QString::fromLatin1(kApplicationName));
+  if (!ChoosePrinter(printer, dialogParent)) return false;
+
+  // The whole page is drawn before the printer is opened: the printers'
+  // jobs cannot be taken back once begun, so a page that is not drawn to
+  // the end must never start one.
+  surface::RecordingSurface sheet;
+  if (!draw(sheet)) return false;
+
+  // The page is laid out for portrait whatever the dialog was left at, and
+  // its dots are the size the pen widths are drawn for.
+  printer.setPageOrientation(QPageLayout::Portrait);
+  printer.setResolution(kPageDotsPerInch);
+  surface::PrinterSurface page(printer, PageFont());
+  if (!page.isActive()) return false;
+  if (surface::Surface* recorder = AppSeams().pageRecorder) {
+    surface::TeeSurface recorded(page, *recorder);
+    surface::Replay(sheet.ops(), recorded);
+  } else {
+    surface::Replay(sheet.ops(), page);
+  }
+  return page.finish();
+}
+
+}  // namespace ui

@@ -1,0 +1,32 @@
+// How the windows reach the modal parts of the platform (the message box, the
+// printer dialog), and where tests can listen in. One set for the process,
+// because windows create one another.
+#pragma once
+
+#include <functional>
+
+#include "design/message_seam.h"
+
+class QPrinter;
+
+namespace surface {
+class Surface;
+}
+
+namespace ui {
+
+// Lets the user choose and set up `printer`, modally. Returns false when the
+// user cancels.
+using PrinterSeam = std::function<bool(QPrinter& printer)>;
+
+struct Seams {
+  design::MessageSeam showMessage;             // empty: the program's message box
+  PrinterSeam choosePrinter;                   // empty: the platform's printer dialog
+  surface::Surface* windowRecorder = nullptr;  // receives every window's drawing
+  surface::Surface* pageRecorder = nullptr;    // receives the printed page's drawing
+};
+
+// The process-wide set, empty until a test fills it.
+Seams& AppSeams();
+
+}  // namespace ui

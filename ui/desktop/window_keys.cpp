@@ -1,0 +1,76 @@
+// Keys the windows share.
+#include "ui/desktop/window_keys.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QShortcut>
+#include <QWidget>
+
+namespace ui {
+namespace {
+
+bool IsEnter(const QKeyEvent& key) {
+  const Qt::KeyboardModifiers others = key.modifiers() & ~Qt::KeypadModifier;
+  return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) && others == Qt::NoModifier;
+}
+
+// A button takes Space but lets Enter pass unless it is a dialog's default;
+// this filter makes Enter press the button it reaches. On the window itself
+// it marks the focus as moved by the keyboard each time the window is shown:
+// styles draw the focus frame only in such a window, and showing a window
+// clears the mark.
+class EnterPresses : public QObject {
+ public:
+  using QObject::QObject;
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && watched == parent()) {
+      static_cast<QWidget*>(watched)->setAttribute(Qt::WA_KeyboardFocusChange);
+      return false;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* button = qobject_cast<QAbstractButton*>(watched);
+    if (button == nullptr || !button->isEnabled() || !IsEnter(*static_cast<QKeyEvent*>(event))) {
+      return false;
+    }
+    button->click();
+    return true;
+  }
+};
+
+}  // namespace
+
+void InstallWindowKeys(QWidget* window) {
+  auto* enter = new EnterPresses(window);
+  window->installEventFilter(enter);
+  for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+    button->installEventFilter(enter);
+  }
+  auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), window);
+  quit->setContext(Qt::WindowShortcut);
+  QObject::connect(quit, &QShortcut::activated, window, [window] {
+    window->close();
+    QCoreApplication::quit();
+  });
+}
+
+void PressOnKey(QAbstractButton* button, const QKeySequence& keys) {
+  auto* shortcut = new QShortcut(keys, button);
+  shortcut->setContext(Qt::WindowShortcut);
+  QObject::connect(shortcut, &QShortcut::activated, button, [button] {
+    if (button->isEnabled()) button->click();
+  });
+}
+
+void PressOnEnter(std::initializer_list<QLineEdit*> boxes, QAbstractButton* button) {
+  for (QLineEdit* box : boxes) {
+    QObject::connect(box, &QLineEdit::returnPressed, button, [button] {
+      if (button->isEnabled()) button->click();
+    });
+  }
+}
+
+}  // namespace ui
