@@ -118,7 +118,9 @@ void ReadLaw(std::string_view text, int positions, char separator, LawReading& l
     }
   }
   law.Positions = static_cast<int>(law.StepsDb.size()) + 2;
-  law.NoRoom = std::max(0, typed - std::max(law.Positions - 2, 1));
+  // Counted against the switch as given: steps lost to the 120 dB limit are
+  // told by the cut itself. With 2 positions the first step stays in the box.
+  law.NoRoom = std::max(0, typed - std::max(n - 2, 1));
 
   if (law.StepsDb.empty()) {
     law.Text = StepDigits(entries.front().stepDb);

@@ -24,7 +24,7 @@ struct LawReading {
   std::string Text;               // the canonical text; reads back as exactly these steps
   std::vector<std::string> Dropped;  // typed entries that are not entries
   std::vector<std::string> Clamped;  // typed entries whose step was outside 0.01 to 20 dB
-  int NoRoom = 0;                 // typed steps the switch has no place for
+  int NoRoom = 0;                 // typed steps beyond the places of the positions given
   bool DepthCut = false;          // Positions was lowered to stay within 120 dB
 };
 
