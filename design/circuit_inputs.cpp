@@ -98,7 +98,7 @@ void ReadOhms(const char* box, const std::string& text, bool isLoad, double& ohm
   }
   if (value > kMaxCircuitOhms) {
     value = kMaxCircuitOhms;
-    reasons.emplace_back("is above 1000G ohms");
+    reasons.emplace_back("is above 1e12 ohms");
   }
   ohms = value;
   notes.add(box, text, reasons, Written(value) + " ohms is used instead.");
@@ -164,7 +164,7 @@ void ReadTotal(const std::string& text, double& ohms, Notes& notes) {
   }
   ohms = std::min(*typed, kMaxCircuitOhms);
   if (*typed > kMaxCircuitOhms) {
-    notes.add(kBox, text, {"is above 1000G ohms"}, Written(ohms) + " ohms is used instead.");
+    notes.add(kBox, text, {"is above 1e12 ohms"}, Written(ohms) + " ohms is used instead.");
   }
 }
 

@@ -18,9 +18,10 @@ struct CircuitBoxes {
   std::string Source;     // ohms; 0 = none
   std::string Cable;      // farads; 0 = no cable
   std::string Tolerance;  // percent
-  std::string Total;      // ohms, the string's total resistance
-  std::string Positions;  // switch positions, 2 .. 64
-  std::string Steps;      // the law, dB (see ReadLaw)
+  // Initialised, so a brace list of the first four alone draws no warning.
+  std::string Total{};      // ohms, the string's total resistance
+  std::string Positions{};  // switch positions, 2 .. 64
+  std::string Steps{};      // the law, dB (see ReadLaw)
 };
 
 // The string the window designs, as its last three boxes set it.
@@ -33,7 +34,7 @@ struct StringInputs {
 
 inline constexpr double kMinLoadOhms = 1e-4;        // ohms, "100u"; 0 alone means no load
 inline constexpr double kMinCircuitTotalOhms = 1e-4;  // ohms, as the design window refuses
-inline constexpr double kMaxCircuitOhms = 1e12;     // ohms, "1000G": load, source and total
+inline constexpr double kMaxCircuitOhms = 1e12;     // ohms: load, source and total
 inline constexpr double kMaxCableFarads = 1e-6;     // farads; a cable of more is a slip
 inline constexpr double kMinTolerancePercent = 0.01;
 inline constexpr double kMaxTolerancePercent = 20.0;
@@ -64,8 +65,8 @@ void WriteCircuitBoxes(const CircuitInputs& inputs, const StringInputs& string,
 // hold the previous values on entry, and writes every box back with the value
 // used. Rules: a text that is not a value leaves its box at the previous
 // value (an empty load box means no load); negative values count as their
-// size; a load from 0 to 100u ohms becomes 100u; ohms above 1000G become
-// 1000G; a cable above 1 uF is taken for a slip and the previous cable kept;
+// size; a load from 0 to 100u ohms becomes 100u; ohms above 1e12 become
+// 1e12; a cable above 1 uF is taken for a slip and the previous cable kept;
 // the tolerance is held to 0.01 .. 20 %; a total below 100u ohms is refused
 // for 10k as the design window does; positions are held to 2 .. 64 before the
 // fraction is dropped; the law is read by ReadLaw, and where it passes 120 dB
