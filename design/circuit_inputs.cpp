@@ -228,8 +228,11 @@ LawReading ReadStringLaw(const std::string& typed, int positions, const StringIn
     NoteLaw(typed, law, notes);
     return law;
   }
-  ReadLaw(previous.LawText, positions, '.', law);
-  if (!law.Usable) ReadLaw(StringInputs{}.LawText, positions, '.', law);
+  for (std::string kept : {previous.LawText, StringInputs{}.LawText}) {
+    notation::PointToSeparator(kept, separator);
+    ReadLaw(kept, positions, separator, law);
+    if (law.Usable) break;
+  }
   notes.line("Steps (dB): " + Quoted(typed) + " has no usable entry; the box keeps \"" +
              law.Text + "\".");
   return law;
@@ -283,6 +286,10 @@ CircuitInputs& KeptCircuitInputs() {
 }
 
 void StartStringInputs(const DesignState& state, StringInputs& string) {
+  if (state.NumPositions < kMinPositions) {  // no design has run
+    string = StringInputs{};
+    return;
+  }
   string.TotalOhms = state.TotalOhms;
   string.Positions = std::clamp<int>(state.NumPositions, kMinPositions, kMaxStringPositions);
   string.StepsDb.assign(static_cast<std::size_t>(string.Positions - 2), state.StepSize);

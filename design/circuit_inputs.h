@@ -48,7 +48,8 @@ CircuitInputs& KeptCircuitInputs();
 // and equal steps, each the exact double of the single the design holds, so
 // the first analysis is the design's own. LawText is the step's 6-digit text,
 // which may read back a hair away from the single ("4.16" against 4.16f);
-// IsDesignString compares in single precision for that reason.
+// IsDesignString compares in single precision for that reason. Before any
+// design has run the defaults stand (10k, 2 positions, law "2").
 void StartStringInputs(const DesignState& state, StringInputs& string);
 
 // True while `string` is the design's: the same total and step as singles,
