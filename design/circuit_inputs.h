@@ -1,26 +1,41 @@
-// Reading the in-circuit window's four boxes: parse, bring into range, write
-// back in engineering notation, and say what had to be changed.
+// Reading the in-circuit window's boxes: read as builders write values, bring
+// into range, write back in the window's notation, and say what had to change.
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "design/design_state.h"
 #include "design/in_circuit.h"
+#include "design/law.h"
 #include "design/normalise.h"
 
 namespace design {
 
-// The texts of the four boxes, in their tab order.
+// The texts of the boxes, in their tab order.
 struct CircuitBoxes {
   std::string Load;       // ohms; 0 or empty = no load
-  std::string Source;     // ohms
+  std::string Source;     // ohms; 0 = none
   std::string Cable;      // farads; 0 = no cable
   std::string Tolerance;  // percent
+  // Initialised, so a brace list of the first four alone draws no warning.
+  std::string Total{};      // ohms, the string's total resistance
+  std::string Positions{};  // switch positions, 2 .. 64
+  std::string Steps{};      // the law, dB (see ReadLaw)
 };
 
-// The smallest load the box can show again (FormatEng writes anything up to
-// 1e-5 as "0  ", which would read back as no load at all).
-inline constexpr double kMinLoadOhms = 1e-4;      // ohms
-inline constexpr double kMaxCableFarads = 1e-3;   // farads; written back as "1m"
+// The string the window designs, as its last three boxes set it.
+struct StringInputs {
+  double TotalOhms = kDefaultTotalOhms;  // ohms
+  int Positions = kMinPositions;         // N, 2 .. 64
+  std::vector<double> StepsDb;           // the N - 2 steps, dB; step i at index i - 1
+  std::string LawText = "2";             // the law's canonical text, '.' as the point
+};
+
+inline constexpr double kMinLoadOhms = 1e-4;        // ohms, "100u"; 0 alone means no load
+inline constexpr double kMinCircuitTotalOhms = 1e-4;  // ohms, as the design window refuses
+inline constexpr double kMaxCircuitOhms = 1e12;     // ohms: load, source and total
+inline constexpr double kMaxCableFarads = 1e-6;     // farads; a cable of more is a slip
 inline constexpr double kMinTolerancePercent = 0.01;
 inline constexpr double kMaxTolerancePercent = 20.0;
 
@@ -29,17 +44,43 @@ inline constexpr double kMaxTolerancePercent = 20.0;
 // cable, 1% parts).
 CircuitInputs& KeptCircuitInputs();
 
-// Writes `inputs` into the boxes: FormatEng of each value; the capacitance in
-// picofarads with the suffix letters moved down by 1e12 ("100p", "2.2n").
-void WriteCircuitBoxes(const CircuitInputs& inputs, CircuitBoxes& boxes);
+// The string of the design the design window last ran: its total, positions
+// and equal steps, each the exact double of the single the design holds, so
+// the first analysis is the design's own. LawText is the step's 6-digit text,
+// which may read back a hair away from the single ("4.16" against 4.16f);
+// IsDesignString compares in single precision for that reason. Before any
+// design has run the defaults stand (10k, 2 positions, law "2").
+void StartStringInputs(const DesignState& state, StringInputs& string);
 
-// Parses the boxes with ParseEng into `inputs` and writes them back with the
-// values used, which are exactly those their new texts read as. A negative
-// value counts as its size; a load between zero and 0.0001 ohms becomes
-// 0.0001, a cable above 1 mF becomes 1 mF, and a tolerance outside 0.01 to
-// 20 % the nearer limit. Each such change is named, box and value used, in one message
-// shown through `showMessage` after the boxes have been rewritten. Returns
-// whether a message was shown.
+// True while `string` is the design's: the same total and step as singles,
+// the same positions, and equal steps.
+bool IsDesignString(const StringInputs& string, const DesignState& state);
+
+// Writes the inputs into the boxes in the window's notation (WriteBuilderValue
+// with the program's decimal separator; the law as its canonical text), so
+// each box reads back as exactly the value shown.
+void WriteCircuitBoxes(const CircuitInputs& inputs, const StringInputs& string,
+                       CircuitBoxes& boxes);
+
+// Reads every box with ReadBuilderValue into `inputs` and `string`, which
+// hold the previous values on entry, and writes every box back with the value
+// used. Rules: a text that is not a value leaves its box at the previous
+// value (an empty load box means no load); negative values count as their
+// size; a load from 0 to 100u ohms becomes 100u; ohms above 1e12 become
+// 1e12; a cable above 1 uF is taken for a slip and the previous cable kept;
+// the tolerance is held to 0.01 .. 20 %; a total below 100u ohms is refused
+// for 10k as the design window does; positions are held to 2 .. 64 before the
+// fraction is dropped; the law is read by ReadLaw, and where it passes 120 dB
+// the positions are cut; a law without any entry keeps the previous law.
+// Each change is named, box, text and value used, in one message shown
+// through `showMessage` after every box is rewritten. Returns whether a
+// message was shown.
+bool NormaliseCircuitInputs(CircuitBoxes& boxes, CircuitInputs& inputs, StringInputs& string,
+                            const MessageSeam& showMessage);
+
+// The four boxes of the surroundings alone, by the same rules; Total,
+// Positions and Steps are neither read nor written.
+void WriteCircuitBoxes(const CircuitInputs& inputs, CircuitBoxes& boxes);
 bool NormaliseCircuitInputs(CircuitBoxes& boxes, CircuitInputs& inputs,
                             const MessageSeam& showMessage);
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "notation/decimal_separator.h"
+
 namespace notation {
 
 // Reads typed text like "4.7k", "2.2M", "1e3" or "4,7 k" as a single.
@@ -18,7 +20,7 @@ void ParseEng(std::string& text, float& result);
 // Writes value in engineering notation into text: a number of at most seven
 // significant digits, rounded to the decimals of its size band, followed by
 // "G", "M", "k" or one space. Zero and magnitudes up to 1e-5 give "0  ".
-// The decimal separator is the one set by SetDecimalSeparator.
+// The decimal separator is DecimalSeparator().
 void FormatEng(const float& value, std::string& text);
 
 // Convenience forms of the two routines above.
@@ -28,11 +30,5 @@ std::string FormatEng(float value);
 // FormatEng without the blank that stands for "no suffix" ("4.7k", "12"),
 // for running text, labels and table cells where a unit or nothing follows.
 std::string FormatEngTrimmed(float value);
-
-// The separator FormatEng writes; the program passes the user's locale
-// setting at start-up. Only '.' and ',' are taken, since ParseEng must be
-// able to read back everything FormatEng writes; anything else leaves '.'.
-void SetDecimalSeparator(char separator);
-char DecimalSeparator();
 
 }  // namespace notation

@@ -10,8 +10,6 @@
 namespace notation {
 namespace {
 
-char gDecimalSeparator = '.';
-
 // A size band: values of at least `limit` are divided by `divisor`, rounded to
 // `decimals` and followed by `suffix`.
 struct Band {
@@ -115,10 +113,6 @@ std::string SingleToText(float magnitude) {
 
 }  // namespace
 
-void SetDecimalSeparator(char separator) { gDecimalSeparator = (separator == ',') ? ',' : '.'; }
-
-char DecimalSeparator() { return gDecimalSeparator; }
-
 void FormatEng(const float& value, std::string& text) {
   // Nothing in the program produces a non-finite value; should one arrive,
   // it is shown as the largest single rather than as garbage.
@@ -148,9 +142,7 @@ void FormatEng(const float& value, std::string& text) {
   }
   const float w = RoundToDecimals(std::fabs(v), decimals);
   std::string number = SingleToText(w);
-  for (char& c : number) {
-    if (c == '.') c = gDecimalSeparator;
-  }
+  PointToSeparator(number, DecimalSeparator());
   text = (v < 0.0f ? "-" : "") + number + suffix;
 }
 

@@ -11,96 +11,141 @@
 #include "design/circuit_inputs.h"
 #include "design/in_circuit_text.h"
 #include "design/ladder.h"
+#include "notation/decimal_separator.h"
 
 namespace {
 
 using design::CircuitBoxes;
 
+// The string the window holds before Enter: 10k, 24 positions, 2 dB steps.
+design::StringInputs TenKTwentyFour() {
+  return {10e3, 24, std::vector<double>(22, 2.0), "2"};
+}
+
 struct BoxRow {
   const char* what;
   CircuitBoxes typed;
   CircuitBoxes shown;
-  double load, source, farads, percent;
+  double load, source, farads, percent, total;
+  int positions;
   std::vector<std::string> named;  // texts the message must hold; empty: no message
+  char separator = '.';
 };
 
-TEST(CircuitInputs, ReadsCorrectsAndWritesBackEachBox) {
+TEST(CircuitInputs, ReadsEachBoxAsBuildersWriteAndNamesEveryChange) {
   const BoxRow rows[] = {
-      {"the defaults", {"47k", "0", "100p", "1"}, {"47k", "0  ", "100p", "1 "},
-       47e3, 0, 100e-12f, 1, {}},
-      {"empty boxes: no load, no source, no cable", {"", "", "", "1"}, {"0  ", "0  ", "0  ", "1 "},
-       0, 0, 0, 1, {}},
-      {"garbage reads as zero", {"abc", "ohm", "x", "0.5"}, {"0  ", "0  ", "0  ", "0.5 "},
-       0, 0, 0, 0.5, {}},
-      {"capacitance in nano and micro", {"10k", "600", "1500p", "5"}, {"10k", "600 ", "1.5n", "5 "},
-       10e3, 600, 1.5e-9f, 5, {}},
-      {"overflow is the parser's 10G", {"1e99", "1e99", "0.47u", "20"},
-       {"10G", "10G", "470n", "20 "}, 1e10, 1e10, 0.47e-6f, 20, {}},
-      {"a source at the edge of what the box shows", {"47k", "11u", "100p", "1"},
-       {"47k", "0  ", "100p", "1 "}, 47e3, 0, 100e-12f, 1, {}},
-      {"a capacitance too small to show is none", {"47k", "0", "1e-20", "0.01"},
-       {"47k", "0  ", "0  ", "0.01 "}, 47e3, 0, 0, 0.01f, {}},
-      {"negative load", {"-47k", "0", "100p", "1"}, {"47k", "0  ", "100p", "1 "},
-       47e3, 0, 100e-12f, 1, {"Load: \"-47k\" is negative; 47k ohms is used instead."}},
-      {"load below 0.0001 ohms", {"1u", "0", "100p", "1"}, {"0.0001 ", "0  ", "100p", "1 "},
-       1e-4f, 0, 100e-12f, 1, {"Load: \"1u\"", "0.0001 ohms is used instead"}},
-      {"negative source and cable", {"47k", "-600", "-220p", "1"}, {"47k", "600 ", "220p", "1 "},
-       47e3, 600, 220e-12f, 1,
-       {"Source impedance: \"-600\" is negative; 600 ohms is used instead.\n"
-        "Cable capacitance: \"-220p\" is negative; 220pF is used instead."}},
-      {"cable above 1 mF", {"47k", "0", "2", "1"}, {"47k", "0  ", "1m", "1 "},
-       47e3, 0, 1e-3f, 1, {"Cable capacitance: \"2\"", "above 1 mF; 1mF is used instead"}},
-      {"tolerance above 20 %", {"47k", "0", "100p", "25"}, {"47k", "0  ", "100p", "20 "},
-       47e3, 0, 100e-12f, 20,
-       {"Part tolerance: \"25\" is outside 0.01 to 20 %; 20 % is used instead."}},
-      {"empty tolerance", {"47k", "0", "100p", ""}, {"47k", "0  ", "100p", "0.01 "},
-       47e3, 0, 100e-12f, 0.01f, {"Part tolerance: \"\"", "0.01 % is used instead"}},
-      {"negative tolerance out of range", {"47k", "0", "100p", "-50"},
-       {"47k", "0  ", "100p", "20 "}, 47e3, 0, 100e-12f, 20,
-       {"\"-50\" is negative and is outside 0.01 to 20 %"}},
+      {"parts notation", {"4k7", "0R1", "2n2", "1.5", "1meg", "12", "5x1 2"},
+       {"4.7k", "0.1", "2.2n", "1.5", "1M", "12", "5x1 2"}, 4700, 0.1, 2.2e-9, 1.5, 1e6, 12, {}},
+      {"units and spaces", {"1 MEG", "100 ohms", "100 pF", "20", "470R", "2", "3"},
+       {"1M", "100", "100p", "20", "470", "2", "3"}, 1e6, 100, 100e-12, 20, 470, 2, {}},
+      {"an empty load is no load", {"", "0", "0", "1", "10k", "24", "2"},
+       {"0", "0", "0", "1", "10k", "24", "2"}, 0, 0, 0, 1, 10e3, 24, {}},
+      {"texts that are not values keep the previous values",
+       {"abc", "", "4k7k", "1..2", "ten", "many", "x"},
+       {"47k", "0", "100p", "1", "10k", "24", "2"}, 47e3, 0, 100e-12, 1, 10e3, 24,
+       {"Load: \"abc\" is not a value; the box keeps 47k ohms.\n"
+        "Source impedance: \"\" is not a value; the box keeps 0 ohms.\n"
+        "Cable capacitance: \"4k7k\" is not a value; the box keeps 100pF.\n"
+        "Part tolerance: \"1..2\" is not a value; the box keeps 1 %.\n"
+        "Total (ohms): \"ten\" is not a value; the box keeps 10k ohms.\n"
+        "Positions: \"many\" is not a value; the box keeps 24.\n"
+        "Steps (dB): \"x\" has no usable entry; the box keeps \"2\"."}},
+      {"a cable in farads is a slip", {"47k", "0", "100", "1", "10k", "24", "2"},
+       {"47k", "0", "100p", "1", "10k", "24", "2"}, 47e3, 0, 100e-12, 1, 10e3, 24,
+       {"Cable capacitance: \"100\" is above 1uF (did you mean 100p?); the box keeps 100pF."}},
+      {"sizes and limits", {"-47k", "1u", "-220p", "25", "1e13", "-3", "2"},
+       {"47k", "1u", "220p", "20", "1e12", "3", "2"}, 47e3, 1e-6, 220e-12, 20, 1e12, 3,
+       {"Load: \"-47k\" is negative; 47k ohms is used instead.",
+        "Cable capacitance: \"-220p\" is negative; 220pF is used instead.",
+        "Part tolerance: \"25\" is outside 0.01 to 20 %; 20 % is used instead.",
+        "Total (ohms): \"1e13\" is above 1e12 ohms; 1e12 ohms is used instead.",
+        "Positions: \"-3\" is negative; 3 is used instead."}},
+      {"a load below 100u", {"1u", "0", "100p", "0", "10k", "24.5", "2"},
+       {"100u", "0", "100p", "0.01", "10k", "24", "2"}, 1e-4, 0, 100e-12, 0.01, 10e3, 24,
+       {"Load: \"1u\" is below 100u ohms (0 means no load); 100u ohms is used instead.",
+        "Positions: \"24.5\" is not a whole number; 24 is used instead."}},
+      {"a total too small to design", {"47k", "0", "100p", "1", "0", "1.5", "2"},
+       {"47k", "0", "100p", "1", "10k", "2", "2"}, 47e3, 0, 100e-12, 1, 10e3, 2,
+       {"Total (ohms): \"0\" is refused. The total resistance must be at least 100 micro-ohms",
+        "Positions: \"1.5\" is below 2; 2 is used instead."}},
+      {"a law past 120 dB", {"47k", "0", "100p", "1", "10k", "100", "10"},
+       {"47k", "0", "100p", "1", "10k", "14", "10"}, 47e3, 0, 100e-12, 1, 10e3, 14,
+       {"Positions: \"100\" is above 64 and takes the law past 120 dB; 14 is used instead."}},
+      {"a law with entries dropped and clamped", {"47k", "0", "100p", "1", "10k", "24",
+       "abc 25 11x2 3"}, {"47k", "0", "100p", "1", "10k", "24", "20 11x2 3"},
+       47e3, 0, 100e-12, 1, 10e3, 24,
+       {"Steps (dB): \"abc 25 11x2 3\": \"abc\" is not an entry and is dropped; \"25\" held "
+        "to 0.01 to 20 dB; \"20 11x2 3\" is used instead."}},
+      {"a comma separator", {"1,62k", "0", "2,2n", "0.5", "4.7k", "24", "1,5"},
+       {"1,62k", "0", "2,2n", "0,5", "4,7k", "24", "1,5"}, 1620, 0, 2.2e-9, 0.5, 4700, 24,
+       {}, ','},
   };
   for (const BoxRow& row : rows) {
     SCOPED_TRACE(row.what);
+    notation::SetDecimalSeparator(row.separator);
     CircuitBoxes boxes = row.typed;
     design::CircuitInputs inputs;
+    design::StringInputs string = TenKTwentyFour();
     std::vector<std::string> messages;
-    const bool told = design::NormaliseCircuitInputs(
-        boxes, inputs, [&messages](const std::string& m) { messages.push_back(m); });
-    EXPECT_EQ(boxes.Load, row.shown.Load);
-    EXPECT_EQ(boxes.Source, row.shown.Source);
-    EXPECT_EQ(boxes.Cable, row.shown.Cable);
-    EXPECT_EQ(boxes.Tolerance, row.shown.Tolerance);
-    // The values are read as singles.
-    EXPECT_NEAR(inputs.LoadOhms, row.load, row.load * 1e-7);
-    EXPECT_NEAR(inputs.SourceOhms, row.source, row.source * 1e-7);
-    EXPECT_NEAR(inputs.CableFarads, row.farads, row.farads * 1e-7);
-    EXPECT_NEAR(inputs.TolerancePercent, row.percent, row.percent * 1e-7);
+    const auto seam = [&](const std::string& m) {
+      // The boxes are rewritten before the message shows.
+      EXPECT_EQ(boxes.Steps, row.shown.Steps);
+      messages.push_back(m);
+    };
+    const bool told = design::NormaliseCircuitInputs(boxes, inputs, string, seam);
+    const CircuitBoxes& want = row.shown;
+    EXPECT_EQ(std::vector<std::string>({boxes.Load, boxes.Source, boxes.Cable, boxes.Tolerance,
+                                        boxes.Total, boxes.Positions, boxes.Steps}),
+              std::vector<std::string>({want.Load, want.Source, want.Cable, want.Tolerance,
+                                        want.Total, want.Positions, want.Steps}));
+    EXPECT_EQ(inputs.LoadOhms, row.load);
+    EXPECT_EQ(inputs.SourceOhms, row.source);
+    EXPECT_EQ(inputs.CableFarads, row.farads);
+    EXPECT_EQ(inputs.TolerancePercent, row.percent);
+    EXPECT_EQ(string.TotalOhms, row.total);
+    EXPECT_EQ(string.Positions, row.positions);
+    EXPECT_EQ(string.StepsDb.size(), static_cast<std::size_t>(row.positions - 2));
     EXPECT_EQ(told, !row.named.empty());
     ASSERT_EQ(messages.size(), row.named.empty() ? 0u : 1u);
     for (const std::string& part : row.named) {
       EXPECT_NE(messages[0].find(part), std::string::npos) << messages[0];
     }
 
-    // The written-back boxes are read as the same values, without a word.
+    // Enter again: the written-back boxes are the same values, without a word.
     CircuitBoxes again = boxes;
-    design::CircuitInputs reread;
-    EXPECT_FALSE(design::NormaliseCircuitInputs(again, reread, nullptr));
-    EXPECT_EQ(again.Load + again.Source + again.Cable + again.Tolerance,
-              boxes.Load + boxes.Source + boxes.Cable + boxes.Tolerance);
+    design::CircuitInputs reread = inputs;
+    design::StringInputs restring = string;
+    EXPECT_FALSE(design::NormaliseCircuitInputs(again, reread, restring, nullptr));
+    EXPECT_EQ(again.Load + again.Cable + again.Total + again.Positions + again.Steps,
+              boxes.Load + boxes.Cable + boxes.Total + boxes.Positions + boxes.Steps);
+    EXPECT_EQ(restring.StepsDb, string.StepsDb);
     EXPECT_EQ(reread.CableFarads, inputs.CableFarads);
   }
+  notation::SetDecimalSeparator('.');
 }
 
-TEST(CircuitInputs, StartFromTheDefaultsAndShowThemAsTyped) {
+TEST(StringInputs, StartFromTheDesignAndStayItsOwnThroughEnter) {
+  design::DesignState state;
+  state.TotalOhms = 5000.0f;
+  state.NumPositions = 24;
+  state.StepSize = 4.16f;
+  design::StringInputs string;
+  design::StartStringInputs(state, string);
+  EXPECT_EQ(string.StepsDb, std::vector<double>(22, static_cast<double>(4.16f)));
   CircuitBoxes boxes;
-  design::WriteCircuitBoxes(design::CircuitInputs{}, boxes);
-  EXPECT_EQ(boxes.Load, "47k");
-  EXPECT_EQ(boxes.Source, "0  ");
-  EXPECT_EQ(boxes.Cable, "100p");
-  EXPECT_EQ(boxes.Tolerance, "1 ");
-  const design::CircuitInputs& kept = design::KeptCircuitInputs();
-  EXPECT_EQ(kept.LoadOhms, 47e3);
-  EXPECT_EQ(kept.CableFarads, 100e-12);
+  design::WriteCircuitBoxes(design::CircuitInputs{}, string, boxes);
+  EXPECT_EQ(boxes.Load + " " + boxes.Source + " " + boxes.Cable + " " + boxes.Tolerance + " " +
+                boxes.Total + " " + boxes.Positions + " " + boxes.Steps,
+            "47k 0 100p 1 5k 24 4.16");
+  EXPECT_TRUE(design::IsDesignString(string, state));
+
+  design::CircuitInputs inputs;
+  EXPECT_FALSE(design::NormaliseCircuitInputs(boxes, inputs, string, nullptr));
+  EXPECT_EQ(string.StepsDb, std::vector<double>(22, 4.16)) << "now what the box says";
+  EXPECT_TRUE(design::IsDesignString(string, state));
+  boxes.Steps = "21x4.16 4.17";
+  design::NormaliseCircuitInputs(boxes, inputs, string, nullptr);
+  EXPECT_FALSE(design::IsDesignString(string, state));
 }
 
 TEST(PlainDecimal, WritesSixSignificantDigitsWithoutExponent) {
