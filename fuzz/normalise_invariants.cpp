@@ -110,8 +110,12 @@ std::string CircuitViolation(const StageRun& run) {
   const int n = a.N;
   if (n != run.state.NumPositions) return "analysis of " + std::to_string(n) + " positions";
   const design::Surroundings around{c.SourceOhms, c.LoadOhms};
+  if (a.Compensated.size() != static_cast<std::size_t>(n) || a.Sets.size() != 2 ||
+      a.Designed.size() != 2) {
+    return "analysis columns of the wrong size";
+  }
   for (int k = 1; k <= n - 1; ++k) {
-    for (const double r : {a.Compensated[k], a.CompensatedE96[k], a.CompensatedE24[k]}) {
+    for (const double r : {a.Compensated[k], a.Sets[0].Parts.Ohms[k], a.Sets[1].Parts.Ohms[k]}) {
       if (!std::isfinite(r) || !(r > 0.0)) return "compensated resistor " + std::to_string(k);
     }
   }
@@ -123,18 +127,17 @@ std::string CircuitViolation(const StageRun& run) {
       return "f3db at " + std::to_string(p);
     }
     if (p == n - 1) break;
-    for (const double v : {a.DesignedE96Db[p], a.DesignedE24Db[p], a.CompensatedE96Db[p],
-                           a.CompensatedE24Db[p], a.BandLowDb[p], a.BandHighDb[p]}) {
+    for (const double v : {a.Designed[0].Db[p], a.Designed[1].Db[p], a.Sets[0].Db[p],
+                           a.Sets[1].Db[p], a.BandLowDb[p], a.BandHighDb[p]}) {
       if (!std::isfinite(v)) return "attenuation at " + std::to_string(p);
     }
     if (a.BandLowDb[p] > a.BandHighDb[p]) return "band upside down at " + std::to_string(p);
   }
-  for (const auto& [improved, series] :
-       {std::pair{&a.CompensatedE96, design::kE96Series}, {&a.CompensatedE24, design::kE24Series}}) {
-    design::OhmsColumn alone{};
-    design::RoundEach(a.Compensated, n, series, alone);
-    if (design::WorstStepError(*improved, n, a.StepSize, around) >
-        design::WorstStepError(alone, n, a.StepSize, around)) {
+  for (const design::RoundedSet& set : a.Sets) {
+    design::RoundedString alone;
+    design::RoundEach(a.Compensated, *set.RoundedIn, alone);
+    if (design::WorstDeviation(set.Parts.Ohms, a.Target, around).Db >
+        design::WorstDeviation(alone.Ohms, a.Target, around).Db) {
       return "optimised set worse than rounding alone";
     }
   }

@@ -115,7 +115,7 @@ TEST(FirstViolation, NamesEachBrokenRule) {
        "read back"},
       {"analysis of another design", [](fuzz::StageRun& r) { r.analysis.N = 3; }, "analysis of"},
       {"compensated resistor zero",
-       [](fuzz::StageRun& r) { r.analysis.CompensatedE24[4] = 0.0; }, "compensated resistor 4"},
+       [](fuzz::StageRun& r) { r.analysis.Sets[1].Parts.Ohms[4] = 0.0; }, "compensated resistor 4"},
       {"impedance infinite", [&](fuzz::StageRun& r) { r.analysis.ZinOhms[11] = kInf; }, "impedance"},
       {"frequency not a number", [&](fuzz::StageRun& r) { r.analysis.F3dbHz[2] = kNaN; }, "f3db"},
       {"attenuation not a number",
@@ -123,7 +123,7 @@ TEST(FirstViolation, NamesEachBrokenRule) {
       {"band upside down",
        [](fuzz::StageRun& r) { r.analysis.BandLowDb[3] = r.analysis.BandHighDb[3] + 1; }, "band"},
       {"optimiser made it worse",
-       [](fuzz::StageRun& r) { r.analysis.CompensatedE96[2] *= 1.5; }, "worse than rounding"},
+       [](fuzz::StageRun& r) { r.analysis.Sets[0].Parts.Ohms[2] *= 1.5; }, "worse than rounding"},
       {"nan in the table", [](fuzz::StageRun& r) { r.table += "nan"; }, "nan or inf"},
       {"a line short", [](fuzz::StageRun& r) { r.table.erase(r.table.rfind('\t')); }, "lines of 14"},
   };
