@@ -83,6 +83,37 @@ WorstPoint WorstOf(const Arms& arms, const TargetColumn& targets, const Surround
   return worst;
 }
 
+// The divider ratio y / (Rs + upper + y) of DividerDb.
+double DividerRatio(double upper, double lower, const Surroundings& around) {
+  const double y = IntoLoad(lower, around);
+  return y / (around.SourceOhms + upper + y);
+}
+
+// A quick look before the exact walk, at the position that was worst: a
+// move of resistor k by delta ohms changes Rl above it and Ru below it by
+// delta, so adding delta to the one sum at the top and the one at that
+// position gives their ratio to within a few units of the last place (the
+// sums are all positive). A deviation of at least best + kQuickMarginDb
+// there means the ratio to the top's lies outside the window below, and
+// the move cannot lower the worst; the margin is far above those few units.
+constexpr double kQuickMarginDb = 1e-9;
+struct QuickLook {
+  QuickLook(const TargetColumn& targets, const WorstPoint& best)
+      : position(best.Position),
+        low(std::pow(10.0, -(targets[best.Position] + best.Db + kQuickMarginDb) / 20.0)),
+        high(std::pow(10.0, -(targets[best.Position] - best.Db - kQuickMarginDb) / 20.0)) {}
+  bool CannotHelp(const Arms& arms, int k, double delta, const Surroundings& around) const {
+    if (position < 1) return false;
+    const double top = DividerRatio(0.0, arms.Lower[0] + delta, around);
+    const double upper = position >= k ? arms.Upper[position] + delta : arms.Upper[position];
+    const double lower = position < k ? arms.Lower[position] + delta : arms.Lower[position];
+    const double ratio = DividerRatio(upper, lower, around) / top;
+    return ratio <= low || ratio >= high;
+  }
+  int position;
+  double low, high;  // the ratio's window of deviations below best + margin
+};
+
 bool FitsTargets(std::size_t n, const TargetColumn& targets) {
   return PositionsInRange(n) && targets.size() + 1 >= n;
 }
@@ -184,6 +215,7 @@ int ImproveRounding(RoundedString& rounded, const TargetColumn& targets,
   Arms arms = WalkWhole(string);
   Arms trial = arms;
   WorstPoint best = WorstOf(arms, targets, around, 0, std::numeric_limits<double>::infinity());
+  QuickLook quick(targets, best);
   int moves = 0;
   bool moved = true;
   while (moved) {
@@ -194,6 +226,7 @@ int ImproveRounding(RoundedString& rounded, const TargetColumn& targets,
         const int next = series.Neighbour(rounded.Index[k], up);
         const double value = series.Value(next);
         if (value == kept) continue;
+        if (quick.CannotHelp(arms, k, value - kept, around)) continue;
         string[k] = value;
         Walk(string, k - 1, k, trial);
         const WorstPoint worst = WorstOf(trial, targets, around, best.Position, best.Db);
@@ -205,6 +238,7 @@ int ImproveRounding(RoundedString& rounded, const TargetColumn& targets,
         std::copy(ahead.Upper.begin() + k, ahead.Upper.end(), behind.Upper.begin() + k);
         if (helps) {
           best = worst;
+          quick = QuickLook(targets, best);
           rounded.Index[k] = next;
           ++moves;
           moved = true;
