@@ -149,9 +149,9 @@ std::string CircuitTableText(const CircuitAnalysis& analysis, char separator) {
 std::string PartsListText(const CircuitAnalysis& analysis, char separator) {
   std::string text = "series\tvalue_ohm\tquantity\tresistors\n";
   const int perResistor = analysis.Balanced ? 4 : 2;  // strings in two channels
-  for (const RoundedSet& set : analysis.Sets) {
+  for (std::size_t index = 0; index < analysis.Sets.size(); ++index) {
     std::string series;
-    for (const char c : set.RoundedIn->Name()) {
+    for (const char c : analysis.Sets[index].RoundedIn->Name()) {
       series += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     // Parts are three-digit standard values, so distinct values write
@@ -161,8 +161,7 @@ std::string PartsListText(const CircuitAnalysis& analysis, char separator) {
       int count = 0;
     };
     std::map<double, Group> groups;  // ascending value
-    const auto index = static_cast<int>(&set - analysis.Sets.data());
-    for (const BuildStep& step : BuildList(analysis, index)) {
+    for (const BuildStep& step : BuildList(analysis, static_cast<int>(index))) {
       Group& group = groups[step.Ohms];
       if (group.count++ > 0) group.resistors += ' ';
       group.resistors += 'R' + std::to_string(step.Resistor);
