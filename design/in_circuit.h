@@ -1,21 +1,30 @@
 // The attenuator as the next stage really sees it: attenuation into a load
-// from a source with its own impedance, the string compensated for that load,
-// its E96/E24 roundings, the channel-matching band of toleranced parts, and
-// the impedances at the wiper. Double precision throughout.
+// from a source with its own impedance, the string compensated for that load
+// and a law of any steps, its roundings in two standard series, the
+// channel-matching band of toleranced parts, and the impedances at the
+// wiper, single-ended or balanced. Double precision throughout.
 #pragma once
 
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "design/design_state.h"
-#include "design/standard_values.h"
+#include "design/law.h"
+#include "design/series.h"
 
 namespace design {
 
-// Resistor k of a string at index k (1 .. N - 1), ohms; index 0 is unused.
-using OhmsColumn = std::array<double, kArraySize>;
-// A value per switch position p at index p (0 .. N - 1).
-using PositionColumn = std::array<double, kArraySize>;
+
+// Numbering as the design's: positions p = 0 (top) .. N - 1 (ground);
+// resistor k = 1 .. N - 1 joins positions k - 1 and k.
+// A string: resistor k at index k, ohms; N entries, index 0 unused.
+using OhmsColumn = std::vector<double>;
+// A value per switch position p at index p; N entries.
+using PositionColumn = std::vector<double>;
+// The target of positions 0 .. N - 2, dB: the sum of the steps above each
+// (0 at the top); N - 1 entries. The ground position has none.
+using TargetColumn = std::vector<double>;
 
 // What the string sits between: the driving stage's output impedance and the
 // next stage's input impedance.
@@ -24,62 +33,71 @@ struct Surroundings {
   double LoadOhms = 0.0;    // ohms; 0 means no load (an open wiper)
 };
 
-// Attenuation of `string` (resistors 1 .. n - 1) into the load at positions
-// 0 .. n - 2, dB: -20 log10 of the divider ratio y / (Rs + Ru + y), where Ru
-// is the string above the wiper and y the string below it in parallel with
-// the load. The partial sums are added resistor by resistor, never formed as
-// a difference. The ground position n - 1 has no output and is not written.
-void LoadedAttenuation(const OhmsColumn& string, int n, const Surroundings& around,
+// The targets of an equal law: p x stepDb for p = 0 .. n - 2.
+TargetColumn EqualSteps(int n, double stepDb);
+
+// Attenuation of `string` (N = string.size(), 2 .. 64) into the load at
+// positions 0 .. N - 2, dB: -20 log10 of the divider ratio y / (Rs + Ru + y),
+// where Ru is the string above the wiper and y the string below it in
+// parallel with the load. The partial sums are added resistor by resistor,
+// never formed as a difference. `atten` gets N entries; the ground position
+// has no output and holds 0. Any other N leaves `atten` untouched.
+void LoadedAttenuation(const OhmsColumn& string, const Surroundings& around,
                        PositionColumn& atten);
 
-// Largest |(A(p) - A(0)) - p x stepDb| over positions 1 .. n - 2, dB: how far
-// the steps heard stray from the designed steps. 0 for two positions.
-double WorstStepError(const OhmsColumn& string, int n, double stepDb, const Surroundings& around);
+// Deviation of an attenuation column from the targets at position p:
+// (A(p) - A(0)) - target(p), dB.
+double Deviation(const PositionColumn& atten, int p, const TargetColumn& targets);
 
-// The ideal string for equal steps into the load: Rl(p), the string below
-// position p, solves the divider equation for the ratio H0 x 10^(-p x step/20)
-// (H0 the ratio at position 0), taking the positive root in a form that does
-// not cancel; with no load it is total x 10^(-p x step / 20). Resistors are
-// the differences of neighbouring Rl, written to `resistors` (1 .. n - 1).
-void CompensatedString(double totalOhms, int n, double stepDb, const Surroundings& around,
+// Largest |deviation| of `string` from `targets` over positions 1 .. N - 2,
+// dB, and where it lies (the first such position; 0 when N is 2).
+struct WorstPoint {
+  double Db = 0.0;
+  int Position = 0;
+};
+WorstPoint WorstDeviation(const OhmsColumn& string, const TargetColumn& targets,
+                          const Surroundings& around);
+
+// The ideal string of N = targets.size() + 1 positions (2 .. 64) for the
+// targets into the load: Rl(p), the string below position p, solves the
+// divider equation for the ratio H0 x 10^(-target(p)/20) (H0 the ratio at
+// position 0), taking the positive root in a form that does not cancel;
+// with no load it is total x 10^(-target(p)/20). Resistors are the
+// differences of neighbouring Rl, written to `resistors` (N entries).
+void CompensatedString(double totalOhms, const TargetColumn& targets, const Surroundings& around,
                        OhmsColumn& resistors);
 
-// A standard series of IEC 60063: its nearest-value rounding and how many
-// values it has per decade.
-struct StandardSeries {
-  void (*nearest)(const float& Precise, float& Nearest);
-  int perDecade;
+// A string rounded to a series: each resistor's index in the series and its
+// value (ohms), at k = 1 .. N - 1; index 0 unused.
+struct RoundedString {
+  std::vector<int> Index;
+  OhmsColumn Ohms;
 };
-inline constexpr StandardSeries kE96Series{&Nearest1, 96};
-inline constexpr StandardSeries kE24Series{&Nearest5, 24};
 
-// Rounds each resistor on its own to the series (in single precision, as the
-// standard-value tables are kept).
-void RoundEach(const OhmsColumn& precise, int n, const StandardSeries& series,
-               OhmsColumn& rounded);
+// Rounds each resistor on its own to the series' nearest value.
+void RoundEach(const OhmsColumn& precise, const Series& series, RoundedString& rounded);
 
-// Improves a rounded string in place: visits resistors 1 .. n - 1 in turn,
-// moving one at a time one series step up (else down) whenever that makes the
-// worst step error strictly smaller, and repeats the visits until none helps.
+// Improves a rounded string in place: visits resistors 1 .. N - 1 in turn,
+// moving one at a time one series step up (else down) whenever that makes
+// the worst deviation strictly smaller, and repeats the visits until none
+// does, however many that takes. Each move lowers the worst deviation, so
+// no string comes back and the visits end; on the result no single move
+// lowers it at all (let alone by 1e-9 dB), and a second call makes no move.
 // Every value stays a value of the series. Returns the moves made.
-int ImproveRounding(OhmsColumn& rounded, int n, double stepDb, const Surroundings& around,
-                    const StandardSeries& series);
+int ImproveRounding(RoundedString& rounded, const TargetColumn& targets,
+                    const Surroundings& around, const Series& series);
 
-// The next value of the series above (up) or below a standard value; the
-// value itself at either end of the tables' range.
-double SeriesNeighbour(double standard, bool up, const StandardSeries& series);
-
-// Lowest and highest attenuation (dB, positions 0 .. n - 2) that parts within
+// Lowest and highest attenuation (dB, positions 0 .. N - 2) that parts within
 // +/- tolerance (a fraction, 0.01 for 1%) of `string` can give: the resistors
 // above the wiper at one extreme and those below at the other.
-void ToleranceBand(const OhmsColumn& string, int n, double tolerance, const Surroundings& around,
+void ToleranceBand(const OhmsColumn& string, double tolerance, const Surroundings& around,
                    PositionColumn& low, PositionColumn& high);
 
 // Output impedance seen by the load, (Rs + Ru) in parallel with Rl (0 at
 // ground), and input impedance seen by the source, Ru + Rl in parallel with
-// the load, at positions 0 .. n - 1, ohms.
-void WiperImpedances(const OhmsColumn& string, int n, const Surroundings& around,
-                     PositionColumn& zout, PositionColumn& zin);
+// the load, at positions 0 .. N - 1, ohms.
+void WiperImpedances(const OhmsColumn& string, const Surroundings& around, PositionColumn& zout,
+                     PositionColumn& zin);
 
 // The -3 dB frequency of the cable's capacitance against the output
 // impedance `zoutOhms` in parallel with the load, Hz: 1 / (2 pi C Z). None
@@ -90,44 +108,93 @@ std::optional<double> TrebleCorner(double zoutOhms, double cableFarads, const Su
 struct CircuitInputs {
   double LoadOhms = 47000.0;       // ohms; 0 = no load
   double SourceOhms = 0.0;         // ohms
-  double CableFarads = 100e-12;    // farads; 0 = no cable
+  double CableFarads = 100e-12;    // farads, per conductor to ground; 0 = no cable
   double TolerancePercent = 1.0;   // percent, 0.01 .. 20
 };
+
+// The string to analyse. Balanced: two identical strings per channel whose
+// ground ends meet, the load between the two wipers, the source driving
+// both tops. By symmetry the middle of the load and of the source sit at
+// ground potential, so each leg is one string into half the load from half
+// the source impedance. The cable's capacitance is per conductor to ground,
+// so a leg's wiper sees all of it: the treble corner of a leg is
+// 1 / (2 pi C (Zout || RL/2)), which is also the differential corner (the
+// two conductors' capacitances in series, C / 2, against twice a leg's
+// impedance).
+struct StringSpec {
+  double TotalOhms = 0.0;  // ohms, one string
+  TargetColumn Targets;    // N - 1 targets, dB; N = 2 .. 64
+  CircuitInputs Inputs;
+  std::array<const Series*, 2> RoundedIn{&kE96, &kE24};
+  bool Balanced = false;
+  // The design's own E96 and E24 strings (N entries each), for the designed
+  // columns; give them only while the string is the design's.
+  std::vector<OhmsColumn> Designed;
+};
+
+// A string rounded to a series, improved, and what it gives into the load.
+struct RoundedSet {
+  const Series* RoundedIn = &kE96;
+  RoundedString Parts;
+  PositionColumn Db;  // attenuation into the load, 0 .. N - 2
+  WorstPoint Worst;   // deviation from the targets
+};
+
+// The design's own string into the load.
+struct DesignedSet {
+  PositionColumn Db;
+  WorstPoint Worst;
+};
+
+// A string far above its load: the load pulls each step well off the
+// unloaded law. Beyond this many times the load (of a leg), the window warns.
+inline constexpr double kFarAboveLoad = 10.0;
+// Parts outside 1 ohm .. 10 Mohm are hard to buy and measure.
+inline constexpr double kSmallestPartOhms = 1.0;
+inline constexpr double kLargestPartOhms = 10e6;
+// A best set straying further than this from the targets is worth a warning.
+inline constexpr double kStrayDb = 0.5;
 
 // Everything the in-circuit window shows, for positions p = 0 .. N - 1.
 struct CircuitAnalysis {
   int N = 0;
-  double StepSize = 0.0;  // dB
+  double TotalOhms = 0.0;
+  bool Balanced = false;
   CircuitInputs Inputs;  // as the analysis used them
-  OhmsColumn Compensated{};     // load-compensated ideal resistors
-  OhmsColumn CompensatedE96{};  // rounded to E96, then improved
-  OhmsColumn CompensatedE24{};
-  PositionColumn Target{};          // p x StepSize, dB
-  PositionColumn DesignedE96Db{};   // the design's R1Pct into the load, dB
-  PositionColumn DesignedE24Db{};   // the design's R5Pct into the load, dB
-  PositionColumn CompensatedE96Db{};
-  PositionColumn CompensatedE24Db{};
-  PositionColumn BandLowDb{};   // of the compensated E96 set
-  PositionColumn BandHighDb{};
-  PositionColumn ZoutOhms{};    // seen by the load, compensated E96 set; 0 at ground
-  PositionColumn ZinOhms{};     // seen by the source
-  std::array<std::optional<double>, kArraySize> F3dbHz{};  // none: no cable, ground, zero impedance
-  // Worst step errors over positions 1 .. N - 2, dB.
-  double WorstDesignedE96 = 0.0;
-  double WorstCompensatedE96 = 0.0;
-  double WorstCompensatedE24 = 0.0;
+  TargetColumn Target;   // N - 1 entries, dB
+  OhmsColumn Compensated;            // load-compensated ideal resistors
+  std::vector<RoundedSet> Sets;      // the two rounded sets, in the spec's order
+  std::vector<DesignedSet> Designed; // empty, or the design's E96 and E24 sets
+  PositionColumn BandLowDb;   // of the first set, 0 .. N - 2
+  PositionColumn BandHighDb;
+  PositionColumn ZoutOhms;    // seen by the load, first set; 0 at ground
+  PositionColumn ZinOhms;     // seen by the source
+  std::vector<std::optional<double>> F3dbHz;  // none: no cable, ground, zero impedance
+  // Summary.
   double WidestBand = 0.0;  // largest high - low, dB
+  int WidestBandAt = 0;
+  double InsertionLossDb = 0.0;  // the first set's A(0)
+  bool FarAboveLoad = false;     // total > kFarAboveLoad x the load a string sees
+  bool PartOutOfRange = false;   // a part of either set outside 1 ohm .. 10 Mohm
+  bool BestSetStrays = false;    // even the better set strays beyond kStrayDb
 };
 
-// Deviation of an attenuation column from the target steps at position p:
-// (A(p) - A(0)) - p x StepSize, dB.
-double StepError(const PositionColumn& atten, int p, double stepDb);
+// Analyses the string `spec` describes. Returns false and leaves N = 0 when
+// it describes none: N outside 2 .. 64, a total that is not a positive
+// number, a target that is not finite, a missing series, or designed strings
+// of the wrong length or with values that are not positive numbers.
+bool AnalyseString(const StringSpec& spec, CircuitAnalysis& analysis);
+
+// Whether the design `state` holds describes a string (N, total, step and
+// the rounded sets a run leaves), and if so its spec with `inputs`: equal
+// steps of its step, its total, E96 and E24, single-ended, and the design's
+// own sets for the designed columns.
+bool DesignSpec(const DesignState& state, const CircuitInputs& inputs, StringSpec& spec);
 
 // Analyses the design the last design run left in `state` (TotalOhms,
 // NumPositions, StepSize, R1Pct, R5Pct; nothing else is read, nothing
-// written) with `inputs`, which must be normalised. Returns false and leaves
-// N = 0 when the state holds no design (no positions, or rounded values that
-// are not positive numbers).
+// written) with `inputs`, which must be normalised: AnalyseString of its
+// DesignSpec. Returns false and leaves N = 0 when the state holds no design.
 bool AnalyseInCircuit(const DesignState& state, const CircuitInputs& inputs,
                       CircuitAnalysis& analysis);
 

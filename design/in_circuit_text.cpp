@@ -1,11 +1,87 @@
-// Plain-decimal cells of the in-circuit table.
+// Plain-decimal cells of the in-circuit table, and its parts and build lists.
 #include "design/in_circuit_text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
+#include <map>
+#include <system_error>
 
 namespace design {
+namespace {
+
+using Cell = std::optional<double>;
+
+bool Ground(const CircuitAnalysis& a, int p) { return p == a.N - 1; }
+
+// A number of an attenuation column, which the ground position lacks.
+Cell AboveGround(const CircuitAnalysis& a, int p, const PositionColumn& column) {
+  if (Ground(a, p) || static_cast<std::size_t>(p) >= column.size()) return std::nullopt;
+  return column[static_cast<std::size_t>(p)];
+}
+
+Cell Designed(const CircuitAnalysis& a, int p, std::size_t set) {
+  if (set >= a.Designed.size()) return std::nullopt;
+  return AboveGround(a, p, a.Designed[set].Db);
+}
+
+// Resistor k = p of a rounded set, as the part's exact standard value.
+Cell Part(const CircuitAnalysis& a, int p, std::size_t set) {
+  if (p == 0 || set >= a.Sets.size()) return std::nullopt;
+  const RoundedSet& s = a.Sets[set];
+  return s.RoundedIn->Decimal(s.Parts.Index[static_cast<std::size_t>(p)]).Ohms();
+}
+
+Cell SetDb(const CircuitAnalysis& a, int p, std::size_t set) {
+  if (set >= a.Sets.size()) return std::nullopt;
+  return AboveGround(a, p, a.Sets[set].Db);
+}
+
+}  // namespace
+
+const std::array<CircuitColumn, kCircuitColumnCount> kCircuitColumns{{
+    {"position", "", -1, CellKind::Position, [](const CircuitAnalysis&, int p) -> Cell { return p; }},
+    {"target_dB", "", -1, CellKind::Decibels,
+     [](const CircuitAnalysis& a, int p) { return AboveGround(a, p, a.Target); }},
+    {"designed_e96_dB", "", -1, CellKind::Decibels,
+     [](const CircuitAnalysis& a, int p) { return Designed(a, p, 0); }},
+    {"designed_e24_dB", "", -1, CellKind::Decibels,
+     [](const CircuitAnalysis& a, int p) { return Designed(a, p, 1); }},
+    {"compensated_ohm", "", -1, CellKind::Ohms,
+     [](const CircuitAnalysis& a, int p) -> Cell {
+       if (p == 0) return std::nullopt;
+       return a.Compensated[static_cast<std::size_t>(p)];
+     }},
+    {"compensated_", "_ohm", 0, CellKind::Ohms,
+     [](const CircuitAnalysis& a, int p) { return Part(a, p, 0); }},
+    {"compensated_", "_ohm", 1, CellKind::Ohms,
+     [](const CircuitAnalysis& a, int p) { return Part(a, p, 1); }},
+    {"compensated_", "_dB", 0, CellKind::Decibels,
+     [](const CircuitAnalysis& a, int p) { return SetDb(a, p, 0); }},
+    {"compensated_", "_dB", 1, CellKind::Decibels,
+     [](const CircuitAnalysis& a, int p) { return SetDb(a, p, 1); }},
+    {"band_low_dB", "", -1, CellKind::Decibels,
+     [](const CircuitAnalysis& a, int p) { return AboveGround(a, p, a.BandLowDb); }},
+    {"band_high_dB", "", -1, CellKind::Decibels,
+     [](const CircuitAnalysis& a, int p) { return AboveGround(a, p, a.BandHighDb); }},
+    {"zout_ohm", "", -1, CellKind::Ohms,
+     [](const CircuitAnalysis& a, int p) -> Cell { return a.ZoutOhms[static_cast<std::size_t>(p)]; }},
+    {"zin_ohm", "", -1, CellKind::Ohms,
+     [](const CircuitAnalysis& a, int p) -> Cell { return a.ZinOhms[static_cast<std::size_t>(p)]; }},
+    {"f3db_Hz", "", -1, CellKind::Hertz,
+     [](const CircuitAnalysis& a, int p) { return a.F3dbHz[static_cast<std::size_t>(p)]; }},
+}};
+
+std::string ColumnName(const CircuitColumn& column, const CircuitAnalysis& analysis) {
+  std::string name = column.Prefix;
+  if (column.Set < 0) return name;
+  const auto set = static_cast<std::size_t>(column.Set);
+  const std::string_view series =
+      set < analysis.Sets.size() ? analysis.Sets[set].RoundedIn->Name() : kAllSeries[0]->Name();
+  for (const char c : series) name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return name + column.Suffix;
+}
 
 std::string PlainDecimal(double value, char separator) {
   if (!std::isfinite(value)) return {};
@@ -15,55 +91,97 @@ std::string PlainDecimal(double value, char separator) {
   const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
   const int decimals = std::clamp(kSignificant - 1 - magnitude, 0, kMostDecimals);
   char buffer[400];  // the largest double in fixed notation, with 30 decimals
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                    std::chars_format::fixed, decimals);
-  std::string text(buffer, result.ptr);
+  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                          std::chars_format::fixed, decimals);
+  std::string text(buffer, error == std::errc() ? end : buffer);
   std::replace(text.begin(), text.end(), '.', separator);
   return text;
 }
 
+std::string CellText(const CircuitColumn& column, const CircuitAnalysis& analysis, int p,
+                     char separator) {
+  const Cell value = column.Value(analysis, p);
+  if (!value) return {};
+  if (column.Kind == CellKind::Position) return std::to_string(p);
+  return PlainDecimal(*value, separator);
+}
+
 std::vector<CircuitRow> CircuitCells(const CircuitAnalysis& a, char separator) {
-  const auto cell = [separator](double value) { return PlainDecimal(value, separator); };
   std::vector<CircuitRow> rows;
   rows.reserve(static_cast<std::size_t>(std::max(a.N, 0)));
   for (int p = 0; p < a.N; ++p) {
-    const bool ground = p == a.N - 1;
     CircuitRow row;
-    row[0] = std::to_string(p);
-    row[1] = cell(a.Target[p]);
-    if (!ground) {
-      row[2] = cell(a.DesignedE96Db[p]);
-      row[3] = cell(a.DesignedE24Db[p]);
-      row[7] = cell(a.CompensatedE96Db[p]);
-      row[8] = cell(a.CompensatedE24Db[p]);
-      row[9] = cell(a.BandLowDb[p]);
-      row[10] = cell(a.BandHighDb[p]);
+    for (std::size_t c = 0; c < kCircuitColumnCount; ++c) {
+      row[c] = CellText(kCircuitColumns[c], a, p, separator);
     }
-    if (p > 0) {
-      row[4] = cell(a.Compensated[p]);
-      row[5] = cell(a.CompensatedE96[p]);
-      row[6] = cell(a.CompensatedE24[p]);
-    }
-    row[11] = cell(a.ZoutOhms[p]);
-    row[12] = cell(a.ZinOhms[p]);
-    if (!ground && a.F3dbHz[p]) row[13] = cell(*a.F3dbHz[p]);
     rows.push_back(std::move(row));
   }
   return rows;
 }
 
+namespace {
+
+// Cells joined by one tab, ended by a line feed.
+template <typename Cells>
+void AppendLine(std::string& text, const Cells& cells) {
+  bool first = true;
+  for (const auto& cell : cells) {
+    if (!first) text += '\t';
+    text += cell;
+    first = false;
+  }
+  text += '\n';
+}
+
+}  // namespace
+
 std::string CircuitTableText(const CircuitAnalysis& analysis, char separator) {
   std::string text;
-  const auto line = [&text](const auto& cells) {
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-      if (i > 0) text += '\t';
-      text += cells[i];
-    }
-    text += '\n';
-  };
-  line(kCircuitColumns);
-  for (const CircuitRow& row : CircuitCells(analysis, separator)) line(row);
+  CircuitRow header;
+  for (std::size_t c = 0; c < kCircuitColumnCount; ++c) {
+    header[c] = ColumnName(kCircuitColumns[c], analysis);
+  }
+  AppendLine(text, header);
+  for (const CircuitRow& row : CircuitCells(analysis, separator)) AppendLine(text, row);
   return text;
+}
+
+std::string PartsListText(const CircuitAnalysis& analysis, char separator) {
+  std::string text = "series\tvalue_ohm\tquantity\tresistors\n";
+  const int perResistor = analysis.Balanced ? 4 : 2;  // strings in two channels
+  for (std::size_t index = 0; index < analysis.Sets.size(); ++index) {
+    std::string series;
+    for (const char c : analysis.Sets[index].RoundedIn->Name()) {
+      series += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    // Parts are three-digit standard values, so distinct values write
+    // distinct cells and a value stands for its cell.
+    struct Group {
+      std::string resistors;
+      int count = 0;
+    };
+    std::map<double, Group> groups;  // ascending value
+    for (const BuildStep& step : BuildList(analysis, static_cast<int>(index))) {
+      Group& group = groups[step.Ohms];
+      if (group.count++ > 0) group.resistors += ' ';
+      group.resistors += 'R' + std::to_string(step.Resistor);
+    }
+    for (const auto& [ohms, group] : groups) {
+      AppendLine(text, std::array<std::string, 4>{series, PlainDecimal(ohms, separator),
+                                                  std::to_string(group.count * perResistor),
+                                                  group.resistors});
+    }
+  }
+  return text;
+}
+
+std::vector<BuildStep> BuildList(const CircuitAnalysis& analysis, int set) {
+  std::vector<BuildStep> steps;
+  if (set < 0 || static_cast<std::size_t>(set) >= analysis.Sets.size()) return steps;
+  for (int k = 1; k <= analysis.N - 1; ++k) {
+    steps.push_back({k, k - 1, k, *Part(analysis, k, static_cast<std::size_t>(set))});
+  }
+  return steps;
 }
 
 }  // namespace design

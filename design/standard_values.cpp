@@ -43,17 +43,36 @@ constexpr bool Ascending(const std::array<float, Size>& table) {
 }
 static_assert(Ascending(kE96) && Ascending(kE24), "standard value tables must ascend");
 
+// The decade scales the search multiplies the tables by: kFirstScale, then
+// each one ten times the one before, in single precision, as far as they
+// stay finite. Formed once in the same order the search forms them, so an
+// entry's value is the very single the search returns.
+constexpr int kScaleCount = 45;  // 1e-6 .. 1e38
+const std::array<float, kScaleCount>& Scales() {
+  static const std::array<float, kScaleCount> scales = [] {
+    std::array<float, kScaleCount> s{};
+    s[0] = kFirstScale;
+    for (int d = 1; d < kScaleCount; ++d) s[d] = s[d - 1] * 10.0f;
+    return s;
+  }();
+  return scales;
+}
+
+std::span<const float> Table(SingleTable table) {
+  if (table == SingleTable::E96) return kE96;
+  return kE24;
+}
+
 // One routine over both tables (a span, not a template): GCC's identical-code
 // folding of two instantiations otherwise confuses its array-bounds check.
-void NearestIn(std::span<const float> table, float precise, float& nearest) {
+// The entry found, or Scale -1 for zero and NaN, which have none.
+SingleEntry NearestIn(std::span<const float> table, float precise) {
   const int last = static_cast<int>(table.size()) - 1;
   // The ratio test divides by the value, and no standard value is near zero.
-  if (precise == 0.0f || std::isnan(precise)) {
-    nearest = 0.0f;
-    return;
-  }
-  float scale = kFirstScale;
-  for (;;) {
+  if (precise == 0.0f || std::isnan(precise)) return {-1, 0};
+  const std::array<float, kScaleCount>& scales = Scales();
+  for (int d = 0;; ++d) {
+    const float scale = scales[d];
     // Candidates scale * table[i] ascend with i (rounding keeps the order), so
     // a pass whose top candidate is not above the value has none above it,
     // and the first candidate above it can be found by bisection.
@@ -69,27 +88,64 @@ void NearestIn(std::span<const float> table, float precise, float& nearest) {
       const float lo = scale * table[first - 1];
       const float a = precise / lo;
       const float b = hi / precise;
-      nearest = (b > a) ? lo : hi;
-      return;
+      return {d, (b > a) ? first - 1 : first};
     }
-    scale = scale * 10.0f;
     // Past about 1e38 the scale itself overflows; nothing larger can be
     // bracketed, so the top of the last whole decade stands in.
-    if (!std::isfinite(scale)) {
-      nearest = top;
-      return;
-    }
+    if (d + 1 == kScaleCount) return {d, last};
   }
+}
+
+float ValueIn(std::span<const float> table, SingleEntry entry) {
+  if (entry.Scale < 0) return 0.0f;
+  return Scales()[entry.Scale] * table[entry.Entry];
 }
 
 }  // namespace
 
 void Nearest1(const float& Precise, float& Nearest) {
-  NearestIn(kE96, Precise, Nearest);
+  Nearest = ValueIn(kE96, NearestIn(kE96, Precise));
 }
 
 void Nearest5(const float& Precise, float& Nearest) {
-  NearestIn(kE24, Precise, Nearest);
+  Nearest = ValueIn(kE24, NearestIn(kE24, Precise));
+}
+
+SingleEntry NearestSingleEntry(SingleTable table, float precise) {
+  return NearestIn(Table(table), precise);
+}
+
+float SingleValue(SingleTable table, SingleEntry entry) { return ValueIn(Table(table), entry); }
+
+SingleEntry SingleNeighbour(SingleTable table, SingleEntry entry, bool up) {
+  const int last = static_cast<int>(Table(table).size()) - 1;
+  // Entries 1 .. perDecade hold one decade; E96 carries the next decade's
+  // first value as a guard above it (entry perDecade + 1), and entry 0 of
+  // every table is the decade below's top value.
+  const int perDecade = table == SingleTable::E96 ? last - 1 : last;
+  int d = entry.Scale, i = entry.Entry;
+  if (d < 0) return entry;
+  if (i == 0) {
+    // The lowest scale's guard is where every tiny value goes: nothing lies
+    // below it, and the first value of that decade above it.
+    if (d == 0) return up ? SingleEntry{0, 1} : entry;
+    d = d - 1;  // the same value as the decade below's top
+    i = perDecade;
+  }
+  if (up) {
+    if (d == kScaleCount - 1 && i >= perDecade) return entry;
+    if (i < last) return {d, i + 1};
+    if (i == perDecade) return {d + 1, 1};  // E24: 0.91 to the next decade's 0.10
+    return {d + 1, 2};  // from E96's guard above, the next decade's 1.02
+  }
+  // The rounding finds a decade's first value, seen from above, at the
+  // decade below when that one carries it as its guard (E96).
+  if (i == 2 && last > perDecade && d > 0) return {d - 1, last};
+  if (i >= 2) return {d, i - 1};
+  // The first value of a decade steps down to the top of the decade below,
+  // which the lowest scale reaches only as its guard entry.
+  if (d == 0) return {0, 0};
+  return {d - 1, perDecade};
 }
 
 }  // namespace design

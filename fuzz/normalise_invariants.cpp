@@ -30,7 +30,8 @@ std::string CheckResistors(const char* name, const design::Column& column, int n
 
 // Attenuations for p = first .. n - 2, dB. A divider never gains, so none is
 // negative.
-std::string CheckAttenuations(const char* name, const design::Column& column, int first, int n) {
+std::string CheckAttenuations(const char* name, const design::Column& column, int first,
+                              int n) {
   for (int p = first; p <= n - 2; ++p) {
     if (!Finite(column[p]) || column[p] < 0.0f) return Describe(name, p, column[p]);
   }
@@ -90,8 +91,7 @@ std::string CircuitViolation(const StageRun& run) {
   for (const double value : {c.LoadOhms, c.SourceOhms, c.CableFarads, c.TolerancePercent}) {
     if (!std::isfinite(value) || value < 0.0) return "circuit input = " + std::to_string(value);
   }
-  if (c.LoadOhms > 0.0 && SingleBelow(c.LoadOhms, design::kMinLoadOhms))
-    return "load below the limit";
+  if (c.LoadOhms > 0.0 && SingleBelow(c.LoadOhms, design::kMinLoadOhms)) return "load below the limit";
   if (SingleAbove(c.CableFarads, design::kMaxCableFarads)) return "cable above the limit";
   if (SingleBelow(c.TolerancePercent, design::kMinTolerancePercent) ||
       SingleAbove(c.TolerancePercent, design::kMaxTolerancePercent)) {
@@ -100,9 +100,9 @@ std::string CircuitViolation(const StageRun& run) {
   if (run.circuitMessages.size() > 1) return "more than one circuit message";
   design::CircuitBoxes again = run.circuitBoxes;
   design::CircuitInputs reread;
-  if (design::NormaliseCircuitInputs(again, reread, nullptr) || reread.LoadOhms != c.LoadOhms ||
-      reread.SourceOhms != c.SourceOhms || reread.CableFarads != c.CableFarads ||
-      reread.TolerancePercent != c.TolerancePercent) {
+  if (design::NormaliseCircuitInputs(again, reread, nullptr) ||
+      reread.LoadOhms != c.LoadOhms || reread.SourceOhms != c.SourceOhms ||
+      reread.CableFarads != c.CableFarads || reread.TolerancePercent != c.TolerancePercent) {
     return "circuit boxes do not read back as the values used";
   }
 
@@ -110,8 +110,12 @@ std::string CircuitViolation(const StageRun& run) {
   const int n = a.N;
   if (n != run.state.NumPositions) return "analysis of " + std::to_string(n) + " positions";
   const design::Surroundings around{c.SourceOhms, c.LoadOhms};
+  if (a.Compensated.size() != static_cast<std::size_t>(n) || a.Sets.size() != 2 ||
+      a.Designed.size() != 2) {
+    return "analysis columns of the wrong size";
+  }
   for (int k = 1; k <= n - 1; ++k) {
-    for (const double r : {a.Compensated[k], a.CompensatedE96[k], a.CompensatedE24[k]}) {
+    for (const double r : {a.Compensated[k], a.Sets[0].Parts.Ohms[k], a.Sets[1].Parts.Ohms[k]}) {
       if (!std::isfinite(r) || !(r > 0.0)) return "compensated resistor " + std::to_string(k);
     }
   }
@@ -123,18 +127,17 @@ std::string CircuitViolation(const StageRun& run) {
       return "f3db at " + std::to_string(p);
     }
     if (p == n - 1) break;
-    for (const double v : {a.DesignedE96Db[p], a.DesignedE24Db[p], a.CompensatedE96Db[p],
-                           a.CompensatedE24Db[p], a.BandLowDb[p], a.BandHighDb[p]}) {
+    for (const double v : {a.Designed[0].Db[p], a.Designed[1].Db[p], a.Sets[0].Db[p],
+                           a.Sets[1].Db[p], a.BandLowDb[p], a.BandHighDb[p]}) {
       if (!std::isfinite(v)) return "attenuation at " + std::to_string(p);
     }
     if (a.BandLowDb[p] > a.BandHighDb[p]) return "band upside down at " + std::to_string(p);
   }
-  for (const auto& [improved, series] : {std::pair{&a.CompensatedE96, design::kE96Series},
-                                         {&a.CompensatedE24, design::kE24Series}}) {
-    design::OhmsColumn alone{};
-    design::RoundEach(a.Compensated, n, series, alone);
-    if (design::WorstStepError(*improved, n, a.StepSize, around) >
-        design::WorstStepError(alone, n, a.StepSize, around)) {
+  for (const design::RoundedSet& set : a.Sets) {
+    design::RoundedString alone;
+    design::RoundEach(a.Compensated, *set.RoundedIn, alone);
+    if (design::WorstDeviation(set.Parts.Ohms, a.Target, around).Db >
+        design::WorstDeviation(alone.Ohms, a.Target, around).Db) {
       return "optimised set worse than rounding alone";
     }
   }
@@ -145,8 +148,7 @@ std::string CircuitViolation(const StageRun& run) {
   }
   const auto lines = static_cast<int>(std::count(run.table.begin(), run.table.end(), '\n'));
   const auto tabs = static_cast<std::size_t>(std::count(run.table.begin(), run.table.end(), '\t'));
-  if (lines != n + 1 ||
-      tabs != static_cast<std::size_t>(lines) * (design::kCircuitColumnCount - 1)) {
+  if (lines != n + 1 || tabs != static_cast<std::size_t>(lines) * (design::kCircuitColumnCount - 1)) {
     return "table text is not " + std::to_string(n + 1) + " lines of 14 cells";
   }
   return {};
@@ -162,9 +164,8 @@ StageRun RunStages(const design::BoxTexts& typed, const design::CircuitBoxes& ci
     notation::ParseEng(copy, run.parsed[i]);
   }
   run.boxes = typed;
-  run.outcome = design::NormaliseInputs(run.state, run.boxes, [&run](const std::string& message) {
-    run.messages.push_back(message);
-  });
+  run.outcome = design::NormaliseInputs(
+      run.state, run.boxes, [&run](const std::string& message) { run.messages.push_back(message); });
   design::CalculateLadder(run.state);
 
   run.circuitBoxes = circuitTyped;
@@ -199,12 +200,9 @@ std::string FirstViolation(const StageRun& run) {
   // Each message is shown exactly when its outcome says so, and no other.
   int limitShown = 0, refusedShown = 0;
   for (const std::string& message : run.messages) {
-    if (message == design::kAttenuationLimitMessage)
-      ++limitShown;
-    else if (message == design::kTotalRefusedMessage)
-      ++refusedShown;
-    else
-      return "unexpected message: " + message;
+    if (message == design::kAttenuationLimitMessage) ++limitShown;
+    else if (message == design::kTotalRefusedMessage) ++refusedShown;
+    else return "unexpected message: " + message;
   }
   if (limitShown != (run.outcome.stepLimited ? 1 : 0)) return "attenuation limit message count";
   if (refusedShown != (run.outcome.totalRefused ? 1 : 0)) return "refused total message count";
@@ -232,17 +230,16 @@ std::string FirstViolation(const StageRun& run) {
   }
 
   const int n = s.NumPositions;
-  for (const std::string& fault :
-       {CheckResistors("IdealR", s.IdealR, n), CheckResistors("R1Pct", s.R1Pct, n),
-        CheckResistors("R5Pct", s.R5Pct, n), CheckAttenuations("TargetAtten", s.TargetAtten, 0, n),
-        CheckAttenuations("Atten1Pct", s.Atten1Pct, 1, n),
-        CheckAttenuations("Atten5Pct", s.Atten5Pct, 1, n)}) {
+  for (const std::string& fault : {CheckResistors("IdealR", s.IdealR, n),
+                                   CheckResistors("R1Pct", s.R1Pct, n),
+                                   CheckResistors("R5Pct", s.R5Pct, n),
+                                   CheckAttenuations("TargetAtten", s.TargetAtten, 0, n),
+                                   CheckAttenuations("Atten1Pct", s.Atten1Pct, 1, n),
+                                   CheckAttenuations("Atten5Pct", s.Atten5Pct, 1, n)}) {
     if (!fault.empty()) return fault;
   }
-  if (!Finite(s.Total1Pct) || !(s.Total1Pct > 0.0f))
-    return "Total1Pct = " + std::to_string(s.Total1Pct);
-  if (!Finite(s.Total5Pct) || !(s.Total5Pct > 0.0f))
-    return "Total5Pct = " + std::to_string(s.Total5Pct);
+  if (!Finite(s.Total1Pct) || !(s.Total1Pct > 0.0f)) return "Total1Pct = " + std::to_string(s.Total1Pct);
+  if (!Finite(s.Total5Pct) || !(s.Total5Pct > 0.0f)) return "Total5Pct = " + std::to_string(s.Total5Pct);
   return CircuitViolation(run);
 }
 

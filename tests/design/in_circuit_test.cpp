@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/standard_series.h"
 #include "design/in_circuit.h"
 #include "design/ladder.h"
 #include "tests/support/designed.h"
-#include "tests/support/standard_series.h"
 
 namespace {
 
@@ -19,9 +19,8 @@ using design::PositionColumn;
 using design::Surroundings;
 
 OhmsColumn String(std::initializer_list<double> resistors) {
-  OhmsColumn string{};
-  int k = 1;
-  for (double r : resistors) string[k++] = r;
+  OhmsColumn string{0.0};
+  string.insert(string.end(), resistors);
   return string;
 }
 
@@ -57,8 +56,8 @@ TEST(LoadedDivider, MatchesHandCalculation) {
     SCOPED_TRACE(row.what);
     const Surroundings around{row.source, row.load};
     PositionColumn atten{}, zout{}, zin{};
-    design::LoadedAttenuation(string, 3, around, atten);
-    design::WiperImpedances(string, 3, around, zout, zin);
+    design::LoadedAttenuation(string, around, atten);
+    design::WiperImpedances(string, around, zout, zin);
     EXPECT_NEAR(atten[row.p], row.db, 5e-7);
     EXPECT_NEAR(zout[row.p], row.zout, 1e-3);
     EXPECT_NEAR(zin[row.p], row.zin, 1e-3);
@@ -76,8 +75,8 @@ TEST(LoadedDivider, LoadPullsTheSixDecibelPositionOffTarget) {
     const double below = row.total * std::pow(10.0, -0.3);  // 6 dB down
     const OhmsColumn string = String({row.total - below, below});
     PositionColumn atten{};
-    design::LoadedAttenuation(string, 3, Surroundings{0, 47e3}, atten);
-    EXPECT_NEAR(design::StepError(atten, 1, 6.0), row.error, 1e-6);
+    design::LoadedAttenuation(string, Surroundings{0, 47e3}, atten);
+    EXPECT_NEAR(design::Deviation(atten, 1, design::EqualSteps(3, 6.0)), row.error, 1e-6);
   }
 }
 
@@ -103,10 +102,8 @@ TEST(TrebleCorner, IsTheCableAgainstTheImpedanceItSees) {
 
 // With nothing connected the analysis is the design window's own calculation.
 TEST(InCircuit, WithoutLoadRepeatsTheDesignWindow) {
-  for (const auto& [total, n, step] : {std::tuple{10000.0f, 11, 2.0f},
-                                       {4700.0f, 12, 1.5f},
-                                       {100e3f, 25, 1.0f},
-                                       {10e3f, 2, 3.0f}}) {
+  for (const auto& [total, n, step] : {std::tuple{10000.0f, 11, 2.0f}, {4700.0f, 12, 1.5f},
+                                      {100e3f, 25, 1.0f}, {10e3f, 2, 3.0f}}) {
     SCOPED_TRACE(testing::Message() << total << " / " << n << " / " << step);
     const design::DesignState state = Design(total, n, step);
     const design::CircuitAnalysis a = Analyse(state, 0, 0);
@@ -115,10 +112,10 @@ TEST(InCircuit, WithoutLoadRepeatsTheDesignWindow) {
     }
     for (int p = 1; p <= n - 2; ++p) {
       // The design window's single-precision sums limit the agreement.
-      EXPECT_NEAR(a.DesignedE96Db[p], state.Atten1Pct[p], 1e-4) << p;
-      EXPECT_NEAR(a.DesignedE24Db[p], state.Atten5Pct[p], 1e-4) << p;
+      EXPECT_NEAR(a.Designed[0].Db[p], state.Atten1Pct[p], 1e-4) << p;
+      EXPECT_NEAR(a.Designed[1].Db[p], state.Atten5Pct[p], 1e-4) << p;
     }
-    EXPECT_EQ(a.DesignedE96Db[0], 0.0);
+    EXPECT_EQ(a.Designed[0].Db[0], 0.0);
   }
 }
 
@@ -128,32 +125,27 @@ TEST(CompensatedString, HitsEveryStepInItsOwnLoad) {
     int n;
     double step, load, source;
   } const rows[] = {
-      {10e3, 11, 2, 47e3, 0},
-      {50e3, 25, 4, 10e3, 0},
-      {100e3, 24, 0.5, 10e3, 600},
-      {1e-4, 25, 4, 1e10, 0},
-      {50e3, 25, 4, 10e3, 0},
-      {10e3, 3, 20, 47e3, 1e10},
-      {25e3, 12, 1.5, 100e3, 50},
-      {10e3, 11, 2, 0, 600},
+      {10e3, 11, 2, 47e3, 0},    {50e3, 25, 4, 10e3, 0},  {100e3, 24, 0.5, 10e3, 600},
+      {1e-4, 25, 4, 1e10, 0},    {50e3, 25, 4, 10e3, 0},   {10e3, 3, 20, 47e3, 1e10},
+      {25e3, 12, 1.5, 100e3, 50}, {10e3, 11, 2, 0, 600},
       // The top resistors are 1e-17 of the string: differences of Rl lose
       // them entirely, the upper arms keep them.
-      {1e10, 25, 0.01, 1e-4, 0},
-      {1e10, 25, 4, 1e-4, 0},
+      {1e10, 25, 0.01, 1e-4, 0},  {1e10, 25, 4, 1e-4, 0},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(testing::Message() << row.total << " / " << row.n << " / " << row.step << " into "
-                                    << row.load << " from " << row.source);
+    SCOPED_TRACE(testing::Message() << row.total << " / " << row.n << " / " << row.step
+                                    << " into " << row.load << " from " << row.source);
     const Surroundings around{row.source, row.load};
     OhmsColumn string{};
-    design::CompensatedString(row.total, row.n, row.step, around, string);
+    const design::TargetColumn targets = design::EqualSteps(row.n, row.step);
+    design::CompensatedString(row.total, targets, around, string);
     double sum = 0;
     for (int k = 1; k <= row.n - 1; ++k) {
       EXPECT_GT(string[k], 0.0) << k;
       sum += string[k];
     }
     EXPECT_NEAR(sum, row.total, row.total * 1e-12);
-    EXPECT_LT(design::WorstStepError(string, row.n, row.step, around), 1e-9);
+    EXPECT_LT(design::WorstDeviation(string, targets, around).Db, 1e-9);
   }
 }
 
@@ -162,18 +154,19 @@ TEST(CompensatedString, HitsEveryStepInItsOwnLoad) {
 TEST(CompensatedString, SourceImpedanceShiftsOnlyTheTop) {
   const design::CircuitAnalysis a = Analyse(Design(10e3f, 11, 2.0f), 47e3, 600);
   OhmsColumn string{};
-  design::CompensatedString(10e3f, 11, 2.0f, Surroundings{600, 47e3}, string);
+  const design::TargetColumn targets = design::EqualSteps(11, 2.0);
+  design::CompensatedString(10e3f, targets, Surroundings{600, 47e3}, string);
   PositionColumn atten{};
-  design::LoadedAttenuation(string, 11, Surroundings{600, 47e3}, atten);
+  design::LoadedAttenuation(string, Surroundings{600, 47e3}, atten);
   EXPECT_NEAR(atten[0], 0.610100, 1e-6);
-  for (int p = 1; p <= 9; ++p) EXPECT_NEAR(design::StepError(atten, p, 2.0), 0.0, 1e-9) << p;
-  EXPECT_NEAR(a.CompensatedE96Db[0], 0.61, 0.01);
+  for (int p = 1; p <= 9; ++p) EXPECT_NEAR(design::Deviation(atten, p, targets), 0.0, 1e-9) << p;
+  EXPECT_NEAR(a.Sets[0].Db[0], 0.61, 0.01);
 }
 
 TEST(ToleranceBand, MatchesHandCalculationAndShrinksToALine) {
   const OhmsColumn string = String({10e3, 10e3});
   PositionColumn low{}, high{};
-  design::ToleranceBand(string, 3, 0.10, Surroundings{}, low, high);
+  design::ToleranceBand(string, 0.10, Surroundings{}, low, high);
   // 11k above 9k below, and 9k above 11k below.
   EXPECT_NEAR(high[1], 6.935750, 1e-6);
   EXPECT_NEAR(low[1], 5.192746, 1e-6);
@@ -182,21 +175,21 @@ TEST(ToleranceBand, MatchesHandCalculationAndShrinksToALine) {
 
   const design::DesignState state = Design(10e3f, 11, 2.0f);
   const design::CircuitAnalysis a = Analyse(state, 47e3, 600, 0, 0.0);
-  design::ToleranceBand(a.CompensatedE96, 11, 0.0, Surroundings{600, 47e3}, low, high);
+  design::ToleranceBand(a.Sets[0].Parts.Ohms, 0.0, Surroundings{600, 47e3}, low, high);
   for (int p = 0; p <= 9; ++p) {
-    EXPECT_NEAR(low[p], a.CompensatedE96Db[p], 1e-12) << p;
-    EXPECT_NEAR(high[p], a.CompensatedE96Db[p], 1e-12) << p;
+    EXPECT_NEAR(low[p], a.Sets[0].Db[p], 1e-12) << p;
+    EXPECT_NEAR(high[p], a.Sets[0].Db[p], 1e-12) << p;
   }
 }
 
 struct SeriesCase {
   const char* name;
-  design::StandardSeries series;
+  const design::Series& series;
   const std::vector<int>* mantissas;
 };
 const SeriesCase kSeriesCases[] = {
-    {"E96", design::kE96Series, &testing_support::kE96},
-    {"E24", design::kE24Series, &testing_support::kE24},
+    {"E96", design::kE96, &testing_support::kE96},
+    {"E24", design::kE24, &testing_support::kE24},
 };
 
 // One step up from each value of the oracle list is the next value of the
@@ -210,15 +203,14 @@ TEST(SeriesNeighbour, StepsToTheAdjacentValueOfTheSeries) {
     }
     for (std::size_t i = 0; i < values.size(); ++i) {
       const double value = values[i];
-      float standard = 0.0f;
-      c.series.nearest(static_cast<float>(value), standard);
+      const int index = c.series.NearestIndex(value);
       if (i + 1 < values.size()) {
-        ASSERT_NEAR(design::SeriesNeighbour(standard, true, c.series), values[i + 1],
+        ASSERT_NEAR(c.series.Value(c.series.Neighbour(index, true)), values[i + 1],
                     values[i + 1] * 2e-6)
             << value;
       }
       if (i > 0) {
-        ASSERT_NEAR(design::SeriesNeighbour(standard, false, c.series), values[i - 1],
+        ASSERT_NEAR(c.series.Value(c.series.Neighbour(index, false)), values[i - 1],
                     values[i - 1] * 2e-6)
             << value;
       }
@@ -235,19 +227,19 @@ TEST(InCircuit, SweepKeepsEveryPromise) {
     for (double step : {0.5, 1.0, 2.0, 3.0, 4.0}) {
       for (double total : {10e3, 25e3, 50e3, 100e3}) {
         for (double load : {10e3, 47e3, 100e3}) {
-          SCOPED_TRACE(testing::Message()
-                       << total << " / " << n << " / " << step << " into " << load);
+          SCOPED_TRACE(testing::Message() << total << " / " << n << " / " << step << " into "
+                                          << load);
           const design::DesignState state =
               Design(static_cast<float>(total), n, static_cast<float>(step));
           const design::CircuitAnalysis a = Analyse(state, load, 100, 100e-12, 1);
           const Surroundings around{100, load};
           for (const SeriesCase& c : kSeriesCases) {
             const OhmsColumn& improved =
-                c.mantissas == &testing_support::kE96 ? a.CompensatedE96 : a.CompensatedE24;
-            OhmsColumn alone{};
-            design::RoundEach(a.Compensated, n, c.series, alone);
-            EXPECT_LE(design::WorstStepError(improved, n, state.StepSize, around),
-                      design::WorstStepError(alone, n, state.StepSize, around))
+                a.Sets[c.mantissas == &testing_support::kE96 ? 0 : 1].Parts.Ohms;
+            design::RoundedString alone;
+            design::RoundEach(a.Compensated, c.series, alone);
+            EXPECT_LE(design::WorstDeviation(improved, a.Target, around).Db,
+                      design::WorstDeviation(alone.Ohms, a.Target, around).Db)
                 << c.name;
             for (int k = 1; k <= n - 1; ++k) {
               ASSERT_TRUE(testing_support::IsStandardValue(improved[k], *c.mantissas))
@@ -257,13 +249,13 @@ TEST(InCircuit, SweepKeepsEveryPromise) {
           for (int p = 0; p <= n - 1; ++p) {
             ASSERT_TRUE(std::isfinite(a.ZoutOhms[p]) && std::isfinite(a.ZinOhms[p])) << p;
             if (p == n - 1) break;
-            for (double v : {a.DesignedE96Db[p], a.DesignedE24Db[p], a.CompensatedE96Db[p],
-                             a.CompensatedE24Db[p], a.BandLowDb[p], a.BandHighDb[p]}) {
+            for (double v : {a.Designed[0].Db[p], a.Designed[1].Db[p], a.Sets[0].Db[p],
+                             a.Sets[1].Db[p], a.BandLowDb[p], a.BandHighDb[p]}) {
               ASSERT_TRUE(std::isfinite(v)) << p;
             }
             ASSERT_TRUE(a.F3dbHz[p].has_value() && std::isfinite(*a.F3dbHz[p])) << p;
-            ASSERT_LE(a.BandLowDb[p], a.CompensatedE96Db[p] + 1e-12) << p;
-            ASSERT_GE(a.BandHighDb[p], a.CompensatedE96Db[p] - 1e-12) << p;
+            ASSERT_LE(a.BandLowDb[p], a.Sets[0].Db[p] + 1e-12) << p;
+            ASSERT_GE(a.BandHighDb[p], a.Sets[0].Db[p] - 1e-12) << p;
           }
           ++designs;
         }

@@ -79,17 +79,14 @@ TEST(FirstViolation, NamesEachBrokenRule) {
       {"step zero", [](fuzz::StageRun& r) { r.state.StepSize = 0.0f; }, "StepSize"},
       {"step above 20 dB", [](fuzz::StageRun& r) { r.state.StepSize = 20.5f; }, "StepSize"},
       {"over 100 dB in all",
-       [](fuzz::StageRun& r) {
-         r.state.NumPositions = 12;
-         r.state.StepSize = 9.0f;
-       },
+       [](fuzz::StageRun& r) { r.state.NumPositions = 12; r.state.StepSize = 9.0f; },
        "attenuation limit"},
       {"stray message", [](fuzz::StageRun& r) { r.messages.push_back("hello"); }, "unexpected"},
       {"limit shown, not recorded",
        [](fuzz::StageRun& r) { r.messages.push_back(design::kAttenuationLimitMessage); },
        "limit message"},
-      {"refusal recorded, not shown", [](fuzz::StageRun& r) { r.outcome.totalRefused = true; },
-       "refused"},
+      {"refusal recorded, not shown",
+       [](fuzz::StageRun& r) { r.outcome.totalRefused = true; }, "refused"},
       {"limited step box not 1",
        [](fuzz::StageRun& r) {
          r.outcome.stepLimited = true;
@@ -99,14 +96,11 @@ TEST(FirstViolation, NamesEachBrokenRule) {
        },
        "limited step"},
       {"total box shows zero", [](fuzz::StageRun& r) { r.boxes.Total = "0  "; }, "total box"},
-      {"positions box disagrees", [](fuzz::StageRun& r) { r.boxes.Positions = "13 "; },
-       "positions box"},
-      {"ideal value not a number", [&](fuzz::StageRun& r) { r.state.IdealR[11] = kNaN; },
-       "IdealR(11)"},
+      {"positions box disagrees", [](fuzz::StageRun& r) { r.boxes.Positions = "13 "; }, "positions box"},
+      {"ideal value not a number", [&](fuzz::StageRun& r) { r.state.IdealR[11] = kNaN; }, "IdealR(11)"},
       {"negative E96 value", [](fuzz::StageRun& r) { r.state.R1Pct[3] = -1.0f; }, "R1Pct(3)"},
       {"zero E24 value", [](fuzz::StageRun& r) { r.state.R5Pct[1] = 0.0f; }, "R5Pct(1)"},
-      {"target infinite", [&](fuzz::StageRun& r) { r.state.TargetAtten[10] = kInf; },
-       "TargetAtten(10)"},
+      {"target infinite", [&](fuzz::StageRun& r) { r.state.TargetAtten[10] = kInf; }, "TargetAtten(10)"},
       {"1% gain", [](fuzz::StageRun& r) { r.state.Atten1Pct[5] = -0.1f; }, "Atten1Pct(5)"},
       {"5% not a number", [&](fuzz::StageRun& r) { r.state.Atten5Pct[1] = kNaN; }, "Atten5Pct(1)"},
       {"1% sum infinite", [&](fuzz::StageRun& r) { r.state.Total1Pct = kInf; }, "Total1Pct"},
@@ -116,27 +110,22 @@ TEST(FirstViolation, NamesEachBrokenRule) {
       {"cable too large", [](fuzz::StageRun& r) { r.circuit.CableFarads = 2e-3; }, "cable above"},
       {"tolerance zero", [](fuzz::StageRun& r) { r.circuit.TolerancePercent = 0; }, "tolerance"},
       {"two circuit messages",
-       [](fuzz::StageRun& r) {
-         r.circuitMessages = {"a", "b"};
-       },
-       "more than one"},
+       [](fuzz::StageRun& r) { r.circuitMessages = {"a", "b"}; }, "more than one"},
       {"box shows another value", [](fuzz::StageRun& r) { r.circuitBoxes.Load = "10k"; },
        "read back"},
       {"analysis of another design", [](fuzz::StageRun& r) { r.analysis.N = 3; }, "analysis of"},
-      {"compensated resistor zero", [](fuzz::StageRun& r) { r.analysis.CompensatedE24[4] = 0.0; },
-       "compensated resistor 4"},
-      {"impedance infinite", [&](fuzz::StageRun& r) { r.analysis.ZinOhms[11] = kInf; },
-       "impedance"},
+      {"compensated resistor zero",
+       [](fuzz::StageRun& r) { r.analysis.Sets[1].Parts.Ohms[4] = 0.0; }, "compensated resistor 4"},
+      {"impedance infinite", [&](fuzz::StageRun& r) { r.analysis.ZinOhms[11] = kInf; }, "impedance"},
       {"frequency not a number", [&](fuzz::StageRun& r) { r.analysis.F3dbHz[2] = kNaN; }, "f3db"},
-      {"attenuation not a number", [&](fuzz::StageRun& r) { r.analysis.BandHighDb[5] = kNaN; },
-       "attenuation at 5"},
+      {"attenuation not a number",
+       [&](fuzz::StageRun& r) { r.analysis.BandHighDb[5] = kNaN; }, "attenuation at 5"},
       {"band upside down",
        [](fuzz::StageRun& r) { r.analysis.BandLowDb[3] = r.analysis.BandHighDb[3] + 1; }, "band"},
-      {"optimiser made it worse", [](fuzz::StageRun& r) { r.analysis.CompensatedE96[2] *= 1.5; },
-       "worse than rounding"},
+      {"optimiser made it worse",
+       [](fuzz::StageRun& r) { r.analysis.Sets[0].Parts.Ohms[2] *= 1.5; }, "worse than rounding"},
       {"nan in the table", [](fuzz::StageRun& r) { r.table += "nan"; }, "nan or inf"},
-      {"a line short", [](fuzz::StageRun& r) { r.table.erase(r.table.rfind('\t')); },
-       "lines of 14"},
+      {"a line short", [](fuzz::StageRun& r) { r.table.erase(r.table.rfind('\t')); }, "lines of 14"},
   };
   const fuzz::StageRun good = fuzz::RunStages({"4.7k", "12", "1.5"}, {"47k", "600", "100p", "1"});
   ASSERT_EQ(fuzz::FirstViolation(good), "");
@@ -163,8 +152,7 @@ TEST(NormaliseFuzzCorpus, EverySeedKeepsEveryRule) {
   for (const auto& entry : std::filesystem::directory_iterator(KESTRIX_FUZZ_CORPUS)) {
     SCOPED_TRACE(entry.path().filename().string());
     std::ifstream file(entry.path(), std::ios::binary);
-    const std::string input((std::istreambuf_iterator<char>(file)),
-                            std::istreambuf_iterator<char>());
+    const std::string input((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     EXPECT_EQ(fuzz::FirstViolation(
                   fuzz::RunStages(fuzz::SplitBoxes(input), fuzz::SplitCircuitBoxes(input))),
               "");

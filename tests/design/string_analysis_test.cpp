@@ -1,0 +1,171 @@
+// Series as data, laws of any steps, balanced legs, the finished optimiser,
+// and the copied header and parts list.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "design/in_circuit.h"
+#include "design/in_circuit_text.h"
+#include "design/series.h"
+
+namespace {
+
+using design::Surroundings;
+
+TEST(Series, TablesHoldTheirValues) {
+  struct Row {
+    const design::Series& series;
+    int count;
+    std::vector<int> members, absent;
+  } const rows[] = {
+      {design::kE192, 192, {101, 104, 920, 988}, {919, 103}},
+      {design::kE96, 96, {102, 976}, {101, 920}},
+      {design::kE48, 48, {105, 953}, {102, 976}},
+      {design::kE24, 24, {910}, {105}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.series.Name());
+    const auto decade = row.series.Decade();
+    EXPECT_EQ(row.series.PerDecade(), row.count);
+    for (int m : row.members) EXPECT_NE(std::find(decade.begin(), decade.end(), m), decade.end()) << m;
+    for (int m : row.absent) EXPECT_EQ(std::find(decade.begin(), decade.end(), m), decade.end()) << m;
+    EXPECT_EQ(design::FindSeries(row.series.Name()), &row.series);
+  }
+  EXPECT_EQ(design::FindSeries("e192"), &design::kE192);
+  EXPECT_EQ(design::FindSeries("E12"), nullptr);
+}
+
+// 9.09, 9.20 and 9.31 of E192 meet at the geometric means 9.144835 and
+// 9.254837; a tie goes up.
+TEST(Series, E192RoundsInTheRatioSenseAroundNinePointTwo) {
+  struct Row {
+    double value, nearest;
+  } const rows[] = {{9.1448, 9.09}, {9.1449, 9.20}, {9.20, 9.20}, {9.2548, 9.20}, {9.2549, 9.31},
+                    {9144.8, 9090}, {0.0092, 0.0092}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.value);
+    EXPECT_DOUBLE_EQ(design::kE192.Nearest(row.value), row.nearest);
+  }
+  const int at = design::kE192.NearestIndex(9.2);
+  EXPECT_DOUBLE_EQ(design::kE192.Value(design::kE192.Neighbour(at, true)), 9.31);
+  EXPECT_DOUBLE_EQ(design::kE192.Value(design::kE192.Neighbour(at, false)), 9.09);
+  const std::vector<design::DecimalValue> around = design::kE192.Around(9.19, 3);
+  const std::vector<design::DecimalValue> expected{{887, -2}, {898, -2}, {909, -2}, {920, -2},
+                                                   {931, -2}, {942, -2}, {953, -2}};
+  EXPECT_EQ(around, expected);
+  EXPECT_EQ(design::kE24.Around(1e3, 1), (std::vector<design::DecimalValue>{{910, 0}, {100, 1}, {110, 1}}));
+}
+
+// Steps of 2 then 3 dB on four positions with nothing connected: Rl(p) is
+// 10k x 10^(-target / 20) for targets 0, 2 and 5 dB.
+TEST(CompensatedString, FollowsALawOfUnequalSteps) {
+  const design::TargetColumn targets{0.0, 2.0, 5.0};
+  design::OhmsColumn string;
+  design::CompensatedString(10e3, targets, Surroundings{}, string);
+  ASSERT_EQ(string.size(), 4u);
+  const double expected[] = {2056.7176527572, 2319.8690953393, 5623.4132519035};
+  for (int k = 1; k <= 3; ++k) EXPECT_NEAR(string[k], expected[k - 1], 1e-9) << k;
+  design::PositionColumn atten;
+  design::LoadedAttenuation(string, Surroundings{}, atten);
+  EXPECT_NEAR(atten[1], 2.0, 1e-12);
+  EXPECT_NEAR(atten[2], 5.0, 1e-12);
+}
+
+design::StringSpec Spec(double total, int n, double step, double load, double source,
+                        const design::Series& first = design::kE96,
+                        const design::Series& second = design::kE24) {
+  design::StringSpec spec;
+  spec.TotalOhms = total;
+  spec.Targets = design::EqualSteps(n, step);
+  spec.Inputs = design::CircuitInputs{load, source, 100e-12, 1.0};
+  spec.RoundedIn = {&first, &second};
+  return spec;
+}
+
+// A balanced leg is one string into half the load from half the source;
+// only the impedances shown across the pair are doubled.
+TEST(AnalyseString, BalancedLegIsASingleStringIntoHalfTheLoad) {
+  design::StringSpec balanced = Spec(10e3, 24, 2.0, 47e3, 600, design::kE192);
+  balanced.Balanced = true;
+  const design::StringSpec single = Spec(10e3, 24, 2.0, 23.5e3, 300, design::kE192);
+  design::CircuitAnalysis b, s;
+  ASSERT_TRUE(design::AnalyseString(balanced, b));
+  ASSERT_TRUE(design::AnalyseString(single, s));
+  for (std::size_t i = 0; i < 2; ++i) EXPECT_EQ(b.Sets[i].Parts.Ohms, s.Sets[i].Parts.Ohms);
+  EXPECT_EQ(b.Sets[0].Db, s.Sets[0].Db);
+  EXPECT_EQ(b.BandHighDb, s.BandHighDb);
+  for (int p = 0; p < 24; ++p) {
+    EXPECT_EQ(b.ZoutOhms[p], 2.0 * s.ZoutOhms[p]) << p;
+    EXPECT_EQ(b.ZinOhms[p], 2.0 * s.ZinOhms[p]) << p;
+    EXPECT_EQ(b.F3dbHz[p], s.F3dbHz[p]) << p;
+  }
+}
+
+// A second call on the optimiser's result makes no move, the extreme case
+// (5k, 24 positions, 4.16 dB, 10k source into 0.1 mohm) among them.
+TEST(ImproveRounding, LeavesNothingForASecondCall) {
+  struct Row {
+    double total;
+    int n;
+    double step, load, source;
+  } const rows[] = {{5e3, 24, 4.16, 1e-4, 10e3}, {10e3, 64, 1.5, 47e3, 0}, {100e3, 25, 0.5, 10e3, 600}};
+  for (const Row& row : rows) {
+    for (const design::Series* series : design::kAllSeries) {
+      SCOPED_TRACE(testing::Message() << row.total << " / " << row.n << " " << series->Name());
+      const Surroundings around{row.source, row.load};
+      const design::TargetColumn targets = design::EqualSteps(row.n, row.step);
+      design::OhmsColumn ideal;
+      design::CompensatedString(row.total, targets, around, ideal);
+      design::RoundedString rounded;
+      design::RoundEach(ideal, *series, rounded);
+      design::ImproveRounding(rounded, targets, around, *series);
+      EXPECT_EQ(design::ImproveRounding(rounded, targets, around, *series), 0);
+    }
+  }
+}
+
+TEST(CircuitTableText, NamesTheChosenSeriesInTheHeader) {
+  design::StringSpec spec = Spec(10e3, 5, 3.0, 47e3, 0, design::kE192, design::kE48);
+  spec.Targets = {0.0, 2.0, 4.0, 10.0};
+  design::CircuitAnalysis a;
+  ASSERT_TRUE(design::AnalyseString(spec, a));
+  const std::string text = design::CircuitTableText(a, '.');
+  EXPECT_EQ(text.substr(0, text.find('\n')),
+            "position\ttarget_dB\tdesigned_e96_dB\tdesigned_e24_dB\tcompensated_ohm\t"
+            "compensated_e192_ohm\tcompensated_e48_ohm\tcompensated_e192_dB\tcompensated_e48_dB\t"
+            "band_low_dB\tband_high_dB\tzout_ohm\tzin_ohm\tf3db_Hz");
+  // Row 3: its target, no designed sets, and the ground row has no target.
+  EXPECT_EQ(text.substr(text.find("\n3\t"), 13), "\n3\t10.0000\t\t\t");
+  EXPECT_NE(text.find("\n4\t\t\t\t"), std::string::npos);
+}
+
+// Resistors 4.7k, 1k, 4.7k in E24 and 4.7k, 1k, 4.75k in E192.
+TEST(PartsListText, CountsEachValueOverBothChannels) {
+  design::CircuitAnalysis a;
+  a.N = 4;
+  a.Sets.resize(2);
+  a.Sets[0].RoundedIn = &design::kE24;
+  a.Sets[1].RoundedIn = &design::kE192;
+  design::RoundEach({0, 4700, 1000, 4700}, design::kE24, a.Sets[0].Parts);
+  design::RoundEach({0, 4700, 1000, 4750}, design::kE192, a.Sets[1].Parts);
+  for (const bool balanced : {false, true}) {
+    a.Balanced = balanced;
+    const std::string two = balanced ? "4" : "2", four = balanced ? "8" : "4";
+    EXPECT_EQ(design::PartsListText(a, ','),
+              "series\tvalue_ohm\tquantity\tresistors\n"
+              "e24\t1000,00\t" + two + "\tR2\n"
+              "e24\t4700,00\t" + four + "\tR1 R3\n"
+              "e192\t1000,00\t" + two + "\tR2\n"
+              "e192\t4700,00\t" + two + "\tR1\n"
+              "e192\t4750,00\t" + two + "\tR3\n");
+  }
+  const std::vector<design::BuildStep> build = design::BuildList(a, 1);
+  ASSERT_EQ(build.size(), 3u);
+  EXPECT_EQ(build[2].FromLug, 2);
+  EXPECT_EQ(build[2].ToLug, 3);
+  EXPECT_EQ(build[2].Ohms, 4750.0);
+}
+
+}  // namespace
