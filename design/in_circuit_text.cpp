@@ -26,11 +26,12 @@ Cell Designed(const CircuitAnalysis& a, int p, std::size_t set) {
   return AboveGround(a, p, a.Designed[set].Db);
 }
 
-// Resistor k = p of a rounded set, as the part's exact standard value.
+// Resistor k = p of a rounded set, the value the analysis computed with (an
+// E96 or E24 part carries its table's single-precision value, as the
+// design's own sets do).
 Cell Part(const CircuitAnalysis& a, int p, std::size_t set) {
   if (p == 0 || set >= a.Sets.size()) return std::nullopt;
-  const RoundedSet& s = a.Sets[set];
-  return s.RoundedIn->Decimal(s.Parts.Index[static_cast<std::size_t>(p)]).Ohms();
+  return a.Sets[set].Parts.Ohms[static_cast<std::size_t>(p)];
 }
 
 Cell SetDb(const CircuitAnalysis& a, int p, std::size_t set) {
@@ -41,7 +42,8 @@ Cell SetDb(const CircuitAnalysis& a, int p, std::size_t set) {
 }  // namespace
 
 const std::array<CircuitColumn, kCircuitColumnCount> kCircuitColumns{{
-    {"position", "", -1, CellKind::Position, [](const CircuitAnalysis&, int p) -> Cell { return p; }},
+    {"position", "", -1, CellKind::Position,
+     [](const CircuitAnalysis&, int p) -> Cell { return p; }},
     {"target_dB", "", -1, CellKind::Decibels,
      [](const CircuitAnalysis& a, int p) { return AboveGround(a, p, a.Target); }},
     {"designed_e96_dB", "", -1, CellKind::Decibels,
@@ -66,9 +68,13 @@ const std::array<CircuitColumn, kCircuitColumnCount> kCircuitColumns{{
     {"band_high_dB", "", -1, CellKind::Decibels,
      [](const CircuitAnalysis& a, int p) { return AboveGround(a, p, a.BandHighDb); }},
     {"zout_ohm", "", -1, CellKind::Ohms,
-     [](const CircuitAnalysis& a, int p) -> Cell { return a.ZoutOhms[static_cast<std::size_t>(p)]; }},
+     [](const CircuitAnalysis& a, int p) -> Cell {
+       return a.ZoutOhms[static_cast<std::size_t>(p)];
+     }},
     {"zin_ohm", "", -1, CellKind::Ohms,
-     [](const CircuitAnalysis& a, int p) -> Cell { return a.ZinOhms[static_cast<std::size_t>(p)]; }},
+     [](const CircuitAnalysis& a, int p) -> Cell {
+       return a.ZinOhms[static_cast<std::size_t>(p)];
+     }},
     {"f3db_Hz", "", -1, CellKind::Hertz,
      [](const CircuitAnalysis& a, int p) { return a.F3dbHz[static_cast<std::size_t>(p)]; }},
 }};
@@ -79,7 +85,8 @@ std::string ColumnName(const CircuitColumn& column, const CircuitAnalysis& analy
   const auto set = static_cast<std::size_t>(column.Set);
   const std::string_view series =
       set < analysis.Sets.size() ? analysis.Sets[set].RoundedIn->Name() : kAllSeries[0]->Name();
-  for (const char c : series) name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (const char c : series)
+    name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return name + column.Suffix;
 }
 
@@ -91,8 +98,8 @@ std::string PlainDecimal(double value, char separator) {
   const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
   const int decimals = std::clamp(kSignificant - 1 - magnitude, 0, kMostDecimals);
   char buffer[400];  // the largest double in fixed notation, with 30 decimals
-  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                          std::chars_format::fixed, decimals);
+  const auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
   std::string text(buffer, error == std::errc() ? end : buffer);
   std::replace(text.begin(), text.end(), '.', separator);
   return text;
@@ -154,22 +161,28 @@ std::string PartsListText(const CircuitAnalysis& analysis, char separator) {
     for (const char c : analysis.Sets[index].RoundedIn->Name()) {
       series += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
-    // Parts are three-digit standard values, so distinct values write
-    // distinct cells and a value stands for its cell.
+    // One line per distinct cell text, in ascending value: the table's cell
+    // is what the builder compares the list with.
     struct Group {
+      double ohms = 0.0;
       std::string resistors;
       int count = 0;
     };
-    std::map<double, Group> groups;  // ascending value
-    for (const BuildStep& step : BuildList(analysis, static_cast<int>(index))) {
-      Group& group = groups[step.Ohms];
+    std::map<std::string, Group> byCell;
+    for (int k = 1; k <= analysis.N - 1; ++k) {
+      const double ohms = *Part(analysis, k, index);
+      Group& group = byCell[PlainDecimal(ohms, separator)];
+      group.ohms = ohms;
       if (group.count++ > 0) group.resistors += ' ';
-      group.resistors += 'R' + std::to_string(step.Resistor);
+      group.resistors += 'R' + std::to_string(k);
     }
-    for (const auto& [ohms, group] : groups) {
-      AppendLine(text, std::array<std::string, 4>{series, PlainDecimal(ohms, separator),
-                                                  std::to_string(group.count * perResistor),
-                                                  group.resistors});
+    std::vector<std::pair<std::string, Group>> lines(byCell.begin(), byCell.end());
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const auto& a, const auto& b) { return a.second.ohms < b.second.ohms; });
+    for (const auto& [cell, group] : lines) {
+      AppendLine(text,
+                 std::array<std::string, 4>{series, cell, std::to_string(group.count * perResistor),
+                                            group.resistors});
     }
   }
   return text;
@@ -179,7 +192,9 @@ std::vector<BuildStep> BuildList(const CircuitAnalysis& analysis, int set) {
   std::vector<BuildStep> steps;
   if (set < 0 || static_cast<std::size_t>(set) >= analysis.Sets.size()) return steps;
   for (int k = 1; k <= analysis.N - 1; ++k) {
-    steps.push_back({k, k - 1, k, *Part(analysis, k, static_cast<std::size_t>(set))});
+    const RoundedSet& s = analysis.Sets[static_cast<std::size_t>(set)];
+    steps.push_back(
+        {k, k - 1, k, s.RoundedIn->Decimal(s.Parts.Index[static_cast<std::size_t>(k)]).Ohms()});
   }
   return steps;
 }

