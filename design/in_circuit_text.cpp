@@ -8,6 +8,9 @@
 #include <map>
 #include <system_error>
 
+#include "design/tab_text.h"
+#include "notation/decimal_separator.h"
+
 namespace design {
 namespace {
 
@@ -101,7 +104,7 @@ std::string PlainDecimal(double value, char separator) {
   const auto [end, error] =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
   std::string text(buffer, error == std::errc() ? end : buffer);
-  std::replace(text.begin(), text.end(), '.', separator);
+  notation::PointToSeparator(text, separator);
   return text;
 }
 
@@ -126,21 +129,7 @@ std::vector<CircuitRow> CircuitCells(const CircuitAnalysis& a, char separator) {
   return rows;
 }
 
-namespace {
-
-// Cells joined by one tab, ended by a line feed.
-template <typename Cells>
-void AppendLine(std::string& text, const Cells& cells) {
-  bool first = true;
-  for (const auto& cell : cells) {
-    if (!first) text += '\t';
-    text += cell;
-    first = false;
-  }
-  text += '\n';
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::string CircuitTableText(const CircuitAnalysis& analysis, char separator) {
   std::string text;
@@ -148,8 +137,8 @@ std::string CircuitTableText(const CircuitAnalysis& analysis, char separator) {
   for (std::size_t c = 0; c < kCircuitColumnCount; ++c) {
     header[c] = ColumnName(kCircuitColumns[c], analysis);
   }
-  AppendLine(text, header);
-  for (const CircuitRow& row : CircuitCells(analysis, separator)) AppendLine(text, row);
+  AppendTabLine(text, header);
+  for (const CircuitRow& row : CircuitCells(analysis, separator)) AppendTabLine(text, row);
   return text;
 }
 
@@ -180,9 +169,9 @@ std::string PartsListText(const CircuitAnalysis& analysis, char separator) {
     std::stable_sort(lines.begin(), lines.end(),
                      [](const auto& a, const auto& b) { return a.second.ohms < b.second.ohms; });
     for (const auto& [cell, group] : lines) {
-      AppendLine(text,
-                 std::array<std::string, 4>{series, cell, std::to_string(group.count * perResistor),
-                                            group.resistors});
+      AppendTabLine(
+          text, std::array<std::string, 4>{series, cell, std::to_string(group.count * perResistor),
+                                           group.resistors});
     }
   }
   return text;

@@ -8,22 +8,12 @@
 #include <QWidget>
 
 #include "design/design_state.h"
+#include "design/tab_text.h"
 #include "notation/eng_notation.h"
 #include "ui/desktop/table_copy.h"
 
 namespace ui {
 namespace {
-
-// Appends `cells` joined by tabs, then a line feed.
-void AppendLine(std::string& table, std::initializer_list<std::string> cells) {
-  bool first = true;
-  for (const std::string& cell : cells) {
-    if (!first) table += '\t';
-    table += cell;
-    first = false;
-  }
-  table += '\n';
-}
 
 QString CurrentTable() {
   return QString::fromStdString(DesignTable(design::modMain(), notation::DecimalSeparator()));
@@ -35,9 +25,7 @@ std::string ShortestText(float value, char separator) {
   char digits[64];
   const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
   std::string text(digits, error == std::errc() ? end : digits);
-  for (char& c : text) {
-    if (c == '.') c = separator;
-  }
+  notation::PointToSeparator(text, separator);
   return text;
 }
 
@@ -49,13 +37,16 @@ std::string DesignTable(const design::DesignState& state, char separator) {
   for (int p = 0; p <= n - 1; ++p) {
     const bool top = p == 0;
     const bool ground = p == n - 1;
-    AppendLine(table, {std::to_string(p), ground ? "" : number(state.TargetAtten[p]),
-                       top ? "" : number(state.IdealR[p]), top ? "" : number(state.R1Pct[p]),
-                       top ? "" : number(state.R5Pct[p]), ground ? "" : number(state.Atten1Pct[p]),
-                       ground ? "" : number(state.Atten5Pct[p])});
+    design::AppendTabLine(
+        table, std::initializer_list<std::string>{
+                   std::to_string(p), ground ? "" : number(state.TargetAtten[p]),
+                   top ? "" : number(state.IdealR[p]), top ? "" : number(state.R1Pct[p]),
+                   top ? "" : number(state.R5Pct[p]), ground ? "" : number(state.Atten1Pct[p]),
+                   ground ? "" : number(state.Atten5Pct[p])});
   }
-  AppendLine(table, {"total", "", number(state.TotalOhms), number(state.Total1Pct),
-                     number(state.Total5Pct), "", ""});
+  design::AppendTabLine(table, std::initializer_list<std::string>{
+                                   "total", "", number(state.TotalOhms), number(state.Total1Pct),
+                                   number(state.Total5Pct), "", ""});
   return table;
 }
 
