@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 #include <QWidget>
 
@@ -41,16 +42,17 @@ class WindowTest : public testing::Test {
   }
   void TearDown() override {
     for (QWidget* window : OpenWindows()) delete window;
-    window_ = nullptr;
     ui::AppSeams() = {};
     design::modMain() = {};
     notation::SetDecimalSeparator(separator_);
   }
 
-  // Makes `window` the one the helpers below work on; shown and active when
-  // `activate`, so that its keys reach it as a user's do.
+  // Makes `window` the one the helpers below work on, in place of the one
+  // opened before; shown and active when `activate`, so that its keys reach
+  // it as a user's do.
   template <class W>
   W& open(W* window, bool activate = false) {
+    delete window_.data();
     window_ = window;
     if (activate) {
       window->show();
@@ -112,7 +114,7 @@ class WindowTest : public testing::Test {
     return found;
   }
 
-  QWidget* window_ = nullptr;
+  QPointer<QWidget> window_;  // the window opened last, until it is destroyed
   surface::RecordingSurface drawing_;  // every window's drawing
   surface::RecordingSurface page_;     // every printed page
   std::vector<std::string> messages_;
