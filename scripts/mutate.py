@@ -508,7 +508,7 @@ class Scratch:
         return code == 0, out
 
     def executable(self, suite):
-        found = list(self.build.glob(f"tests/*/{suite}"))
+        found = list(self.build.glob(f"tests/**/{suite}"))
         return found[0] if found else None
 
     def run_suite(self, suite, timeout):
