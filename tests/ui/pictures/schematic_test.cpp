@@ -62,6 +62,21 @@ TEST(DrawResistor, HasTheSizeOfItsScaleButAFixedTapAndContact) {
   }
 }
 
+// The symbol of a string of up to seven positions (S = 1.5) at (6300, 800),
+// worked by hand: a lead of 240 down, six vertices 90 either side of the
+// column, back to the column and a lead down to the next junction at 1880.
+TEST(DrawResistor, ZigzagsThroughItsVerticesWorkedByHand) {
+  RecordingSurface recorder;
+  ui::DrawResistorSymbol(recorder, 6300.0f, 800.0f, 1.5f, 0);
+  const std::vector<LineOp> lines = recorded::Lines(recorder.ops());
+  ASSERT_EQ(lines.size(), 11u);
+  EXPECT_EQ(lines[2].from, (PointF{6300.0f, 800.0f}));
+  const PointF vertices[] = {{6300.0f, 1040.0f}, {6390.0f, 1085.0f}, {6210.0f, 1190.0f},
+                             {6390.0f, 1265.0f}, {6210.0f, 1355.0f}, {6390.0f, 1445.0f},
+                             {6210.0f, 1535.0f}, {6300.0f, 1580.0f}, {6300.0f, 1880.0f}};
+  for (std::size_t i = 0; i < std::size(vertices); ++i) EXPECT_EQ(lines[i + 2].to, vertices[i]) << i;
+}
+
 TEST(DrawResistor, TwoSymbolsFormOneUnbrokenColumn) {
   for (const SymbolCase& c : kSymbols) {
     SCOPED_TRACE(c.name);
