@@ -1,5 +1,6 @@
 // The program's windows handing over to one another: only one exists at any
 // moment, and the design carries over.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,39 +17,23 @@
 #include "app/opening_window.h"
 #include "app/version.h"
 #include "design/design_state.h"
-#include "tests/support/open_windows.h"
-#include "ui/desktop/seams.h"
-#include "ui/windows/design_window.h"
-#include "ui/windows/deviation_window.h"
 #include "ui/windows/navigation.h"
+
+#include "tests/support/window_test.h"
 
 namespace {
 
-class WindowFlowTest : public testing::Test {
+class WindowFlowTest : public testing_support::WindowTest {
  protected:
-  void SetUp() override {
-    design::modMain() = {};
-    ui::AppSeams().showMessage = [this](const std::string& message) {
-      messages_.push_back(message);
-    };
-  }
-  void TearDown() override {
-    for (QWidget* window : windows()) delete window;
-    ui::AppSeams() = {};
-    design::modMain() = {};
-  }
-
   // Starts the program as main does.
   void startUp() { ui::ShowOwnWindow(new app::frmOpening); }
 
-  // Every window that exists, once the ones closed have been destroyed.
-  static std::vector<QWidget*> windows() { return testing_support::OpenWindows(); }
   // The windows on the screen. Once the main loop has ended, as in the tests
   // that end the program, Qt no longer destroys closed windows; these tests
   // look at what is shown instead.
   static std::vector<QWidget*> shownWindows() {
     std::vector<QWidget*> found;
-    for (QWidget* widget : windows()) {
+    for (QWidget* widget : testing_support::OpenWindows()) {
       if (widget->isVisible()) found.push_back(widget);
     }
     return found;
@@ -57,33 +42,6 @@ class WindowFlowTest : public testing::Test {
     const std::vector<QWidget*> shown = shownWindows();
     EXPECT_EQ(shown.size(), 1u);
     return shown.size() == 1 ? shown.front() : nullptr;
-  }
-  // The one window that exists; fails unless there is exactly one.
-  static QWidget* onlyWindow() {
-    const std::vector<QWidget*> open = windows();
-    std::string names;
-    for (const QWidget* window : open) names += name(window) + " ";
-    EXPECT_EQ(open.size(), 1u) << names;
-    return open.size() == 1 ? open.front() : nullptr;
-  }
-  static std::string name(const QWidget* window) {
-    return window ? window->objectName().toStdString() : std::string("(none)");
-  }
-  template <class T>
-  static T* control(QWidget* window, const char* name) {
-    T* found = window ? window->findChild<T*>(QString::fromLatin1(name)) : nullptr;
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-  }
-  static void click(QWidget* window, const char* button) {
-    auto* target = control<QAbstractButton>(window, button);
-    if (target) QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
-  }
-  static void type(QWidget* window, const char* box, const char* text) {
-    auto* edit = control<QLineEdit>(window, box);
-    if (!edit) return;
-    edit->clear();
-    QTest::keyClicks(edit, QString::fromLatin1(text));
   }
   // Runs the event loop until something ends it; `action` runs inside it.
   static int runUntilQuit(const std::function<void()>& action) {
@@ -99,8 +57,6 @@ class WindowFlowTest : public testing::Test {
     safetyNet.start(5000);
     return QApplication::exec();
   }
-
-  std::vector<std::string> messages_;
 };
 
 TEST_F(WindowFlowTest, StartsAtTheOpeningWindowAlone) {

@@ -128,13 +128,6 @@ TEST_F(FormatEngTest, NeverWritesGarbageForNonFiniteValues) {
               {std::numeric_limits<float>::max(), "3.402824E+29G"}});
 }
 
-TEST_F(FormatEngTest, WritesThroughTheOutputArgument) {
-  std::string text = "stale";
-  const float value = 4700;
-  notation::FormatEng(value, text);
-  EXPECT_EQ(text, "4.7k");
-}
-
 // Each value of the reference table, written with its row's separator.
 TEST_F(FormatEngTest, MatchesTheReferenceTable) {
   const auto rows = golden::ReadTable("format.tsv", 3);

@@ -1,6 +1,7 @@
 // Questions the window and page tests ask of recorded drawing operations.
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,6 +26,32 @@ inline std::vector<surface::TextOp> Texts(const surface::OpList& ops) {
     if (const auto* text = std::get_if<surface::TextOp>(&op)) found.push_back(*text);
   }
   return found;
+}
+
+// The texts printed with their top-left corner at x = `x`: one column.
+inline std::vector<surface::TextOp> TextsAt(const surface::OpList& ops, float x) {
+  std::vector<surface::TextOp> found = Texts(ops);
+  std::erase_if(found, [x](const surface::TextOp& text) { return text.at.x != x; });
+  return found;
+}
+
+inline std::vector<std::string> Strings(const std::vector<surface::TextOp>& texts) {
+  std::vector<std::string> found;
+  for (const surface::TextOp& text : texts) found.push_back(text.text);
+  return found;
+}
+
+// Fails for every line end and text position that is not a finite number.
+inline void ExpectFiniteCoordinates(const surface::OpList& ops) {
+  const auto finite = [](surface::PointF p) { return std::isfinite(p.x) && std::isfinite(p.y); };
+  for (const surface::Op& op : ops) {
+    if (const auto* line = std::get_if<surface::LineOp>(&op)) {
+      EXPECT_TRUE(finite(line->from) && finite(line->to)) << op;
+    }
+    if (const auto* text = std::get_if<surface::TextOp>(&op)) {
+      EXPECT_TRUE(finite(text->at)) << op;
+    }
+  }
 }
 
 // A line with the pen width in force when it was drawn.

@@ -5,8 +5,6 @@
 #include <charconv>
 #include <cmath>
 #include <functional>
-#include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,24 +23,17 @@
 #include <gtest/gtest.h>
 
 #include "design/design_state.h"
-#include "design/ladder.h"
 #include "notation/eng_notation.h"
-#include "ui/desktop/seams.h"
-#include "ui/surface/recording_surface.h"
 #include "ui/windows/design_table.h"
 #include "ui/windows/design_window.h"
 #include "ui/windows/deviation_window.h"
 
-namespace {
+#include "tests/support/designed.h"
+#include "tests/support/recorded_ops.h"
+#include "tests/support/tab_separated.h"
+#include "tests/support/window_test.h"
 
-std::vector<std::string> Split(const std::string& text, char at) {
-  std::vector<std::string> parts;
-  std::string part;
-  std::istringstream in(text);
-  while (std::getline(in, part, at)) parts.push_back(part);
-  if (!text.empty() && text.back() == at) parts.push_back("");
-  return parts;
-}
+namespace {
 
 // Runs of spaces as one, none at the ends: how the texts read aloud.
 std::string Collapsed(const std::string& text) {
@@ -61,48 +52,10 @@ std::string AccessibleText(QObject* object, QAccessible::Text kind) {
   return accessible ? accessible->text(kind).toStdString() : std::string();
 }
 
-class DesktopTest : public testing::Test {
- public:  // the rows' lambdas reach into the fixture
-  void SetUp() override {
-    design::modMain() = {};
-    separator_ = notation::DecimalSeparator();
-    ui::AppSeams().showMessage = [this](const std::string& message) {
-      messages_.push_back(message);
-    };
-    ui::AppSeams().choosePrinter = [this](QPrinter&) {
-      ++printDialogs_;
-      return false;
-    };
-    ui::AppSeams().windowRecorder = &recorder_;
-  }
-  void TearDown() override {
-    window_.reset();
-    ui::AppSeams() = {};
-    design::modMain() = {};
-    notation::SetDecimalSeparator(separator_);
-  }
-
+class DesktopTest : public testing_support::WindowTest {
+ public:
   // The design window, shown and active, so its keys reach it as a user's do.
-  ui::frmDesign& openDesign() {
-    auto* window = new ui::frmDesign;
-    window_.reset(window);
-    window->show();
-    QApplication::setActiveWindow(window);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
-    return *window;
-  }
-  template <class T>
-  T* control(const char* name) const {
-    T* found = window_->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-  }
-  void type(const char* box, const char* typed) {
-    QLineEdit* edit = control<QLineEdit>(box);
-    edit->setFocus();
-    edit->clear();
-    QTest::keyClicks(edit, QString::fromLatin1(typed));
-  }
+  ui::frmDesign& openDesign() { return open(new ui::frmDesign, true); }
   void design(const char* ohms, const char* positions, const char* step) {
     type("Text1", ohms);
     type("Text2", positions);
@@ -110,21 +63,6 @@ class DesktopTest : public testing::Test {
     control<QPushButton>("cmdDisplay")->click();
   }
   static std::string clipboard() { return QApplication::clipboard()->text().toStdString(); }
-  // The texts the last display printed, after its clear.
-  std::vector<std::string> drawnTexts() const {
-    std::vector<std::string> texts;
-    for (const surface::Op& op : recorder_.ops()) {
-      if (std::holds_alternative<surface::ClearOp>(op)) texts.clear();
-      if (const auto* text = std::get_if<surface::TextOp>(&op)) texts.push_back(text->text);
-    }
-    return texts;
-  }
-
-  surface::RecordingSurface recorder_;
-  std::vector<std::string> messages_;
-  int printDialogs_ = 0;
-  char separator_ = '.';
-  std::unique_ptr<QWidget> window_;
 };
 
 // One copied cell read back as a single; it must use `separator` and no point.
@@ -170,15 +108,13 @@ TEST_F(DesktopTest, CopiedDesignReadsBackBitForBit) {
 
     const design::DesignState& state = design::modMain();
     const int n = state.NumPositions;
-    const std::string table = clipboard();
-    ASSERT_FALSE(table.empty());
-    EXPECT_EQ(table.back(), '\n');
-    const std::vector<std::string> lines = Split(table.substr(0, table.size() - 1), '\n');
+    const std::vector<std::vector<std::string>> lines = testing_support::Cells(clipboard());
     ASSERT_EQ(lines.size(), static_cast<std::size_t>(n + 2));
-    EXPECT_EQ(lines[0], "position\ttarget_dB\tideal_ohm\te96_ohm\te24_ohm\te96_dB\te24_dB");
+    EXPECT_EQ(lines[0], (std::vector<std::string>{"position", "target_dB", "ideal_ohm", "e96_ohm",
+                                                  "e24_ohm", "e96_dB", "e24_dB"}));
     for (int p = 0; p <= n - 1; ++p) {
-      SCOPED_TRACE(testing::Message() << "line of position " << p << ": " << lines[p + 1]);
-      const std::vector<std::string> cells = Split(lines[p + 1], '\t');
+      SCOPED_TRACE(testing::Message() << "line of position " << p);
+      const std::vector<std::string>& cells = lines[p + 1];
       ASSERT_EQ(cells.size(), 7u);
       EXPECT_EQ(cells[0], std::to_string(p));
       if (p == 0) {
@@ -200,7 +136,7 @@ TEST_F(DesktopTest, CopiedDesignReadsBackBitForBit) {
         ExpectCell(cells[6], state.Atten5Pct[p], row.separator);
       }
     }
-    const std::vector<std::string> total = Split(lines[n + 1], '\t');
+    const std::vector<std::string>& total = lines[n + 1];
     ASSERT_EQ(total.size(), 7u);
     EXPECT_EQ(total[0], "total");
     EXPECT_EQ(total[1] + total[5] + total[6], "");
@@ -383,8 +319,8 @@ TEST_F(DesktopTest, DrawingDescribesEveryValueItShows) {
     design("10k", row.positions, "2");
     const std::string description = AccessibleText(&window, QAccessible::Description);
     const int n = design::modMain().NumPositions;
-    EXPECT_EQ(Split(description, '\n').size(), static_cast<std::size_t>(2 * n + 1));
-    for (std::string text : drawnTexts()) {
+    EXPECT_EQ(testing_support::Split(description, '\n').size(), static_cast<std::size_t>(2 * n + 1));
+    for (std::string text : recorded::Strings(recorded::Texts(lastDrawing()))) {
       if (text.back() == ':') continue;  // a column heading
       const std::string total = " ohms total";
       if (text.size() > total.size() && text.ends_with(total)) text.resize(text.size() - 6);
@@ -398,14 +334,9 @@ TEST_F(DesktopTest, DrawingDescribesEveryValueItShows) {
 // position 10 (17.695 dB for 18), 0.303 dB at 8 (13.697 for 14) and 0.27 dB
 // at 9 (15.73 for 16); every other position strays less.
 TEST_F(DesktopTest, DeviationChartNamesThePositionsStrayingMost) {
-  design::DesignState& state = design::modMain();
-  state.TotalOhms = 10000.0f;
-  state.NumPositions = 11;
-  state.StepSize = 2.0f;
-  design::CalculateLadder(state);
-  window_ = std::make_unique<ui::frmExamine>();
-  const std::vector<std::string> lines =
-      Split(AccessibleText(window_.get(), QAccessible::Description), '\n');
+  testing_support::DesignInProgram(10000.0f, 11, 2.0f);
+  const std::vector<std::string> lines = testing_support::Split(
+      AccessibleText(&open(new ui::frmExamine), QAccessible::Description), '\n');
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_TRUE(lines[0].starts_with("5% resistors stray most at position 10, 0.30")) << lines[0];
   const std::size_t eight = lines[0].find("position 8, 0.30");

@@ -23,6 +23,22 @@ constexpr float kMarker1Half = 30.0f;   // filled square 60 units wide
 
 }  // namespace
 
+// The deviation window's chart: 2500 units per dB, 0 dB at y = 3500, so the
+// frame runs from y = 1000 to 6000; pens in pixels of an 800 x 600 screen.
+constinit const DeviationChartLayout kDeviationWindowChart{
+    .zeroY = 3500.0f,
+    .unitsPerDb = 2500.0f,
+    .framePen = 3.0f,
+    .zeroLinePen = 3.0f,  // the frame's
+    .gridPen = 1.0f,
+    .firstColumnLine = 0,  // a column line at every position
+    .numbersY = 6300.0f,
+    .labelX = 2200.0f,
+    .positionCaption = {5500.0f, 6600.0f},
+    .lessAtten = {1000.0f, 900.0f},
+    .moreAtten = {1000.0f, 5900.0f},
+};
+
 float DeviationColumn(int16_t p, int16_t numPositions) {
   const int16_t intervals = static_cast<int16_t>(numPositions - 2);
   if (intervals <= 0) return kChartLeft;

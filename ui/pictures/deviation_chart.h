@@ -35,6 +35,11 @@ struct DeviationChartLayout {
   surface::PointF moreAtten;
 };
 
+// Where the deviation window puts the chart (pens in pixels) and where the
+// printed page puts it, below the schematic (pens in printer dots).
+extern const DeviationChartLayout kDeviationWindowChart;
+extern const DeviationChartLayout kReportChart;
+
 // Draws the frame, the zero line, a column per position p = 0 .. N - 2 with
 // its number (from 1), the dB grid every 0.2 dB with its labels and the
 // markers of the 5% (red outline) and 1% (green filled) sets, from the design

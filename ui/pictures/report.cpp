@@ -14,6 +14,7 @@ constexpr surface::Scale kPageScale{0.0f, -1000.0f, 12000.0f, 16000.0f};
 constexpr float kTextPoints = 8.0f;
 constexpr float kFooterPoints = 6.0f;
 constexpr float kSchematicPen = 8.0f;  // printer dots
+constexpr PointF kFooterAt{2000.0f, 13500.0f};
 
 // The schematic: the design window's column, moved left to x = 2500, with
 // both rounded sets, their headings 200 units right of their values.
@@ -21,7 +22,10 @@ constexpr RoundedColumns kPageSets[] = {
     {5, 5500.0f, 5700.0f, 6500.0f},
     {1, 8400.0f, 8600.0f, 9400.0f},
 };
-constexpr SchematicLayout kPageSchematic{
+
+}  // namespace
+
+constinit const SchematicLayout kReportSchematic{
     .leadX = 2000.0f,
     .stringX = 2500.0f,
     .targetX = 3040.0f,  // 2500 + 540
@@ -32,7 +36,7 @@ constexpr SchematicLayout kPageSchematic{
 
 // The deviation chart below it: 2000 units per dB, 0 dB at y = 10500; pens
 // in printer dots, a bold frame over a fine grid.
-constexpr DeviationChartLayout kPageChart{
+constinit const DeviationChartLayout kReportChart{
     .zeroY = 10500.0f,
     .unitsPerDb = 2000.0f,
     .framePen = 16.0f,
@@ -46,10 +50,6 @@ constexpr DeviationChartLayout kPageChart{
     .moreAtten = {1200.0f, 12400.0f},
 };
 
-constexpr PointF kFooterAt{2000.0f, 13500.0f};
-
-}  // namespace
-
 bool DrawReport(surface::Surface& page, design::DesignState& state,
                 const ResistorDrawer& PrintResistor, const std::string& date) {
   if (state.NumPositions < design::kMinPositions || state.NumPositions > design::kMaxPositions) {
@@ -58,8 +58,8 @@ bool DrawReport(surface::Surface& page, design::DesignState& state,
   page.setFontSize(kTextPoints);
   page.setScale(kPageScale);
   page.setPenWidth(kSchematicPen);
-  DrawSchematicWithColumns(page, state, kPageSchematic, PrintResistor);
-  DrawDeviationChart(page, state, kPageChart);
+  DrawSchematicWithColumns(page, state, kReportSchematic, PrintResistor);
+  DrawDeviationChart(page, state, kReportChart);
   page.setTextPosition(kFooterAt);
   page.setFontSize(kFooterPoints);
   page.printText(std::string("Kestrix from ") + kMakerAddress + "  - " + date);

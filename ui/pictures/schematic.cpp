@@ -46,7 +46,22 @@ class ColumnPrinter {
   design::DesignState& state_;
 };
 
+constexpr RoundedColumns kWindowFivePercent[] = {{5, 9200.0f, 9200.0f, 10300.0f}};
+constexpr RoundedColumns kWindowOnePercent[] = {{1, 9200.0f, 9200.0f, 10300.0f}};
+
 }  // namespace
+
+SchematicLayout DesignWindowSchematic(int16_t tolType) {
+  SchematicLayout layout{.leadX = 5800.0f,
+                         .stringX = 6300.0f,
+                         .targetX = 6840.0f,  // 6300 + 540
+                         .idealX = 7700.0f,
+                         .textPoints = 6.0f,
+                         .rounded = {}};
+  if (tolType == 5) layout.rounded = kWindowFivePercent;
+  if (tolType == 1) layout.rounded = kWindowOnePercent;
+  return layout;
+}
 
 void DrawResistorSymbol(surface::Surface& target, const float& X, const float& Y, float S,
                         surface::Rgb color) {

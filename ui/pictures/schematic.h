@@ -48,6 +48,14 @@ struct SchematicLayout {
   std::span<const RoundedColumns> rounded;
 };
 
+// Where the design window puts the schematic: the column at x = 6300 on the
+// right half of the window, 6-point text, and the columns of the rounded set
+// `tolType` selects (5 or 1; none for 0, ideal values only).
+SchematicLayout DesignWindowSchematic(int16_t tolType);
+
+// Where the printed page puts it: moved left to x = 2500, with both sets.
+extern const SchematicLayout kReportSchematic;
+
 // Draws the string of the design in `state` (the input lead, one symbol per
 // resistor through `drawResistor`, the taps, the ground line and its contact)
 // and prints the target, ideal and rounded columns beside it. Sets Spacing by

@@ -34,25 +34,7 @@ constexpr const char* kLinearPrompt = "% per step: ";
 // Defaults put in by the load handler while the design state holds zeros.
 constexpr int16_t kDefaultPositions = 11;
 constexpr float kDefaultStep = 2.0f;
-
-// The display stage, in design units: the schematic on the right half of
-// the window, 6-point text, the columns of the selected rounded set only.
-constexpr float kStringX = 6300.0f;   // the resistor column
-constexpr float kStringTop = 800.0f;  // junction of position 0
-constexpr RoundedColumns kFivePercent[] = {{5, 9200.0f, 9200.0f, 10300.0f}};
-constexpr RoundedColumns kOnePercent[] = {{1, 9200.0f, 9200.0f, 10300.0f}};
-
-SchematicLayout WindowSchematic(int16_t tolType) {
-  SchematicLayout layout{.leadX = 5800.0f,
-                         .stringX = kStringX,
-                         .targetX = 6840.0f,  // 6300 + 540
-                         .idealX = 7700.0f,
-                         .textPoints = 6.0f,
-                         .rounded = {}};
-  if (tolType == 5) layout.rounded = kFivePercent;
-  if (tolType == 1) layout.rounded = kOnePercent;
-  return layout;
-}
+constexpr float kStringTop = 800.0f;  // junction of position 0, design units
 
 }  // namespace
 
@@ -227,9 +209,11 @@ void frmDesign::showBoxes(const design::BoxTexts& boxes) {
 void frmDesign::display() {
   design::DesignState& state = design::modMain();
   picture().clear();
-  DrawSchematicWithColumns(picture(), state, WindowSchematic(state.TolType),
+  const SchematicLayout layout = DesignWindowSchematic(state.TolType);
+  DrawSchematicWithColumns(picture(), state, layout,
                            [this](const float& X, const float& Y) { DrawResistor(X, Y); });
-  state.PenX = kStringX;
+  // The pen goes back to the junction of position 0.
+  state.PenX = layout.stringX;
   state.PenY = kStringTop;
   setAccessibleDescription(QString::fromStdString(DesignDescription(state)));
   update();

@@ -27,22 +27,6 @@ constexpr QRectF kOnePercentPlace{6300, 7120, 1935, 375};
 constexpr double kTitlePoints = 18.0;
 constexpr double kLegendPoints = 12.0;
 
-// The chart: 2500 units per dB, 0 dB at y = 3500, so the frame runs from
-// y = 1000 to 6000; pens in pixels of an 800 x 600 screen.
-constexpr DeviationChartLayout kWindowChart{
-    .zeroY = 3500.0f,
-    .unitsPerDb = 2500.0f,
-    .framePen = 3.0f,
-    .zeroLinePen = 3.0f,  // the frame's
-    .gridPen = 1.0f,
-    .firstColumnLine = 0,  // a column line at every position
-    .numbersY = 6300.0f,
-    .labelX = 2200.0f,
-    .positionCaption = {5500.0f, 6600.0f},
-    .lessAtten = {1000.0f, 900.0f},
-    .moreAtten = {1000.0f, 5900.0f},
-};
-
 }  // namespace
 
 frmExamine::frmExamine(QWidget* parent) : ScaledWindow("frmExamine", kCaption, Qt::white, parent) {
@@ -80,7 +64,7 @@ void frmExamine::load() {
 }
 
 void frmExamine::DrawDeviation() {
-  DrawDeviationChart(picture(), design::modMain(), kWindowChart);
+  DrawDeviationChart(picture(), design::modMain(), kDeviationWindowChart);
   update();
 }
 
