@@ -366,7 +366,7 @@ FAULTS = [
       "copied table loses the last position's target"),
     F("ui/windows/design_table.cpp", "top ? \"\" : number(state.R1Pct[p]),", "top ? \"\" : number(state.R5Pct[p]),",
       "copied 1% column holds the 5% values"),
-    F("ui/windows/design_table.cpp", "if (c == '.') c = separator;", "if (c == ',') c = separator;",
+    F("ui/windows/design_table.cpp", "notation::PointToSeparator(text, separator);", "",
       "copied numbers ignore the decimal comma"),
     F("ui/windows/accessibility.cpp", "constexpr std::size_t kMostStraying = 3;",
       "constexpr std::size_t kMostStraying = 4;", "screen-reader summary names four positions"),
