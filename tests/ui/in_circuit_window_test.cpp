@@ -135,7 +135,8 @@ class InCircuitWindowTest : public testing::Test {
     const QAbstractItemModel* model = window().grdPositions->model();
     std::vector<std::vector<std::string>> rows;
     std::vector<std::string> header;
-    for (int c = 0; c < model->columnCount(); ++c) header.push_back(design::kCircuitColumns[c]);
+    for (int c = 0; c < model->columnCount(); ++c) header.push_back(
+        design::ColumnName(design::kCircuitColumns[static_cast<std::size_t>(c)], window().analysis()));
     rows.push_back(header);
     for (int r = 0; r < model->rowCount(); ++r) {
       std::vector<std::string> cells;
@@ -169,9 +170,9 @@ TEST_F(InCircuitWindowTest, OpensWithTheDefaultsAndTheFocusInTheLoadBox) {
   ui::frmInCircuit& w = open();
   EXPECT_EQ(w.windowTitle(), QStringLiteral("Kestrix - In circuit"));
   EXPECT_EQ(text("txtLoad"), "47k");
-  EXPECT_EQ(text("txtSource"), "0  ");
+  EXPECT_EQ(text("txtSource"), "0");
   EXPECT_EQ(text("txtCable"), "100p");
-  EXPECT_EQ(text("txtTolerance"), "1 ");
+  EXPECT_EQ(text("txtTolerance"), "1");
   EXPECT_EQ(QApplication::focusWidget(), w.txtLoad);
   EXPECT_TRUE(messages_.empty());
   EXPECT_EQ(w.grdPositions->model()->rowCount(), 11);
@@ -290,17 +291,20 @@ TEST_F(InCircuitWindowTest, BadInputsAreNamedAndNeverReachTheScreenAsNaN) {
     const char* message;  // a part of it; nullptr: no message
   } const rows[] = {
       {"txtLoad", "-47k", "47k", "Load: \"-47k\" is negative; 47k ohms is used instead."},
-      {"txtLoad", "", "0  ", nullptr},
-      {"txtLoad", "1e-30", "0.0001 ", "Load: \"1e-30\" is below 0.0001 ohms (0 means no load)"},
-      {"txtLoad", "1e-50", "0  ", nullptr},  // below the smallest single: zero, no load
-      {"txtLoad", "0.00001", "0.0001 ", "Load: \"0.00001\" is below"},
-      {"txtSource", "9e99", "10G", nullptr},
-      {"txtSource", "-1", "1 ", "Source impedance: \"-1\" is negative"},
-      {"txtCable", "5", "1m", "Cable capacitance: \"5\" is above 1 mF"},
-      {"txtCable", "zzz", "0  ", nullptr},
-      {"txtTolerance", "0", "0.01 ", "Part tolerance: \"0\" is outside 0.01 to 20 %; 0.01 %"},
-      {"txtTolerance", "99", "20 ", "Part tolerance: \"99\" is outside"},
-      {"txtTolerance", "\xe2\x88\x9e", "0.01 ", "Part tolerance"},
+      {"txtLoad", "", "0", nullptr},
+      {"txtLoad", "1e-30", "100u", "Load: \"1e-30\" is below 100u ohms (0 means no load)"},
+      {"txtLoad", "0.00001", "100u", "Load: \"0.00001\" is below"},
+      {"txtLoad", "1meg", "1M", nullptr},
+      {"txtLoad", "4k7", "4.7k", nullptr},
+      {"txtLoad", "100 ohms", "100", nullptr},
+      {"txtLoad", "abc", "100", "Load: \"abc\" is not a value; the box keeps 100 ohms."},
+      {"txtSource", "9e99", "1e12", "Source impedance: \"9e99\" is above 1e12 ohms"},
+      {"txtSource", "-1", "1", "Source impedance: \"-1\" is negative"},
+      {"txtCable", "5", "100p", "Cable capacitance: \"5\" is above 1uF"},
+      {"txtCable", "zzz", "100p", "Cable capacitance: \"zzz\" is not a value"},
+      {"txtTolerance", "0", "0.01", "Part tolerance: \"0\" is outside 0.01 to 20 %; 0.01 %"},
+      {"txtTolerance", "99", "20", "Part tolerance: \"99\" is outside"},
+      {"txtTolerance", "\xe2\x88\x9e", "20", "Part tolerance: \"\xe2\x88\x9e\" is not a value"},
   };
   open();
   for (const Row& row : rows) {
@@ -347,8 +351,8 @@ TEST_F(InCircuitWindowTest, CopiedTextParsesBackToTheNumbersShown) {
     const std::vector<std::string>& row = shown[static_cast<std::size_t>(p) + 1];
     QString cell = QString::fromStdString(row[7]);
     EXPECT_TRUE(cell.contains(QLatin1Char(','))) << row[7];
-    EXPECT_NEAR(cell.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(), a.CompensatedE96Db[p],
-                a.CompensatedE96Db[p] * 5e-6);  // six digits
+    EXPECT_NEAR(cell.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(), a.Sets[0].Db[p],
+                a.Sets[0].Db[p] * 5e-6);  // six digits
   }
 
   w.txtLoad->setFocus();

@@ -76,11 +76,14 @@ std::string InputsLine(const design::CircuitInputs& inputs) {
 std::vector<std::string> SummaryLines(const design::CircuitAnalysis& a, char separator) {
   if (a.N < design::kMinPositions) return {"No design to analyse."};
   const auto db = [separator](double value) { return Hundredths(value, separator) + " dB"; };
-  return {
-      "Worst step error into the load:", "design's E96 set " + db(a.WorstDesignedE96) + ",",
-      "compensated E96 " + db(a.WorstCompensatedE96) + ", E24 " + db(a.WorstCompensatedE24) + ".",
-      "Two channels of \u00b1" + Eng(a.Inputs.TolerancePercent) + " % parts differ by up to " +
-          db(a.WidestBand) + "."};
+  const auto name = [&a](std::size_t set) { return std::string(a.Sets[set].RoundedIn->Name()); };
+  std::vector<std::string> lines{"Worst step error into the load:"};
+  if (!a.Designed.empty()) lines.push_back("design's E96 set " + db(a.Designed[0].Worst.Db) + ",");
+  lines.push_back("compensated " + name(0) + " " + db(a.Sets[0].Worst.Db) + ", " + name(1) + " " +
+                  db(a.Sets[1].Worst.Db) + ".");
+  lines.push_back("Two channels of \u00b1" + Eng(a.Inputs.TolerancePercent) +
+                  " % parts differ by up to " + db(a.WidestBand) + ".");
+  return lines;
 }
 
 bool DrawInCircuitPage(surface::Surface& page, const design::DesignState& state,

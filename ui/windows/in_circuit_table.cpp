@@ -8,6 +8,9 @@ namespace ui {
 void CircuitTableModel::setAnalysis(const design::CircuitAnalysis& analysis, char separator) {
   beginResetModel();
   rows_ = design::CircuitCells(analysis, separator);
+  for (std::size_t c = 0; c < design::kCircuitColumnCount; ++c) {
+    names_[c] = design::ColumnName(design::kCircuitColumns[c], analysis);
+  }
   endResetModel();
 }
 
@@ -55,7 +58,7 @@ QVariant CircuitTableModel::headerData(int section, Qt::Orientation orientation,
     case Qt::AccessibleDescriptionRole:
       return QStringLiteral("%1 (%2)").arg(
           QString::fromLatin1(heading.meaning),
-          QString::fromLatin1(design::kCircuitColumns[static_cast<std::size_t>(section)]));
+          QString::fromStdString(names_[static_cast<std::size_t>(section)]));
     default:
       return QAbstractTableModel::headerData(section, orientation, role);
   }

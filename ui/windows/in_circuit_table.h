@@ -29,6 +29,7 @@ class CircuitTableModel : public QAbstractTableModel {
 
  private:
   std::vector<design::CircuitRow> rows_;
+  std::array<std::string, design::kCircuitColumnCount> names_;  // as the copied header has them
 };
 
 }  // namespace ui
