@@ -24,12 +24,14 @@
 #include "design/design_state.h"
 #include "design/in_circuit_text.h"
 #include "design/ladder.h"
+#include "notation/builder_value.h"
 #include "notation/eng_notation.h"
 #include "tests/support/designed.h"
 #include "tests/support/open_windows.h"
 #include "ui/desktop/seams.h"
 #include "ui/pictures/in_circuit_chart.h"
 #include "ui/surface/recording_surface.h"
+#include "ui/windows/circuit_session.h"
 #include "ui/windows/in_circuit_window.h"
 #include "ui/windows/navigation.h"
 
@@ -73,7 +75,7 @@ class InCircuitWindowTest : public testing::Test {
  protected:
   void SetUp() override {
     Design(10000.0f, 11, 2.0f);
-    design::KeptCircuitInputs() = {};
+    ui::KeptCircuitSession() = {};
     ui::Seams& seams = ui::AppSeams();
     seams.showMessage = [this](const std::string& message) { messages_.push_back(message); };
     seams.windowRecorder = &window_;
@@ -88,7 +90,7 @@ class InCircuitWindowTest : public testing::Test {
     for (QWidget* window : windows()) delete window;
     ui::AppSeams() = {};
     design::modMain() = {};
-    design::KeptCircuitInputs() = {};
+    ui::KeptCircuitSession() = {};
     notation::SetDecimalSeparator('.');
   }
 
@@ -206,8 +208,10 @@ TEST_F(InCircuitWindowTest, KeepsItsLightColoursUnderADarkTheme) {
 
 TEST_F(InCircuitWindowTest, TabVisitsTheBoxesInOrderThenTheButtonsAndTable) {
   open();
-  const char* const order[] = {"txtSource",    "txtCable", "txtTolerance", "cmdRecompute",
-                               "grdPositions", "cmdPrint", "cmdReturn",    "txtLoad"};
+  const char* const order[] = {
+      "txtSource",   "txtCable",     "txtTolerance", "txtTotal",     "txtPositions",
+      "txtSteps",    "cboFirstSeries", "cboSecondSeries", "chkBalanced", "cmdRecompute",
+      "grdPositions", "txtParts",    "cmdPrint",     "cmdReturn",    "txtLoad"};
   for (const char* name : order) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_NE(QApplication::focusWidget(), nullptr);
@@ -332,27 +336,49 @@ TEST_F(InCircuitWindowTest, BadInputsAreNamedAndNeverReachTheScreenAsNaN) {
 }
 
 // Ctrl+C copies the whole table from anywhere in the window, in the user's
-// decimal separator, exactly as shown; a box's own selection stays its own.
+// decimal separator, the numbers shown in builder's notation rounded from the
+// copied ones; a box's own selection stays its own.
 TEST_F(InCircuitWindowTest, CopiedTextParsesBackToTheNumbersShown) {
   notation::SetDecimalSeparator(',');
   ui::frmInCircuit& w = open();
   const std::vector<std::vector<std::string>> shown = shownTable();
+  std::vector<std::vector<std::string>> copied;
   for (QWidget* focus : std::initializer_list<QWidget*>{w.txtLoad, w.grdPositions, w.cmdPrint}) {
     SCOPED_TRACE(focus->objectName().toStdString());
     QApplication::clipboard()->clear();
     focus->setFocus();
     QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
-    const std::vector<std::vector<std::string>> copied = Cells(QApplication::clipboard()->text());
-    EXPECT_EQ(copied, shown);
+    const std::vector<std::vector<std::string>> now = Cells(QApplication::clipboard()->text());
+    if (copied.empty()) copied = now;
+    EXPECT_EQ(now, copied);
   }
   ASSERT_EQ(shown.size(), 12u);
+  ASSERT_EQ(copied.size(), shown.size());
+  EXPECT_EQ(copied[0], shown[0]);
+  const auto read = [](std::string text) {
+    for (const char* unit : {" Hz", "Hz"}) {
+      if (const auto at = text.find(unit); at != std::string::npos) text.erase(at);
+    }
+    return notation::ReadBuilderValue(text, ',', notation::BuilderUnit::None);
+  };
+  for (std::size_t r = 1; r < shown.size(); ++r) {
+    for (std::size_t c = 0; c < shown[r].size(); ++c) {
+      SCOPED_TRACE(copied[r][c] + " shown as " + shown[r][c]);
+      ASSERT_EQ(copied[r][c].empty(), shown[r][c].empty());
+      if (copied[r][c].empty()) continue;
+      const auto exact = read(copied[r][c]), rounded = read(shown[r][c]);
+      ASSERT_TRUE(exact && rounded);
+      EXPECT_NEAR(*rounded, *exact, std::max(0.0005, std::fabs(*exact) * 0.005));
+    }
+  }
   const design::CircuitAnalysis& a = w.analysis();
   for (int p = 1; p <= 9; ++p) {
-    const std::vector<std::string>& row = shown[static_cast<std::size_t>(p) + 1];
-    QString cell = QString::fromStdString(row[7]);
-    EXPECT_TRUE(cell.contains(QLatin1Char(','))) << row[7];
-    EXPECT_NEAR(cell.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(), a.Sets[0].Db[p],
-                a.Sets[0].Db[p] * 5e-6);  // six digits
+    const std::string& cell = copied[static_cast<std::size_t>(p) + 1][7];
+    EXPECT_NE(cell.find(','), std::string::npos) << cell;
+    const auto value = read(cell);
+    ASSERT_TRUE(value);
+    EXPECT_NEAR(*value, a.Sets[0].Db[static_cast<std::size_t>(p)],
+                a.Sets[0].Db[static_cast<std::size_t>(p)] * 5e-6);  // six digits
   }
 
   w.txtLoad->setFocus();
@@ -362,10 +388,23 @@ TEST_F(InCircuitWindowTest, CopiedTextParsesBackToTheNumbersShown) {
 
   QApplication::clipboard()->clear();
   const QList<QAction*> menu = w.grdPositions->actions();
-  ASSERT_EQ(menu.size(), 1);
+  ASSERT_EQ(menu.size(), 2);
   EXPECT_EQ(menu.front()->text(), QStringLiteral("Copy table"));
   menu.front()->trigger();
-  EXPECT_EQ(Cells(QApplication::clipboard()->text()), shown);
+  EXPECT_EQ(Cells(QApplication::clipboard()->text()), copied);
+
+  // Ctrl+Shift+C and the menu's second entry copy the parts list instead.
+  for (const bool key : {true, false}) {
+    QApplication::clipboard()->clear();
+    if (key) {
+      QTest::keyClick(w.grdPositions, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    } else {
+      menu.back()->trigger();
+    }
+    const std::vector<std::vector<std::string>> parts = Cells(QApplication::clipboard()->text());
+    ASSERT_FALSE(parts.empty());
+    EXPECT_EQ(parts[0], (std::vector<std::string>{"series", "value_ohm", "quantity", "resistors"}));
+  }
 }
 
 TEST_F(InCircuitWindowTest, CtrlPPrintsOnePageOfInputsTableAndChart) {
@@ -382,8 +421,8 @@ TEST_F(InCircuitWindowTest, CtrlPPrintsOnePageOfInputsTableAndChart) {
   };
   EXPECT_TRUE(printed("Design: 10k ohms, 11 positions, 2 dB per step"));
   EXPECT_TRUE(printed("Load 47k ohms, source impedance 0 ohms, cable 100pF, parts \u00b11 %"));
-  // Every cell of the table, as shown.
-  const std::vector<std::vector<std::string>> shown = shownTable();
+  // Every cell of the table, as copied.
+  const std::vector<std::vector<std::string>> shown = Cells(w.tableText());
   for (std::size_t r = 1; r < shown.size(); ++r) {
     const std::vector<std::string>& row = shown[r];
     for (std::size_t c = 1; c < row.size(); ++c) {
