@@ -68,7 +68,7 @@ std::string DesignLine(const design::DesignState& state) {
 
 std::string InputsLine(const design::CircuitInputs& inputs) {
   design::CircuitBoxes boxes;
-  design::WriteCircuitBoxes(inputs, boxes);
+  design::WriteCircuitBoxes(inputs, design::StringInputs{}, boxes);
   const std::string load = inputs.LoadOhms > 0.0 ? Trimmed(boxes.Load) + " ohms" : "none";
   const std::string cable = inputs.CableFarads > 0.0 ? Trimmed(boxes.Cable) + "F" : "none";
   return "Load " + load + ", source impedance " + Trimmed(boxes.Source) + " ohms, cable " + cable +
