@@ -121,9 +121,14 @@ class Chart {
   void positions() {
     s_.setPenWidth(l_.gridPen);
     const int last = a_.N - 2;
-    // Every position is numbered while the numbers fit, else every other one.
+    // Every position is numbered while the numbers fit, else every 2nd,
+    // 5th or 10th, so labels thin out rather than overlap.
     const float room = last > 0 ? x(1) - x(0) : l_.right - l_.left;
-    const int every = room > 3.0f * char_ ? 1 : 2;
+    int every = 1;
+    for (const int step : {2, 5, 10}) {
+      if (room * static_cast<float>(every) > 3.0f * char_) break;
+      every = step;
+    }
     for (int p = 0; p <= last; ++p) {
       if (p > 0 && p < last) {
         s_.line(LineMode::Line, PointF{x(p), l_.top}, PointF{x(p), l_.bottom}, kGridColour);
@@ -153,8 +158,11 @@ class Chart {
     }
   }
 
+  // Markers shrink with the room between positions, so neighbours at 64
+  // positions stay apart.
   void marker(float at, float row, LineMode shape, Rgb colour) {
-    const float m = l_.marker;
+    const float room = a_.N > 2 ? x(1) - x(0) : l_.right - l_.left;
+    const float m = std::fmin(l_.marker, 0.3f * room);
     s_.line(shape, PointF{at - m, row - m}, PointF{at + m, row + m}, colour);
   }
 

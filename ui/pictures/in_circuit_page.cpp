@@ -2,6 +2,7 @@
 #include "ui/pictures/in_circuit_page.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "design/circuit_headings.h"
@@ -20,15 +21,21 @@ using surface::PointF;
 constexpr surface::Scale kPageScale{0.0f, 0.0f, 12000.0f, 16000.0f};
 constexpr float kTitlePoints = 12.0f;
 constexpr float kTextPoints = 8.0f;
-constexpr float kTablePoints = 6.5f;
+constexpr float kTablePoints = 7.0f;  // nothing printed is smaller
 constexpr float kUnitsPerPoint = 20.0f;  // about a point of height on A4 and Letter
 
-// The table: a narrow position column, then thirteen equal ones.
-constexpr float kTableLeft = 0.0f;
-constexpr float kPositionWidth = 520.0f;
-constexpr float kColumnWidth = 880.0f;
-constexpr float kHeadingTop = 1700.0f;
-constexpr float kRowHeight = 185.0f;
+// Everything stays this far inside the printable area, which itself starts
+// some 3.5 mm in: 420 units are 7.4 mm of an A4 page's 210 mm.
+constexpr float kMargin = 420.0f;
+constexpr float kLineStep = 250.0f;  // lines of 8 pt text
+// The table: a narrow position column, then thirteen equal ones, numbers
+// right-aligned with a gap before the next column.
+constexpr float kTableLeft = kMargin;
+constexpr float kPositionWidth = 480.0f;
+constexpr float kColumnWidth = 820.0f;
+constexpr float kColumnGap = 60.0f;
+constexpr float kDigitWidth = 0.55f * kTablePoints * 20.0f;  // a digit of the sans face
+constexpr float kRowHeight = 200.0f;
 constexpr float kRulePen = 2.0f;  // printer dots
 
 // A box's text without FormatEng's blank suffix.
@@ -41,6 +48,7 @@ std::string Eng(double value) { return notation::FormatEngTrimmed(static_cast<fl
 
 // A dB figure to hundredths, with the decimal separator in use.
 std::string Hundredths(double value, char separator) {
+  if (std::fabs(value) < 0.005) value = 0.0;  // no "-0.00"
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.2f", value);
   std::string text(buffer);
@@ -143,44 +151,58 @@ std::vector<std::string> PartsLines(const design::CircuitAnalysis& a, char separ
 }
 
 bool DrawInCircuitPage(surface::Surface& page, const design::DesignState& state,
-                       const design::CircuitAnalysis& analysis, char separator,
-                       const std::string& date) {
+                       const design::CircuitAnalysis& analysis, const std::string& lawText,
+                       char separator, const std::string& date) {
   if (analysis.N < design::kMinPositions) return false;
   page.setScale(kPageScale);
   page.setPenWidth(kRulePen);
   page.setFontSize(kTitlePoints);
-  PrintAt(page, 0.0f, 0.0f, "Kestrix - In circuit");
+  PrintAt(page, kMargin, 0.0f, "Kestrix - In circuit");
   page.setFontSize(kTextPoints);
-  PrintAt(page, 0.0f, 500.0f, DesignLine(state));
-  PrintAt(page, 0.0f, 780.0f, InputsLine(analysis.Inputs));
-  std::string summary;
-  for (const std::string& line : SummaryLines(analysis, separator)) {
-    summary += (summary.empty() ? "" : " ") + line;
-  }
-  PrintAt(page, 0.0f, 1060.0f, summary);
+  float y = 500.0f;
+  const auto line = [&page, &y](const std::string& text) {
+    PrintAt(page, kMargin, y, text);
+    y += kLineStep;
+  };
+  line(DesignLine(state));
+  line(InputsLine(analysis.Inputs));
+  line(StringLine(analysis, lawText));
+  for (const std::string& text : SummaryLines(analysis, separator)) line(text);
 
   page.setFontSize(kTablePoints);
-  const float tableRight = ColumnLeft(design::kCircuitColumnCount);
+  const float headingTop = y + 150.0f;
+  const float tableRight = ColumnLeft(design::kCircuitColumnCount) - kColumnGap;
+  const auto rightAligned = [&page](std::size_t column, float top, const std::string& text) {
+    const float right = ColumnLeft(column + 1) - kColumnGap;
+    PrintAt(page, right - kDigitWidth * static_cast<float>(text.size()), top, text);
+  };
   for (std::size_t c = 0; c < design::kCircuitColumnCount; ++c) {
-    PrintAt(page, ColumnLeft(c), kHeadingTop, design::kCircuitHeadings[c].what);
-    PrintAt(page, ColumnLeft(c), kHeadingTop + kRowHeight, design::kCircuitHeadings[c].unit);
+    const design::CircuitColumn& column = design::kCircuitColumns[c];
+    std::string unit = design::kCircuitHeadings[c].unit;
+    if (column.Set >= 0 && static_cast<std::size_t>(column.Set) < analysis.Sets.size()) {
+      unit = std::string(analysis.Sets[static_cast<std::size_t>(column.Set)].RoundedIn->Name()) +
+             unit.substr(3);
+    }
+    rightAligned(c, headingTop, design::kCircuitHeadings[c].what);
+    rightAligned(c, headingTop + kRowHeight, unit);
   }
-  const float firstRow = kHeadingTop + 2.0f * kRowHeight + 40.0f;
+  const float firstRow = headingTop + 2.0f * kRowHeight + 40.0f;
   page.line(LineMode::Line, PointF{kTableLeft, firstRow - 20.0f},
             PointF{tableRight, firstRow - 20.0f}, 0x000000);
   float row = firstRow;
   for (const design::CircuitRow& cells : design::CircuitCells(analysis, separator)) {
     for (std::size_t c = 0; c < cells.size(); ++c) {
-      if (!cells[c].empty()) PrintAt(page, ColumnLeft(c), row, cells[c]);
+      if (!cells[c].empty()) rightAligned(c, row, cells[c]);
     }
     row += kRowHeight;
   }
 
   CircuitChartLayout chart;
-  chart.left = 1400.0f;
-  chart.right = 11600.0f;
-  chart.top = row + 900.0f;
-  chart.bottom = chart.top + 4200.0f;
+  chart.left = kMargin + 1000.0f;
+  chart.right = 12000.0f - kMargin;
+  chart.top = row + 700.0f;
+  // The chart takes what the page has left above its legend and footer.
+  chart.bottom = std::max(chart.top + 3000.0f, 14300.0f);
   chart.textPoints = kTextPoints;
   chart.unitsPerPoint = kUnitsPerPoint;
   chart.framePen = 8.0f;
@@ -190,8 +212,8 @@ bool DrawInCircuitPage(surface::Surface& page, const design::DesignState& state,
   chart.marker = 45.0f;
   DrawInCircuitChart(page, analysis, chart);
 
-  page.setFontSize(6.0f);
-  PrintAt(page, 0.0f, 15500.0f, "Kestrix - In circuit - " + date);
+  page.setFontSize(kTablePoints);
+  PrintAt(page, kMargin, 15400.0f, "Kestrix - In circuit - " + date);
   return true;
 }
 

@@ -12,13 +12,13 @@
 namespace ui {
 
 // Draws the page in page units (12000 across, 16000 down, starting with the
-// page set-up): the design it analyses, read from `state` and never written,
-// the four inputs, the worst step errors, every row of the table as the Copy
-// key writes it (decimal separator `separator`), the chart, and `date` at
-// the foot. Returns false and draws nothing when `analysis` holds no design.
+// page set-up), 7 pt or larger inside a margin: the design, read from `state`
+// and never written, every input (the law as `lawText`), the summary, every
+// row of the table as the Copy key writes it (decimal separator
+// `separator`), right-aligned, the chart below, and `date` at the foot. Returns false and draws nothing when `analysis` holds no design.
 bool DrawInCircuitPage(surface::Surface& page, const design::DesignState& state,
-                       const design::CircuitAnalysis& analysis, char separator,
-                       const std::string& date);
+                       const design::CircuitAnalysis& analysis, const std::string& lawText,
+                       char separator, const std::string& date);
 
 // The lines above the table that say what was analysed, also shown by the
 // window: the design, the four inputs, and the worst step errors.

@@ -17,6 +17,7 @@
 #include "design/circuit_inputs.h"
 #include "design/design_state.h"
 #include "design/in_circuit_text.h"
+#include "notation/decimal_separator.h"
 #include "notation/eng_notation.h"
 #include "ui/desktop/fonts.h"
 #include "ui/desktop/message_box.h"
@@ -44,7 +45,7 @@ constexpr double kSummaryPoints = 8.0;
 // of an 800 x 600 screen.
 CircuitChartLayout WindowChart() {
   CircuitChartLayout chart;
-  chart.left = 5500.0f;
+  chart.left = 6500.0f;
   chart.right = 11600.0f;
   chart.top = 520.0f;
   chart.bottom = 3350.0f;
@@ -141,7 +142,7 @@ void frmInCircuit::createControls() {
   cboFirstSeries = series("cboFirstSeries", lblFirstSeries, "Series of the first rounded set");
   lblSecondSeries = label("lblSecondSeries", "Seco&nd series:", prompt);
   cboSecondSeries = series("cboSecondSeries", lblSecondSeries, "Series of the second rounded set");
-  chkBalanced = new QCheckBox(QStringLiteral("&Balanced (two strings per channel)"), this);
+  chkBalanced = new QCheckBox(QStringLiteral("&Balanced"), this);
   chkBalanced->setObjectName(QStringLiteral("chkBalanced"));
   chkBalanced->setToolTip(
       QStringLiteral("Two strings whose ground ends meet, the load between the two wipers"));
@@ -164,8 +165,8 @@ void frmInCircuit::createControls() {
   grdPositions->setTabKeyNavigation(false);  // arrows move among the cells, Tab moves on
   grdPositions->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
   // Each column as wide as its contents, the room left over shared out.
-  grdPositions->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  grdPositions->horizontalHeader()->setMinimumSectionSize(10);
+  grdPositions->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  grdPositions->horizontalHeader()->setStretchLastSection(true);
 
   txtParts = new QPlainTextEdit(this);
   txtParts->setObjectName(QStringLiteral("txtParts"));
@@ -272,7 +273,9 @@ QString frmInCircuit::tableText() const {
 
 void frmInCircuit::printClicked() {
   PrintOnePage(this, [this](surface::Surface& page) {
-    return DrawInCircuitPage(page, design::modMain(), analysis_, notation::DecimalSeparator(),
+    std::string law = KeptCircuitSession().String.LawText;
+    notation::PointToSeparator(law, notation::DecimalSeparator());
+    return DrawInCircuitPage(page, design::modMain(), analysis_, law, notation::DecimalSeparator(),
                              ReportDate());
   });
 }
@@ -305,7 +308,7 @@ void frmInCircuit::layoutControls() {
   placeAt(cmdReturn, 3090, 2900, 1350, 375);
   lblDesign->setFont(scaledFont(WindowFont(kSummaryPoints)));
   lblSummary->setFont(scaledFont(WindowFont(kSummaryPoints)));
-  placeAt(lblSummary, 240, 3380, 5400, 1180);
+  placeAt(lblSummary, 240, 3380, 6000, 1500);
 
   QFont table = scaledFont(WindowFont(kTablePoints));
   table.setBold(false);
@@ -318,8 +321,8 @@ void frmInCircuit::layoutControls() {
   grdPositions->verticalHeader()->setDefaultSectionSize(qRound(line * 1.35));
   // The table and the parts list take whatever the window has below and
   // beside the laid-out area, not only their share of it.
-  placeAt(grdPositions, 240, 4620, 8700, 4230);
-  placeAt(txtParts, 9040, 3900, 2720, 4950);
+  placeAt(grdPositions, 240, 4920, 9400, 3930);
+  placeAt(txtParts, 9740, 4150, 2020, 4700);
   const int margin = qRound(line / 2.0);
   QRect tableArea = grdPositions->geometry();
   tableArea.setLeft(std::min(tableArea.left(), margin));
