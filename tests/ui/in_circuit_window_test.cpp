@@ -8,7 +8,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +26,7 @@
 #include "design/design_state.h"
 #include "design/in_circuit_text.h"
 #include "design/ladder.h"
+#include "design/series.h"
 #include "notation/builder_value.h"
 #include "notation/eng_notation.h"
 #include "tests/support/designed.h"
@@ -244,6 +247,51 @@ TEST_F(InCircuitWindowTest, EnterInAnyBoxRecomputesWithItsValue) {
         << "the chart is drawn afresh";
   }
   EXPECT_TRUE(messages_.empty());
+}
+
+// A series typed into its choice, Space on Balanced and a new law each take
+// effect at once, and name what they changed.
+TEST_F(InCircuitWindowTest, ChoicesAndTheLawRecomputeAtOnce) {
+  ui::frmInCircuit& w = open();
+  QTest::keyClicks(w.cboFirstSeries, QStringLiteral("E1"));
+  EXPECT_EQ(w.analysis().Sets[0].RoundedIn, &design::kE192);
+  EXPECT_EQ(Cells(w.tableText())[0][5], "compensated_e192_ohm");
+
+  w.chkBalanced->setFocus();
+  QTest::keyClick(w.chkBalanced, Qt::Key_Space);
+  ASSERT_TRUE(w.analysis().Balanced);
+  // Ten distinct E192 values in the 11-position string: four of each.
+  const std::vector<std::vector<std::string>> parts = Cells(w.partsText());
+  for (std::size_t r = 1; r <= 10; ++r) EXPECT_EQ(parts[r][2], "4") << parts[r][1];
+
+  typeAndEnter("txtPositions", "24");
+  typeAndEnter("txtSteps", "11x2 3");
+  const design::CircuitAnalysis& a = w.analysis();
+  ASSERT_EQ(a.N, 24);
+  EXPECT_EQ(text("txtSteps"), "11x2 3");
+  EXPECT_DOUBLE_EQ(a.Target[12], 25.0);  // eleven 2 dB steps, then 3 dB
+  EXPECT_DOUBLE_EQ(a.Target[22], 55.0);
+  EXPECT_TRUE(a.Designed.empty()) << "not the design's string";
+  EXPECT_EQ(Cells(w.tableText())[1][2], "");
+}
+
+// Returning keeps what was typed and the focus where it was; a new design
+// restarts the string from it.
+TEST_F(InCircuitWindowTest, KeepsTheStringAndFocusUntilTheDesignChanges) {
+  open();
+  typeAndEnter("txtPositions", "32");
+  box("txtSteps")->setFocus();
+  QTest::keyClick(box("txtSteps"), Qt::Key_Escape);
+  ui::ShowInCircuitWindow(onlyWindow());
+  EXPECT_EQ(text("txtPositions"), "32");
+  EXPECT_EQ(window().focusWidget(), box("txtSteps"));
+  delete onlyWindow();
+
+  Design(4700.0f, 12, 1.5f);
+  open();
+  EXPECT_EQ(text("txtPositions"), "12");
+  EXPECT_EQ(text("txtTotal"), "4.7k");
+  EXPECT_EQ(text("txtSteps"), "1.5");
 }
 
 TEST_F(InCircuitWindowTest, EscapeOrReturnGoesBackToAFreshDesignWindow) {
