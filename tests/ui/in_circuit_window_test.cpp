@@ -455,7 +455,7 @@ TEST_F(InCircuitWindowTest, CopiedTextParsesBackToTheNumbersShown) {
   }
 }
 
-TEST_F(InCircuitWindowTest, CtrlPPrintsOnePageOfInputsTableAndChart) {
+TEST_F(InCircuitWindowTest, CtrlPPrintsInputsTableAndChartThenTheParts) {
   ui::frmInCircuit& w = open();
   QTest::keyClick(w.txtLoad, Qt::Key_P, Qt::ControlModifier);
   EXPECT_GT(QFileInfo(pdf()).size(), 1000);
@@ -482,8 +482,9 @@ TEST_F(InCircuitWindowTest, CtrlPPrintsOnePageOfInputsTableAndChart) {
   EXPECT_EQ(
       std::count_if(page_.ops().begin(), page_.ops().end(),
                     [](const Op& op) { return std::holds_alternative<surface::ScaleOp>(op); }),
-      1)
-      << "one page, set up once";
+      2)
+      << "the analysis on one page, the parts on the next";
+  EXPECT_TRUE(printed("  R1  lugs 0-1  1.82k"));  // the design's first E96 resistor
 }
 
 TEST_F(InCircuitWindowTest, NeverWritesTheDesign) {

@@ -36,6 +36,7 @@ constexpr float kColumnWidth = 820.0f;
 constexpr float kColumnGap = 60.0f;
 constexpr float kDigitWidth = 0.55f * kTablePoints * 20.0f;  // a digit of the sans face
 constexpr float kRowHeight = 200.0f;
+constexpr int kRowsOnFirstPage = 25;  // positions; the rest continue overleaf
 constexpr float kRulePen = 2.0f;  // printer dots
 
 // A box's text without FormatEng's blank suffix.
@@ -65,6 +66,46 @@ float ColumnLeft(std::size_t column) {
 
 void PrintAt(surface::Surface& page, float x, float y, const std::string& text) {
   page.printAt(PointF{x, y}, text);
+}
+
+// The table's headings at `top`, then rows `from` .. `to` - 1, numbers
+// right-aligned in their columns. Returns the top of the next row.
+float DrawTable(surface::Surface& page, const design::CircuitAnalysis& analysis, char separator,
+                float top, int from, int to) {
+  page.setFontSize(kTablePoints);
+  const float tableRight = ColumnLeft(design::kCircuitColumnCount) - kColumnGap;
+  const auto rightAligned = [&page](std::size_t column, float at, const std::string& text) {
+    const float right = ColumnLeft(column + 1) - kColumnGap;
+    PrintAt(page, right - kDigitWidth * static_cast<float>(text.size()), at, text);
+  };
+  for (std::size_t c = 0; c < design::kCircuitColumnCount; ++c) {
+    const design::CircuitColumn& column = design::kCircuitColumns[c];
+    std::string unit = design::kCircuitHeadings[c].unit;
+    if (column.Set >= 0 && static_cast<std::size_t>(column.Set) < analysis.Sets.size()) {
+      unit = std::string(analysis.Sets[static_cast<std::size_t>(column.Set)].RoundedIn->Name()) +
+             unit.substr(3);
+    }
+    rightAligned(c, top, design::kCircuitHeadings[c].what);
+    rightAligned(c, top + kRowHeight, unit);
+  }
+  const float firstRow = top + 2.0f * kRowHeight + 40.0f;
+  page.line(LineMode::Line, PointF{kTableLeft, firstRow - 20.0f},
+            PointF{tableRight, firstRow - 20.0f}, 0x000000);
+  float row = firstRow;
+  const std::vector<design::CircuitRow> rows = design::CircuitCells(analysis, separator);
+  for (int p = from; p < to && p < static_cast<int>(rows.size()); ++p) {
+    const design::CircuitRow& cells = rows[static_cast<std::size_t>(p)];
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+      if (!cells[c].empty()) rightAligned(c, row, cells[c]);
+    }
+    row += kRowHeight;
+  }
+  return row;
+}
+
+void Footer(surface::Surface& page, const std::string& date) {
+  page.setFontSize(kTablePoints);
+  PrintAt(page, kMargin, 15400.0f, "Kestrix - In circuit - " + date);
 }
 
 }  // namespace
@@ -169,33 +210,8 @@ bool DrawInCircuitPage(surface::Surface& page, const design::DesignState& state,
   line(StringLine(analysis, lawText));
   for (const std::string& text : SummaryLines(analysis, separator)) line(text);
 
-  page.setFontSize(kTablePoints);
-  const float headingTop = y + 150.0f;
-  const float tableRight = ColumnLeft(design::kCircuitColumnCount) - kColumnGap;
-  const auto rightAligned = [&page](std::size_t column, float top, const std::string& text) {
-    const float right = ColumnLeft(column + 1) - kColumnGap;
-    PrintAt(page, right - kDigitWidth * static_cast<float>(text.size()), top, text);
-  };
-  for (std::size_t c = 0; c < design::kCircuitColumnCount; ++c) {
-    const design::CircuitColumn& column = design::kCircuitColumns[c];
-    std::string unit = design::kCircuitHeadings[c].unit;
-    if (column.Set >= 0 && static_cast<std::size_t>(column.Set) < analysis.Sets.size()) {
-      unit = std::string(analysis.Sets[static_cast<std::size_t>(column.Set)].RoundedIn->Name()) +
-             unit.substr(3);
-    }
-    rightAligned(c, headingTop, design::kCircuitHeadings[c].what);
-    rightAligned(c, headingTop + kRowHeight, unit);
-  }
-  const float firstRow = headingTop + 2.0f * kRowHeight + 40.0f;
-  page.line(LineMode::Line, PointF{kTableLeft, firstRow - 20.0f},
-            PointF{tableRight, firstRow - 20.0f}, 0x000000);
-  float row = firstRow;
-  for (const design::CircuitRow& cells : design::CircuitCells(analysis, separator)) {
-    for (std::size_t c = 0; c < cells.size(); ++c) {
-      if (!cells[c].empty()) rightAligned(c, row, cells[c]);
-    }
-    row += kRowHeight;
-  }
+  const float row = DrawTable(page, analysis, separator, y + 150.0f, 0,
+                              std::min(analysis.N, kRowsOnFirstPage));
 
   CircuitChartLayout chart;
   chart.left = kMargin + 1000.0f;
@@ -212,8 +228,42 @@ bool DrawInCircuitPage(surface::Surface& page, const design::DesignState& state,
   chart.marker = 45.0f;
   DrawInCircuitChart(page, analysis, chart);
 
+  Footer(page, date);
+  return true;
+}
+
+bool DrawInCircuitMorePage(surface::Surface& page, const design::CircuitAnalysis& analysis,
+                           char separator, const std::string& date) {
+  if (analysis.N <= kRowsOnFirstPage) return false;
+  page.setScale(kPageScale);
+  page.setPenWidth(kRulePen);
+  page.setFontSize(kTitlePoints);
+  PrintAt(page, kMargin, 0.0f, "Kestrix - In circuit (table, continued)");
+  DrawTable(page, analysis, separator, 600.0f, kRowsOnFirstPage, analysis.N);
+  Footer(page, date);
+  return true;
+}
+
+bool DrawPartsPage(surface::Surface& page, const design::CircuitAnalysis& analysis,
+                   char separator, const std::string& date) {
+  if (analysis.N < design::kMinPositions) return false;
+  page.setScale(kPageScale);
+  page.setPenWidth(kRulePen);
+  page.setFontSize(kTitlePoints);
+  PrintAt(page, kMargin, 0.0f, "Kestrix - Parts and build list");
   page.setFontSize(kTablePoints);
-  PrintAt(page, kMargin, 15400.0f, "Kestrix - In circuit - " + date);
+  // Columns of lines, as many as the lists need, side by side.
+  constexpr float kTop = 600.0f, kBottom = 15000.0f, kColumn = 2800.0f;
+  float x = kMargin, y = kTop;
+  for (const std::string& text : PartsLines(analysis, separator)) {
+    if (y + kRowHeight > kBottom) {
+      x += kColumn;
+      y = kTop;
+    }
+    PrintAt(page, x, y, text);
+    y += kRowHeight;
+  }
+  Footer(page, date);
   return true;
 }
 

@@ -20,6 +20,14 @@ bool DrawInCircuitPage(surface::Surface& page, const design::DesignState& state,
                        const design::CircuitAnalysis& analysis, const std::string& lawText,
                        char separator, const std::string& date);
 
+// The table's rows beyond the first page's 25, on a page of their own;
+// false, drawing nothing, when the first page holds them all.
+bool DrawInCircuitMorePage(surface::Surface& page, const design::CircuitAnalysis& analysis,
+                           char separator, const std::string& date);
+// The parts list of each set and the build list, on a page of their own.
+bool DrawPartsPage(surface::Surface& page, const design::CircuitAnalysis& analysis,
+                   char separator, const std::string& date);
+
 // The lines above the table that say what was analysed, also shown by the
 // window: the design, the four inputs, and the worst step errors.
 std::string DesignLine(const design::DesignState& state);

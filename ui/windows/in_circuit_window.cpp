@@ -272,12 +272,20 @@ QString frmInCircuit::tableText() const {
 }
 
 void frmInCircuit::printClicked() {
-  PrintOnePage(this, [this](surface::Surface& page) {
-    std::string law = KeptCircuitSession().String.LawText;
-    notation::PointToSeparator(law, notation::DecimalSeparator());
-    return DrawInCircuitPage(page, design::modMain(), analysis_, law, notation::DecimalSeparator(),
-                             ReportDate());
-  });
+  const char separator = notation::DecimalSeparator();
+  const std::string date = ReportDate();
+  std::string law = KeptCircuitSession().String.LawText;
+  notation::PointToSeparator(law, separator);
+  PrintPages(this, {[&](surface::Surface& page) {
+                      return DrawInCircuitPage(page, design::modMain(), analysis_, law, separator,
+                                               date);
+                    },
+                    [&](surface::Surface& page) {
+                      return DrawInCircuitMorePage(page, analysis_, separator, date);
+                    },
+                    [&](surface::Surface& page) {
+                      return DrawPartsPage(page, analysis_, separator, date);
+                    }});
 }
 
 void frmInCircuit::returnClicked() { ShowDesignWindow(this); }
