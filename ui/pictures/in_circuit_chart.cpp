@@ -195,7 +195,7 @@ class Chart {
       LineMode shape;
     } entries[] = {
         {"Design's E96 set", kDesignedColour, LineMode::OutlineBox},
-        {"Load-compensated " + std::string(a_.Sets.front().RoundedIn->Name()), kCompensatedColour,
+        {"Compensated " + std::string(a_.Sets.front().RoundedIn->Name()), kCompensatedColour,
          LineMode::FilledBox},
         {"", kBandColour, LineMode::Line},
     };

@@ -135,7 +135,7 @@ void frmInCircuit::createControls() {
   txtTotal = box("txtTotal", lblTotal, "Total resistance of one string, top to ground");
   lblPositions = label("lblPositions", "&Positions:", prompt);
   txtPositions = box("txtPositions", lblPositions, "Switch positions, 2 to 64");
-  lblSteps = label("lblSteps", "S&teps (dB):", prompt);
+  lblSteps = label("lblSteps", "St&eps (dB):", prompt);
   txtSteps = box("txtSteps", lblSteps,
                  "Steps from the top down, e.g. 11x2 3: eleven 2 dB steps, then 3 dB steps");
   lblFirstSeries = label("lblFirstSeries", "&First series:", prompt);
