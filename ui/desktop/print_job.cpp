@@ -38,28 +38,40 @@ bool ChoosePrinter(QPrinter& printer, QWidget* dialogParent) {
 }  // namespace
 
 bool PrintOnePage(QWidget* dialogParent, const PageDrawer& draw) {
+  return PrintPages(dialogParent, {draw});
+}
+
+bool PrintPages(QWidget* dialogParent, const std::vector<PageDrawer>& pages) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(QString::fromLatin1(kApplicationName));
   printer.setCreator(QString::fromLatin1(kApplicationName));
-  if (!ChoosePrinter(printer, dialogParent)) return false;
-
-  // The whole page is drawn before the printer is opened: the printers'
-  // jobs cannot be taken back once begun, so a page that is not drawn to
-  // the end must never start one.
-  surface::RecordingSurface sheet;
-  if (!draw(sheet)) return false;
-
-  // The page is laid out for portrait whatever the dialog was left at, and
-  // its dots are the size the pen widths are drawn for.
+  if (pages.empty() || !ChoosePrinter(printer, dialogParent)) return false;
+  // Every page is drawn before the printer is opened: the printers' jobs
+  // cannot be taken back once begun, so a page that is not drawn to the
+  // end must never start one.
+  std::vector<surface::RecordingSurface> sheets(pages.size());
+  std::vector<const surface::RecordingSurface*> drawn;
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    if (pages[i](sheets[i])) {
+      drawn.push_back(&sheets[i]);
+    } else if (i == 0) {
+      return false;
+    }
+  }
+  // The pages are laid out for portrait whatever the dialog was left at,
+  // and their dots are the size the pen widths are drawn for.
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setResolution(kPageDotsPerInch);
   surface::PrinterSurface page(printer, PageFont());
   if (!page.isActive()) return false;
-  if (surface::Surface* recorder = AppSeams().pageRecorder) {
-    surface::TeeSurface recorded(page, *recorder);
-    surface::Replay(sheet.ops(), recorded);
-  } else {
-    surface::Replay(sheet.ops(), page);
+  for (std::size_t i = 0; i < drawn.size(); ++i) {
+    if (i > 0 && !printer.newPage()) return false;
+    if (surface::Surface* recorder = AppSeams().pageRecorder) {
+      surface::TeeSurface recorded(page, *recorder);
+      surface::Replay(drawn[i]->ops(), recorded);
+    } else {
+      surface::Replay(drawn[i]->ops(), page);
+    }
   }
   return page.finish();
 }

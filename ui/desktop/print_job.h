@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 #include <string>
 
 class QWidget;
@@ -35,5 +36,9 @@ using PageDrawer = std::function<bool(surface::Surface& page)>;
 // cannot be opened prints nothing. Every failure ends the job silently.
 // Returns true when the page was sent.
 bool PrintOnePage(QWidget* dialogParent, const PageDrawer& draw);
+
+// The same for several pages: the first must draw, a later one that draws
+// nothing is left out, and each that does is printed on a page of its own.
+bool PrintPages(QWidget* dialogParent, const std::vector<PageDrawer>& pages);
 
 }  // namespace ui

@@ -24,14 +24,17 @@ struct Deviations {
   std::vector<double> designed, compensated, bandLow, bandHigh;
 };
 
+// The designed series is empty when the string is not the design's.
 Deviations DeviationsOf(const design::CircuitAnalysis& a) {
   Deviations d;
-  const double top = a.CompensatedE96Db[0];
+  const design::PositionColumn& first = a.Sets.front().Db;
+  const double top = first[0];
   for (int p = 0; p <= a.N - 2; ++p) {
-    d.designed.push_back(design::StepError(a.DesignedE96Db, p, a.StepSize));
-    d.compensated.push_back(design::StepError(a.CompensatedE96Db, p, a.StepSize));
-    d.bandLow.push_back((a.BandLowDb[p] - top) - a.Target[p]);
-    d.bandHigh.push_back((a.BandHighDb[p] - top) - a.Target[p]);
+    const auto i = static_cast<std::size_t>(p);
+    if (!a.Designed.empty()) d.designed.push_back(design::Deviation(a.Designed[0].Db, p, a.Target));
+    d.compensated.push_back(design::Deviation(first, p, a.Target));
+    d.bandLow.push_back((a.BandLowDb[i] - top) - a.Target[i]);
+    d.bandHigh.push_back((a.BandHighDb[i] - top) - a.Target[i]);
   }
   return d;
 }
@@ -70,7 +73,7 @@ class Chart {
     frame();
     positions();
     band(d);
-    series(d.designed, kDesignedColour, LineMode::OutlineBox);
+    if (!d.designed.empty()) series(d.designed, kDesignedColour, LineMode::OutlineBox);
     series(d.compensated, kCompensatedColour, LineMode::FilledBox);
     legend();
   }
@@ -118,9 +121,14 @@ class Chart {
   void positions() {
     s_.setPenWidth(l_.gridPen);
     const int last = a_.N - 2;
-    // Every position is numbered while the numbers fit, else every other one.
+    // Every position is numbered while the numbers fit, else every 2nd,
+    // 5th or 10th, so labels thin out rather than overlap.
     const float room = last > 0 ? x(1) - x(0) : l_.right - l_.left;
-    const int every = room > 3.0f * char_ ? 1 : 2;
+    int every = 1;
+    for (const int step : {2, 5, 10}) {
+      if (room * static_cast<float>(every) > 3.0f * char_) break;
+      every = step;
+    }
     for (int p = 0; p <= last; ++p) {
       if (p > 0 && p < last) {
         s_.line(LineMode::Line, PointF{x(p), l_.top}, PointF{x(p), l_.bottom}, kGridColour);
@@ -150,8 +158,11 @@ class Chart {
     }
   }
 
+  // Markers shrink with the room between positions, so neighbours at 64
+  // positions stay apart.
   void marker(float at, float row, LineMode shape, Rgb colour) {
-    const float m = l_.marker;
+    const float room = a_.N > 2 ? x(1) - x(0) : l_.right - l_.left;
+    const float m = std::fmin(l_.marker, 0.3f * room);
     s_.line(shape, PointF{at - m, row - m}, PointF{at + m, row + m}, colour);
   }
 
@@ -179,16 +190,18 @@ class Chart {
     const float sample = 4.0f * l_.marker;
     const std::string tolerance = Label(a_.Inputs.TolerancePercent);
     const struct {
-      const char* words;
+      std::string words;
       Rgb colour;
       LineMode shape;
     } entries[] = {
         {"Design's E96 set", kDesignedColour, LineMode::OutlineBox},
-        {"Load-compensated E96", kCompensatedColour, LineMode::FilledBox},
-        {nullptr, kBandColour, LineMode::Line},
+        {"Compensated " + std::string(a_.Sets.front().RoundedIn->Name()), kCompensatedColour,
+         LineMode::FilledBox},
+        {"", kBandColour, LineMode::Line},
     };
     float left = l_.left;
     for (const auto& entry : entries) {
+      if (entry.shape == LineMode::OutlineBox && a_.Designed.empty()) continue;
       const float at = left + sample;
       if (entry.shape == LineMode::Line) {
         s_.setPenWidth(l_.bandPen);

@@ -1,11 +1,14 @@
 // The in-circuit page, drawn through the shared surface operations.
 #include "ui/pictures/in_circuit_page.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "design/circuit_headings.h"
 #include "design/circuit_inputs.h"
 #include "design/in_circuit_text.h"
+#include "notation/builder_value.h"
 #include "notation/eng_notation.h"
 #include "ui/pictures/in_circuit_chart.h"
 
@@ -18,15 +21,22 @@ using surface::PointF;
 constexpr surface::Scale kPageScale{0.0f, 0.0f, 12000.0f, 16000.0f};
 constexpr float kTitlePoints = 12.0f;
 constexpr float kTextPoints = 8.0f;
-constexpr float kTablePoints = 6.5f;
+constexpr float kTablePoints = 7.0f;  // nothing printed is smaller
 constexpr float kUnitsPerPoint = 20.0f;  // about a point of height on A4 and Letter
 
-// The table: a narrow position column, then thirteen equal ones.
-constexpr float kTableLeft = 0.0f;
-constexpr float kPositionWidth = 520.0f;
-constexpr float kColumnWidth = 880.0f;
-constexpr float kHeadingTop = 1700.0f;
-constexpr float kRowHeight = 185.0f;
+// Everything stays this far inside the printable area, which itself starts
+// some 3.5 mm in: 420 units are 7.4 mm of an A4 page's 210 mm.
+constexpr float kMargin = 420.0f;
+constexpr float kLineStep = 250.0f;  // lines of 8 pt text
+// The table: a narrow position column, then thirteen equal ones, numbers
+// right-aligned with a gap before the next column.
+constexpr float kTableLeft = kMargin;
+constexpr float kPositionWidth = 480.0f;
+constexpr float kColumnWidth = 820.0f;
+constexpr float kColumnGap = 60.0f;
+constexpr float kDigitWidth = 0.55f * kTablePoints * 20.0f;  // a digit of the sans face
+constexpr float kRowHeight = 200.0f;
+constexpr int kRowsOnFirstPage = 25;  // positions; the rest continue overleaf
 constexpr float kRulePen = 2.0f;  // printer dots
 
 // A box's text without FormatEng's blank suffix.
@@ -39,6 +49,7 @@ std::string Eng(double value) { return notation::FormatEngTrimmed(static_cast<fl
 
 // A dB figure to hundredths, with the decimal separator in use.
 std::string Hundredths(double value, char separator) {
+  if (std::fabs(value) < 0.005) value = 0.0;  // no "-0.00"
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.2f", value);
   std::string text(buffer);
@@ -57,6 +68,46 @@ void PrintAt(surface::Surface& page, float x, float y, const std::string& text) 
   page.printAt(PointF{x, y}, text);
 }
 
+// The table's headings at `top`, then rows `from` .. `to` - 1, numbers
+// right-aligned in their columns. Returns the top of the next row.
+float DrawTable(surface::Surface& page, const design::CircuitAnalysis& analysis, char separator,
+                float top, int from, int to) {
+  page.setFontSize(kTablePoints);
+  const float tableRight = ColumnLeft(design::kCircuitColumnCount) - kColumnGap;
+  const auto rightAligned = [&page](std::size_t column, float at, const std::string& text) {
+    const float right = ColumnLeft(column + 1) - kColumnGap;
+    PrintAt(page, right - kDigitWidth * static_cast<float>(text.size()), at, text);
+  };
+  for (std::size_t c = 0; c < design::kCircuitColumnCount; ++c) {
+    const design::CircuitColumn& column = design::kCircuitColumns[c];
+    std::string unit = design::kCircuitHeadings[c].unit;
+    if (column.Set >= 0 && static_cast<std::size_t>(column.Set) < analysis.Sets.size()) {
+      unit = std::string(analysis.Sets[static_cast<std::size_t>(column.Set)].RoundedIn->Name()) +
+             unit.substr(3);
+    }
+    rightAligned(c, top, design::kCircuitHeadings[c].what);
+    rightAligned(c, top + kRowHeight, unit);
+  }
+  const float firstRow = top + 2.0f * kRowHeight + 40.0f;
+  page.line(LineMode::Line, PointF{kTableLeft, firstRow - 20.0f},
+            PointF{tableRight, firstRow - 20.0f}, 0x000000);
+  float row = firstRow;
+  const std::vector<design::CircuitRow> rows = design::CircuitCells(analysis, separator);
+  for (int p = from; p < to && p < static_cast<int>(rows.size()); ++p) {
+    const design::CircuitRow& cells = rows[static_cast<std::size_t>(p)];
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+      if (!cells[c].empty()) rightAligned(c, row, cells[c]);
+    }
+    row += kRowHeight;
+  }
+  return row;
+}
+
+void Footer(surface::Surface& page, const std::string& date) {
+  page.setFontSize(kTablePoints);
+  PrintAt(page, kMargin, 15400.0f, "Kestrix - In circuit - " + date);
+}
+
 }  // namespace
 
 std::string DesignLine(const design::DesignState& state) {
@@ -66,62 +117,108 @@ std::string DesignLine(const design::DesignState& state) {
 
 std::string InputsLine(const design::CircuitInputs& inputs) {
   design::CircuitBoxes boxes;
-  design::WriteCircuitBoxes(inputs, boxes);
+  design::WriteCircuitBoxes(inputs, design::StringInputs{}, boxes);
   const std::string load = inputs.LoadOhms > 0.0 ? Trimmed(boxes.Load) + " ohms" : "none";
   const std::string cable = inputs.CableFarads > 0.0 ? Trimmed(boxes.Cable) + "F" : "none";
   return "Load " + load + ", source impedance " + Trimmed(boxes.Source) + " ohms, cable " + cable +
          ", parts \u00b1" + Trimmed(boxes.Tolerance) + " %";
 }
 
+std::string StringLine(const design::CircuitAnalysis& a, const std::string& lawText) {
+  std::string line = "String " + notation::WriteBuilderValue(a.TotalOhms, '.') + " ohms, " +
+                     std::to_string(a.N) + " positions, steps " + lawText + " dB";
+  for (const design::RoundedSet& set : a.Sets) line += ", " + std::string(set.RoundedIn->Name());
+  return line + (a.Balanced ? ", balanced" : ", single-ended");
+}
+
 std::vector<std::string> SummaryLines(const design::CircuitAnalysis& a, char separator) {
-  if (a.N < design::kMinPositions) return {"No design to analyse."};
+  if (a.N < design::kMinPositions) return {"No string to analyse."};
   const auto db = [separator](double value) { return Hundredths(value, separator) + " dB"; };
-  return {
-      "Worst step error into the load:", "design's E96 set " + db(a.WorstDesignedE96) + ",",
-      "compensated E96 " + db(a.WorstCompensatedE96) + ", E24 " + db(a.WorstCompensatedE24) + ".",
-      "Two channels of \u00b1" + Eng(a.Inputs.TolerancePercent) + " % parts differ by up to " +
-          db(a.WidestBand) + "."};
+  const auto worst = [&db](const std::string& what, const design::WorstPoint& w) {
+    return what + ": worst deviation " + db(w.Db) + " at position " + std::to_string(w.Position) +
+           ".";
+  };
+  std::vector<std::string> lines{"Insertion loss at full volume " + db(a.InsertionLossDb) +
+                                 "; every dB column is into the load."};
+  if (!a.Designed.empty()) lines.push_back(worst("Design's E96 set", a.Designed[0].Worst));
+  for (const design::RoundedSet& set : a.Sets) {
+    lines.push_back(worst("Compensated " + std::string(set.RoundedIn->Name()), set.Worst));
+  }
+  lines.push_back("Two channels of \u00b1" + Eng(a.Inputs.TolerancePercent) +
+                  " % parts differ by up to " + db(a.WidestBand) + " (position " +
+                  std::to_string(a.WidestBandAt) + ").");
+  if (a.FarAboveLoad) {
+    lines.push_back("Warning: the string is far above the load; the load sets the law.");
+  }
+  if (a.PartOutOfRange) {
+    lines.push_back("Warning: a part is below 1 ohm or above 10M, hard to buy and measure.");
+  }
+  if (a.BestSetStrays) {
+    lines.push_back("Warning: even the better set strays more than 0.5 dB from the law.");
+  }
+  return lines;
+}
+
+std::vector<std::string> PartsLines(const design::CircuitAnalysis& a, char separator) {
+  std::vector<std::string> lines;
+  if (a.N < design::kMinPositions) return lines;
+  const int perValue = a.Balanced ? 4 : 2;  // strings in two channels
+  for (std::size_t set = 0; set < a.Sets.size(); ++set) {
+    const std::string name(a.Sets[set].RoundedIn->Name());
+    lines.push_back(name + " parts (" + std::to_string(perValue) + " strings):");
+    const std::vector<design::BuildStep> steps = design::BuildList(a, static_cast<int>(set));
+    std::vector<design::BuildStep> byValue = steps;
+    std::stable_sort(byValue.begin(), byValue.end(),
+                     [](const auto& x, const auto& y) { return x.Ohms < y.Ohms; });
+    for (std::size_t i = 0; i < byValue.size();) {
+      std::size_t j = i;
+      std::string which;
+      while (j < byValue.size() && byValue[j].Ohms == byValue[i].Ohms) {
+        which += " R" + std::to_string(byValue[j].Resistor);
+        ++j;
+      }
+      lines.push_back("  " + std::to_string(static_cast<int>(j - i) * perValue) + " x " +
+                      notation::WriteBuilderValue(byValue[i].Ohms, separator) + ":" + which);
+      i = j;
+    }
+    lines.push_back(name + " build list:");
+    for (const design::BuildStep& step : steps) {
+      lines.push_back("  R" + std::to_string(step.Resistor) + "  lugs " +
+                      std::to_string(step.FromLug) + "-" + std::to_string(step.ToLug) + "  " +
+                      notation::WriteBuilderValue(step.Ohms, separator));
+    }
+  }
+  return lines;
 }
 
 bool DrawInCircuitPage(surface::Surface& page, const design::DesignState& state,
-                       const design::CircuitAnalysis& analysis, char separator,
-                       const std::string& date) {
+                       const design::CircuitAnalysis& analysis, const std::string& lawText,
+                       char separator, const std::string& date) {
   if (analysis.N < design::kMinPositions) return false;
   page.setScale(kPageScale);
   page.setPenWidth(kRulePen);
   page.setFontSize(kTitlePoints);
-  PrintAt(page, 0.0f, 0.0f, "Kestrix - In circuit");
+  PrintAt(page, kMargin, 0.0f, "Kestrix - In circuit");
   page.setFontSize(kTextPoints);
-  PrintAt(page, 0.0f, 500.0f, DesignLine(state));
-  PrintAt(page, 0.0f, 780.0f, InputsLine(analysis.Inputs));
-  std::string summary;
-  for (const std::string& line : SummaryLines(analysis, separator)) {
-    summary += (summary.empty() ? "" : " ") + line;
-  }
-  PrintAt(page, 0.0f, 1060.0f, summary);
+  float y = 500.0f;
+  const auto line = [&page, &y](const std::string& text) {
+    PrintAt(page, kMargin, y, text);
+    y += kLineStep;
+  };
+  line(DesignLine(state));
+  line(InputsLine(analysis.Inputs));
+  line(StringLine(analysis, lawText));
+  for (const std::string& text : SummaryLines(analysis, separator)) line(text);
 
-  page.setFontSize(kTablePoints);
-  const float tableRight = ColumnLeft(design::kCircuitColumnCount);
-  for (std::size_t c = 0; c < design::kCircuitColumnCount; ++c) {
-    PrintAt(page, ColumnLeft(c), kHeadingTop, design::kCircuitHeadings[c].what);
-    PrintAt(page, ColumnLeft(c), kHeadingTop + kRowHeight, design::kCircuitHeadings[c].unit);
-  }
-  const float firstRow = kHeadingTop + 2.0f * kRowHeight + 40.0f;
-  page.line(LineMode::Line, PointF{kTableLeft, firstRow - 20.0f},
-            PointF{tableRight, firstRow - 20.0f}, 0x000000);
-  float row = firstRow;
-  for (const design::CircuitRow& cells : design::CircuitCells(analysis, separator)) {
-    for (std::size_t c = 0; c < cells.size(); ++c) {
-      if (!cells[c].empty()) PrintAt(page, ColumnLeft(c), row, cells[c]);
-    }
-    row += kRowHeight;
-  }
+  const float row = DrawTable(page, analysis, separator, y + 150.0f, 0,
+                              std::min(analysis.N, kRowsOnFirstPage));
 
   CircuitChartLayout chart;
-  chart.left = 1400.0f;
-  chart.right = 11600.0f;
-  chart.top = row + 900.0f;
-  chart.bottom = chart.top + 4200.0f;
+  chart.left = kMargin + 1000.0f;
+  chart.right = 12000.0f - kMargin;
+  chart.top = row + 700.0f;
+  // The chart takes what the page has left above its legend and footer.
+  chart.bottom = std::max(chart.top + 3000.0f, 14300.0f);
   chart.textPoints = kTextPoints;
   chart.unitsPerPoint = kUnitsPerPoint;
   chart.framePen = 8.0f;
@@ -131,8 +228,42 @@ bool DrawInCircuitPage(surface::Surface& page, const design::DesignState& state,
   chart.marker = 45.0f;
   DrawInCircuitChart(page, analysis, chart);
 
-  page.setFontSize(6.0f);
-  PrintAt(page, 0.0f, 15500.0f, "Kestrix - In circuit - " + date);
+  Footer(page, date);
+  return true;
+}
+
+bool DrawInCircuitMorePage(surface::Surface& page, const design::CircuitAnalysis& analysis,
+                           char separator, const std::string& date) {
+  if (analysis.N <= kRowsOnFirstPage) return false;
+  page.setScale(kPageScale);
+  page.setPenWidth(kRulePen);
+  page.setFontSize(kTitlePoints);
+  PrintAt(page, kMargin, 0.0f, "Kestrix - In circuit (table, continued)");
+  DrawTable(page, analysis, separator, 600.0f, kRowsOnFirstPage, analysis.N);
+  Footer(page, date);
+  return true;
+}
+
+bool DrawPartsPage(surface::Surface& page, const design::CircuitAnalysis& analysis,
+                   char separator, const std::string& date) {
+  if (analysis.N < design::kMinPositions) return false;
+  page.setScale(kPageScale);
+  page.setPenWidth(kRulePen);
+  page.setFontSize(kTitlePoints);
+  PrintAt(page, kMargin, 0.0f, "Kestrix - Parts and build list");
+  page.setFontSize(kTablePoints);
+  // Columns of lines, as many as the lists need, side by side.
+  constexpr float kTop = 600.0f, kBottom = 15000.0f, kColumn = 2800.0f;
+  float x = kMargin, y = kTop;
+  for (const std::string& text : PartsLines(analysis, separator)) {
+    if (y + kRowHeight > kBottom) {
+      x += kColumn;
+      y = kTop;
+    }
+    PrintAt(page, x, y, text);
+    y += kRowHeight;
+  }
+  Footer(page, date);
   return true;
 }
 
