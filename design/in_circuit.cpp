@@ -293,7 +293,11 @@ std::optional<double> TrebleCorner(double zoutOhms, double cableFarads,
                                    const Surroundings& around) {
   const double seen = IntoLoad(zoutOhms, around);
   if (!(cableFarads > 0.0) || !(seen > 0.0)) return std::nullopt;
-  return 1.0 / (2.0 * std::numbers::pi * cableFarads * seen);
+  const double hertz = 1.0 / (2.0 * std::numbers::pi * cableFarads * seen);
+  // A few femto-ohms against a picofarad put the corner past any double:
+  // there is no corner to show.
+  if (!std::isfinite(hertz)) return std::nullopt;
+  return hertz;
 }
 
 namespace {

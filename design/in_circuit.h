@@ -101,7 +101,8 @@ void WiperImpedances(const OhmsColumn& string, const Surroundings& around, Posit
 
 // The -3 dB frequency of the cable's capacitance against the output
 // impedance `zoutOhms` in parallel with the load, Hz: 1 / (2 pi C Z). None
-// without a cable or where that impedance is zero.
+// without a cable, where that impedance is zero, or where the corner lies
+// beyond the largest double.
 std::optional<double> TrebleCorner(double zoutOhms, double cableFarads, const Surroundings& around);
 
 // The four inputs of the analysis after their boxes have been read.

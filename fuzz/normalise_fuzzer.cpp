@@ -1,6 +1,5 @@
-// libFuzzer entry: arbitrary bytes as the three input boxes and the four
-// in-circuit boxes, through the parser, the normalisation, the ladder
-// calculation and the in-circuit analysis.
+// libFuzzer entry: arbitrary bytes as the design window's three boxes,
+// through the parser, the normalisation and the ladder calculation.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -11,8 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   const fuzz::StageRun run =
-      fuzz::RunStages(fuzz::SplitBoxes(input), fuzz::SplitCircuitBoxes(input),
-                      fuzz::SplitChoices(input));
+      fuzz::RunStages(fuzz::SplitBoxes(input), {}, {}, fuzz::Stages::Design);
   const std::string fault = fuzz::FirstViolation(run);
   if (!fault.empty()) {
     std::fprintf(stderr, "broken rule: %s\n", fault.c_str());

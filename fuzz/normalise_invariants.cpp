@@ -123,7 +123,9 @@ std::string CircuitViolation(const StageRun& run) {
   const int n = a.N;
   if (n != run.string.Positions) return "analysis of " + std::to_string(n) + " positions";
   const bool designs = design::IsDesignString(run.string, run.state);
-  const design::Surroundings around{c.SourceOhms, c.LoadOhms};
+  // What one string sees: a balanced leg, half the load from half the source.
+  const double legs = a.Balanced ? 2.0 : 1.0;
+  const design::Surroundings around{c.SourceOhms / legs, c.LoadOhms / legs};
   if (a.Compensated.size() != static_cast<std::size_t>(n) || a.Sets.size() != 2 ||
       a.Designed.size() != (designs ? 2u : 0u)) {
     return "analysis columns of the wrong size";
@@ -173,7 +175,7 @@ std::string CircuitViolation(const StageRun& run) {
 }  // namespace
 
 StageRun RunStages(const design::BoxTexts& typed, const design::CircuitBoxes& circuitTyped,
-                   const CircuitChoices& choices) {
+                   const CircuitChoices& choices, Stages stages) {
   StageRun run;
   const std::string* texts[] = {&typed.Total, &typed.Positions, &typed.Step};
   for (int i = 0; i < 3; ++i) {
@@ -184,7 +186,9 @@ StageRun RunStages(const design::BoxTexts& typed, const design::CircuitBoxes& ci
   run.outcome = design::NormaliseInputs(
       run.state, run.boxes, [&run](const std::string& message) { run.messages.push_back(message); });
   design::CalculateLadder(run.state);
+  if (stages == Stages::Design) return run;
 
+  run.analysed = true;
   run.circuitBoxes = circuitTyped;
   design::StartStringInputs(run.state, run.string);
   design::NormaliseCircuitInputs(run.circuitBoxes, run.circuit, run.string,
@@ -271,7 +275,7 @@ std::string FirstViolation(const StageRun& run) {
   }
   if (!Finite(s.Total1Pct) || !(s.Total1Pct > 0.0f)) return "Total1Pct = " + std::to_string(s.Total1Pct);
   if (!Finite(s.Total5Pct) || !(s.Total5Pct > 0.0f)) return "Total5Pct = " + std::to_string(s.Total5Pct);
-  return CircuitViolation(run);
+  return run.analysed ? CircuitViolation(run) : std::string();
 }
 
 }  // namespace fuzz

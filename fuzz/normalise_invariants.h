@@ -47,15 +47,21 @@ struct StageRun {
   design::CircuitInputs circuit;
   design::StringInputs string;  // started from the design, then read from the boxes
   std::vector<std::string> circuitMessages;
+  bool analysed = false;  // whether the in-circuit stage ran
   design::CircuitAnalysis analysis;
   std::string table;  // the Copy key's text, with a comma as separator
 };
 
+// How far a run goes: the design window's stages alone, or on through the
+// in-circuit boxes and analysis. The analysis costs a hundred times the rest,
+// so each has a fuzz target of its own.
+enum class Stages { Design, InCircuit };
+
 // Parses each box, then normalises and calculates on a fresh design state,
-// then reads the in-circuit boxes and analyses that design. Messages are
-// recorded and never wait for anyone.
+// then (for Stages::InCircuit) reads the in-circuit boxes and analyses that
+// design. Messages are recorded and never wait for anyone.
 StageRun RunStages(const design::BoxTexts& typed, const design::CircuitBoxes& circuitTyped = {},
-                   const CircuitChoices& choices = {});
+                   const CircuitChoices& choices = {}, Stages stages = Stages::InCircuit);
 
 // The first rule `run` breaks, in words, or an empty string when none is.
 std::string FirstViolation(const StageRun& run);
