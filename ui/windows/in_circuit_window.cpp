@@ -308,7 +308,7 @@ void frmInCircuit::layoutControls() {
     } else {
       placeAt(left[i].control, 600, top, 2200, 375);
     }
-    placeAt(right[i].prompt, 2900, top, 1300, 375);
+    placeAt(right[i].prompt, 2820, top, 1420, 375);
     placeAt(right[i].control, 4260, top, 1380, 375);
   }
   placeAt(cmdRecompute, 240, 2900, 1350, 375);
