@@ -44,7 +44,7 @@ bool Fits(const CircuitAnalysis& circuit, const FittedStrings& fitted) {
   for (const OhmsColumn& string : fitted) {
     if (static_cast<int>(string.size()) != circuit.N) return false;
     for (int k = 1; k < circuit.N; ++k) {
-      if (!(string[k] > 0.0) || !std::isfinite(string[k])) return false;
+      if (!(string[k] >= kSmallestFittedOhms) || !(string[k] <= kLargestFittedOhms)) return false;
     }
   }
   return true;
@@ -258,14 +258,14 @@ std::string AsBuiltTableText(const AsBuiltAnalysis& analysis, const FittedString
 bool ReadFittedCell(std::string_view text, char separator, double& ohms) {
   double value = 0.0;
   if (!notation::ReadBuilderValue(text, separator, notation::BuilderUnit::Ohms, value)) return false;
-  if (!(value > 0.0) || !std::isfinite(value)) return false;
+  if (!(value >= kSmallestFittedOhms) || !(value <= kLargestFittedOhms)) return false;
   ohms = value;
   return true;
 }
 
 std::string RefusedCellMessage(int resistor, int column, bool balanced, std::string_view text) {
   return "R" + std::to_string(resistor) + " " + StringName(column, balanced) + ": \"" +
-         std::string(text) + "\" is not a positive number of ohms; the cell keeps its value.";
+         std::string(text) + "\" is not a resistance from 1u to 1T ohms; the cell keeps its value.";
 }
 
 PasteOutcome PasteFitted(std::string_view text, char separator, int resistor, int column,
@@ -320,7 +320,7 @@ std::string PasteMessage(const PasteOutcome& outcome) {
     message += outcome.FirstRefused;
     if (outcome.Refused > 1) {
       message += " " + std::to_string(outcome.Refused - 1) + " more pasted cell" +
-                 (outcome.Refused > 2 ? "s were" : " was") + " not a positive number either.";
+                 (outcome.Refused > 2 ? "s were" : " was") + " not one either.";
     }
   }
   const auto count = [](int n, const char* what) {

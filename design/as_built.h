@@ -71,7 +71,7 @@ struct AsBuiltAnalysis {
 
 // Analyses `fitted` in the surroundings `circuit` was computed with. Returns
 // false and leaves N = 0 when the strings do not fit it (count, length, a
-// value that is not a positive finite number).
+// value outside kSmallestFittedOhms .. kLargestFittedOhms).
 bool AnalyseAsBuilt(const CircuitAnalysis& circuit, const FittedStrings& fitted,
                     AsBuiltAnalysis& analysis);
 
@@ -103,8 +103,14 @@ std::vector<std::vector<std::string>> AsBuiltCells(const AsBuiltAnalysis& analys
 std::string AsBuiltTableText(const AsBuiltAnalysis& analysis, const FittedStrings& fitted,
                              char separator);
 
-// Reads a typed cell with the builder's reader (ohms): a positive finite
-// number. Returns false, leaving `ohms` alone, for anything else.
+// The fitted values a cell takes, ohms: far beyond any part, yet a string of
+// 64 of them neither overflows nor loses its ratio to the source.
+inline constexpr double kSmallestFittedOhms = 1e-6;
+inline constexpr double kLargestFittedOhms = 1e12;
+
+// Reads a typed cell with the builder's reader (ohms): a number from
+// kSmallestFittedOhms to kLargestFittedOhms. Returns false, leaving `ohms`
+// alone, for anything else.
 bool ReadFittedCell(std::string_view text, char separator, double& ohms);
 // The message for a refused cell, naming the resistor, the string and the text.
 std::string RefusedCellMessage(int resistor, int column, bool balanced, std::string_view text);

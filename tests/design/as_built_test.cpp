@@ -190,7 +190,7 @@ TEST(PasteFitted, TakesRowsFromTheCurrentCell) {
   FittedStrings fitted{{0, 9, 9, 9}, {0, 9, 9, 9}};
   const auto outcome = design::PasteFitted("abc\n1k\n1k\n1k\n", '.', 2, 1, false, fitted);
   EXPECT_EQ(design::PasteMessage(outcome),
-            "R2 right: \"abc\" is not a positive number of ohms; the cell keeps its value.\n"
+            "R2 right: \"abc\" is not a resistance from 1u to 1T ohms; the cell keeps its value.\n"
             "Beyond the table and not used: 2 lines.");
 }
 
