@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include "ui/windows/as_built_session.h"
+#include "ui/windows/as_built_window.h"
 #include "ui/windows/design_window.h"
 #include "ui/windows/deviation_window.h"
 #include "ui/windows/in_circuit_window.h"
@@ -28,5 +30,10 @@ void ShowDesignWindow(QWidget* leaving) { ReplaceWindow(leaving, new frmDesign);
 void ShowDeviationWindow(QWidget* leaving) { ReplaceWindow(leaving, new frmExamine); }
 
 void ShowInCircuitWindow(QWidget* leaving) { ReplaceWindow(leaving, new frmInCircuit); }
+
+void ShowAsBuiltWindow(QWidget* leaving, const design::CircuitAnalysis& circuit) {
+  StartAsBuilt(circuit);
+  ReplaceWindow(leaving, new frmAsBuilt);
+}
 
 }  // namespace ui
