@@ -21,6 +21,7 @@
 #include "ui/desktop/print_job.h"
 #include "ui/desktop/seams.h"
 #include "ui/desktop/table_copy.h"
+#include "ui/desktop/window_keys.h"
 #include "ui/desktop/window_scale.h"
 #include "ui/pictures/in_circuit_chart.h"
 #include "ui/pictures/in_circuit_page.h"
@@ -106,6 +107,7 @@ void frmInCircuit::createControls() {
   cmdRecompute = addButton("cmdRecompute", "Recompute");
   cmdPrint = addButton("cmdPrint", "Print");
   cmdReturn = addButton("cmdReturn", "Return");
+  cmdAsBuilt = addButton("cmdAsBuilt", "As built");
   lblSummary = label("lblSummary", "", Qt::AlignLeft | Qt::AlignTop);
   lblSummary->setWordWrap(true);
 
@@ -139,6 +141,8 @@ void frmInCircuit::connectHandlers() {
 
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &frmInCircuit::returnClicked);
+  connect(cmdAsBuilt, &QPushButton::clicked, this, [this] { ShowAsBuiltWindow(this, analysis_); });
+  PressOnKey(cmdAsBuilt, QKeySequence(Qt::CTRL | Qt::Key_B));
   auto* print = new QShortcut(QKeySequence::Print, this);
   connect(print, &QShortcut::activated, this, &frmInCircuit::printClicked);
 
@@ -244,6 +248,7 @@ void frmInCircuit::layoutControls() {
   placeAt(cmdRecompute, 240, 2940, 1350, 375);
   placeAt(cmdPrint, 1665, 2940, 1350, 375);
   placeAt(cmdReturn, 3090, 2940, 1350, 375);
+  placeAt(cmdAsBuilt, 3090, 3420, 1350, 375);
   lblDesign->setFont(scaledFont(WindowFont(kSummaryPoints)));
   lblSummary->setFont(scaledFont(WindowFont(kSummaryPoints)));
   placeAt(lblSummary, 240, 3480, 4300, 1050);

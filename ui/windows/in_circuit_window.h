@@ -47,6 +47,7 @@ class frmInCircuit : public ScaledWindow {
   QPushButton* cmdRecompute;
   QPushButton* cmdPrint;
   QPushButton* cmdReturn;
+  QPushButton* cmdAsBuilt;  // the values actually fitted
   QLabel* lblSummary;
   QTableView* grdPositions;
 
