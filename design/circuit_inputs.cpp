@@ -156,8 +156,9 @@ void ReadTotal(const std::string& text, double& ohms, Notes& notes) {
     return;
   }
   // Refused, not sized: zero and negative totals cannot be designed, as in
-  // the design window.
-  if (!(*typed >= kMinCircuitTotalOhms)) {
+  // the design window, which compares in single precision: its own 100u
+  // (a single a hair below 1e-4) starts this box and must read back.
+  if (!(static_cast<float>(*typed) >= static_cast<float>(kMinCircuitTotalOhms))) {
     ohms = kDefaultTotalOhms;
     notes.line(std::string(kBox) + ": " + Quoted(text) + " is refused. " + kTotalRefusedMessage);
     return;
@@ -238,7 +239,7 @@ LawReading ReadStringLaw(const std::string& typed, int positions, const StringIn
   return law;
 }
 
-bool Normalise(CircuitBoxes& boxes, CircuitInputs& inputs, StringInputs* string,
+bool Normalise(CircuitBoxes& boxes, CircuitInputs& inputs, StringInputs& string,
                const MessageSeam& showMessage) {
   const CircuitBoxes typed = boxes;
   Notes notes;
@@ -246,33 +247,27 @@ bool Normalise(CircuitBoxes& boxes, CircuitInputs& inputs, StringInputs* string,
   ReadOhms("Source impedance", typed.Source, false, inputs.SourceOhms, notes);
   ReadCable(typed.Cable, inputs.CableFarads, notes);
   ReadTolerance(typed.Tolerance, inputs.TolerancePercent, notes);
-  if (string) {
-    ReadTotal(typed.Total, string->TotalOhms, notes);
-    std::vector<std::string> positionReasons;
-    int positions = string->Positions;
-    ReadPositions(typed.Positions, positions, positionReasons);
-    // The positions' line comes before the law's, as the boxes do, but the
-    // law may still cut them.
-    Notes lawNotes;
-    const LawReading law = ReadStringLaw(typed.Steps, positions, *string, lawNotes);
-    if (law.DepthCut) positionReasons.emplace_back("takes the law past 120 dB");
-    const bool kept = law.Positions == string->Positions && !positionReasons.empty() &&
-                      positionReasons.front() == "is not a value";
-    string->Positions = law.Positions;
-    notes.add("Positions", typed.Positions, positionReasons,
-              kept ? "the box keeps " + std::to_string(law.Positions) + "."
-                   : std::to_string(law.Positions) + " is used instead.");
-    if (!lawNotes.message().empty()) notes.line(lawNotes.message());
-    string->StepsDb = law.StepsDb;
-    string->LawText = law.Text;
-    notation::SeparatorToPoint(string->LawText, notation::DecimalSeparator());
-  }
+  ReadTotal(typed.Total, string.TotalOhms, notes);
+  std::vector<std::string> positionReasons;
+  int positions = string.Positions;
+  ReadPositions(typed.Positions, positions, positionReasons);
+  // The positions' line comes before the law's, as the boxes do, but the
+  // law may still cut them.
+  Notes lawNotes;
+  const LawReading law = ReadStringLaw(typed.Steps, positions, string, lawNotes);
+  if (law.DepthCut) positionReasons.emplace_back("takes the law past 120 dB");
+  const bool kept = law.Positions == string.Positions && !positionReasons.empty() &&
+                    positionReasons.front() == "is not a value";
+  string.Positions = law.Positions;
+  notes.add("Positions", typed.Positions, positionReasons,
+            kept ? "the box keeps " + std::to_string(law.Positions) + "."
+                 : std::to_string(law.Positions) + " is used instead.");
+  if (!lawNotes.message().empty()) notes.line(lawNotes.message());
+  string.StepsDb = law.StepsDb;
+  string.LawText = law.Text;
+  notation::SeparatorToPoint(string.LawText, notation::DecimalSeparator());
 
-  if (string) {
-    WriteCircuitBoxes(inputs, *string, boxes);
-  } else {
-    WriteCircuitBoxes(inputs, boxes);
-  }
+  WriteCircuitBoxes(inputs, string, boxes);
   if (notes.message().empty()) return false;
   if (showMessage) showMessage(notes.message());
   return true;
@@ -280,10 +275,6 @@ bool Normalise(CircuitBoxes& boxes, CircuitInputs& inputs, StringInputs* string,
 
 }  // namespace
 
-CircuitInputs& KeptCircuitInputs() {
-  static CircuitInputs inputs;
-  return inputs;
-}
 
 void StartStringInputs(const DesignState& state, StringInputs& string) {
   if (state.NumPositions < kMinPositions) {  // no design has run
@@ -307,16 +298,20 @@ bool IsDesignString(const StringInputs& string, const DesignState& state) {
                      [&state](double step) { return static_cast<float>(step) == state.StepSize; });
 }
 
-void WriteCircuitBoxes(const CircuitInputs& inputs, CircuitBoxes& boxes) {
+namespace {
+
+void WriteSurroundings(const CircuitInputs& inputs, CircuitBoxes& boxes) {
   boxes.Load = Written(inputs.LoadOhms);
   boxes.Source = Written(inputs.SourceOhms);
   boxes.Cable = Written(inputs.CableFarads);
   boxes.Tolerance = Written(inputs.TolerancePercent);
 }
 
+}  // namespace
+
 void WriteCircuitBoxes(const CircuitInputs& inputs, const StringInputs& string,
                        CircuitBoxes& boxes) {
-  WriteCircuitBoxes(inputs, boxes);
+  WriteSurroundings(inputs, boxes);
   boxes.Total = Written(string.TotalOhms);
   boxes.Positions = std::to_string(string.Positions);
   boxes.Steps = string.LawText;
@@ -325,12 +320,8 @@ void WriteCircuitBoxes(const CircuitInputs& inputs, const StringInputs& string,
 
 bool NormaliseCircuitInputs(CircuitBoxes& boxes, CircuitInputs& inputs, StringInputs& string,
                             const MessageSeam& showMessage) {
-  return Normalise(boxes, inputs, &string, showMessage);
+  return Normalise(boxes, inputs, string, showMessage);
 }
 
-bool NormaliseCircuitInputs(CircuitBoxes& boxes, CircuitInputs& inputs,
-                            const MessageSeam& showMessage) {
-  return Normalise(boxes, inputs, nullptr, showMessage);
-}
 
 }  // namespace design

@@ -39,10 +39,6 @@ inline constexpr double kMaxCableFarads = 1e-6;     // farads; a cable of more i
 inline constexpr double kMinTolerancePercent = 0.01;
 inline constexpr double kMaxTolerancePercent = 20.0;
 
-// The inputs the in-circuit window last used; they stay for the rest of the
-// process, starting from the defaults (47k load, no source impedance, 100p of
-// cable, 1% parts).
-CircuitInputs& KeptCircuitInputs();
 
 // The string of the design the design window last ran: its total, positions
 // and equal steps, each the exact double of the single the design holds, so
@@ -78,10 +74,5 @@ void WriteCircuitBoxes(const CircuitInputs& inputs, const StringInputs& string,
 bool NormaliseCircuitInputs(CircuitBoxes& boxes, CircuitInputs& inputs, StringInputs& string,
                             const MessageSeam& showMessage);
 
-// The four boxes of the surroundings alone, by the same rules; Total,
-// Positions and Steps are neither read nor written.
-void WriteCircuitBoxes(const CircuitInputs& inputs, CircuitBoxes& boxes);
-bool NormaliseCircuitInputs(CircuitBoxes& boxes, CircuitInputs& inputs,
-                            const MessageSeam& showMessage);
 
 }  // namespace design

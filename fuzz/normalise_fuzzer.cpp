@@ -11,7 +11,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   const fuzz::StageRun run =
-      fuzz::RunStages(fuzz::SplitBoxes(input), fuzz::SplitCircuitBoxes(input));
+      fuzz::RunStages(fuzz::SplitBoxes(input), fuzz::SplitCircuitBoxes(input),
+                      fuzz::SplitChoices(input));
   const std::string fault = fuzz::FirstViolation(run);
   if (!fault.empty()) {
     std::fprintf(stderr, "broken rule: %s\n", fault.c_str());

@@ -70,8 +70,18 @@ design::CircuitBoxes SplitCircuitBoxes(std::string_view input) {
     if (end == std::string_view::npos) return boxes;
     input.remove_prefix(end + 1);
   }
-  Lines(input, {&boxes.Load, &boxes.Source, &boxes.Cable, &boxes.Tolerance});
+  Lines(input, {&boxes.Load, &boxes.Source, &boxes.Cable, &boxes.Tolerance, &boxes.Total,
+                &boxes.Positions, &boxes.Steps});
   return boxes;
+}
+
+CircuitChoices SplitChoices(std::string_view input) {
+  CircuitChoices choices;
+  if (input.empty()) return choices;
+  const auto bits = static_cast<unsigned char>(input.front());
+  choices.RoundedIn = {design::kAllSeries[bits & 3u], design::kAllSeries[(bits >> 2) & 3u]};
+  choices.Balanced = (bits & 16u) != 0;
+  return choices;
 }
 
 namespace {
@@ -100,18 +110,22 @@ std::string CircuitViolation(const StageRun& run) {
   if (run.circuitMessages.size() > 1) return "more than one circuit message";
   design::CircuitBoxes again = run.circuitBoxes;
   design::CircuitInputs reread;
-  if (design::NormaliseCircuitInputs(again, reread, nullptr) ||
+  design::StringInputs restring;
+  if (design::NormaliseCircuitInputs(again, reread, restring, nullptr) ||
       reread.LoadOhms != c.LoadOhms || reread.SourceOhms != c.SourceOhms ||
-      reread.CableFarads != c.CableFarads || reread.TolerancePercent != c.TolerancePercent) {
+      reread.CableFarads != c.CableFarads || reread.TolerancePercent != c.TolerancePercent ||
+      restring.TotalOhms != run.string.TotalOhms || restring.Positions != run.string.Positions ||
+      restring.StepsDb != run.string.StepsDb) {
     return "circuit boxes do not read back as the values used";
   }
 
   const design::CircuitAnalysis& a = run.analysis;
   const int n = a.N;
-  if (n != run.state.NumPositions) return "analysis of " + std::to_string(n) + " positions";
+  if (n != run.string.Positions) return "analysis of " + std::to_string(n) + " positions";
+  const bool designs = design::IsDesignString(run.string, run.state);
   const design::Surroundings around{c.SourceOhms, c.LoadOhms};
   if (a.Compensated.size() != static_cast<std::size_t>(n) || a.Sets.size() != 2 ||
-      a.Designed.size() != 2) {
+      a.Designed.size() != (designs ? 2u : 0u)) {
     return "analysis columns of the wrong size";
   }
   for (int k = 1; k <= n - 1; ++k) {
@@ -127,9 +141,11 @@ std::string CircuitViolation(const StageRun& run) {
       return "f3db at " + std::to_string(p);
     }
     if (p == n - 1) break;
-    for (const double v : {a.Designed[0].Db[p], a.Designed[1].Db[p], a.Sets[0].Db[p],
-                           a.Sets[1].Db[p], a.BandLowDb[p], a.BandHighDb[p]}) {
+    for (const double v : {a.Sets[0].Db[p], a.Sets[1].Db[p], a.BandLowDb[p], a.BandHighDb[p]}) {
       if (!std::isfinite(v)) return "attenuation at " + std::to_string(p);
+    }
+    for (const design::DesignedSet& set : a.Designed) {
+      if (!std::isfinite(set.Db[p])) return "designed attenuation at " + std::to_string(p);
     }
     if (a.BandLowDb[p] > a.BandHighDb[p]) return "band upside down at " + std::to_string(p);
   }
@@ -156,7 +172,8 @@ std::string CircuitViolation(const StageRun& run) {
 
 }  // namespace
 
-StageRun RunStages(const design::BoxTexts& typed, const design::CircuitBoxes& circuitTyped) {
+StageRun RunStages(const design::BoxTexts& typed, const design::CircuitBoxes& circuitTyped,
+                   const CircuitChoices& choices) {
   StageRun run;
   const std::string* texts[] = {&typed.Total, &typed.Positions, &typed.Step};
   for (int i = 0; i < 3; ++i) {
@@ -169,10 +186,24 @@ StageRun RunStages(const design::BoxTexts& typed, const design::CircuitBoxes& ci
   design::CalculateLadder(run.state);
 
   run.circuitBoxes = circuitTyped;
-  design::NormaliseCircuitInputs(run.circuitBoxes, run.circuit, [&run](const std::string& message) {
-    run.circuitMessages.push_back(message);
-  });
-  design::AnalyseInCircuit(run.state, run.circuit, run.analysis);
+  design::StartStringInputs(run.state, run.string);
+  design::NormaliseCircuitInputs(run.circuitBoxes, run.circuit, run.string,
+                                 [&run](const std::string& message) {
+                                   run.circuitMessages.push_back(message);
+                                 });
+  // As the window builds it: the design's own string with its designed sets
+  // while the boxes still describe it, otherwise the boxes' string alone.
+  design::StringSpec spec;
+  if (!design::IsDesignString(run.string, run.state) ||
+      !design::DesignSpec(run.state, run.circuit, spec)) {
+    spec = design::StringSpec{};
+    spec.TotalOhms = run.string.TotalOhms;
+    design::LawTargets(run.string.StepsDb, spec.Targets);
+    spec.Inputs = run.circuit;
+  }
+  spec.RoundedIn = choices.RoundedIn;
+  spec.Balanced = choices.Balanced;
+  design::AnalyseString(spec, run.analysis);
   run.table = design::CircuitTableText(run.analysis, ',');
   return run;
 }

@@ -21,9 +21,18 @@ inline constexpr float kParseLimit = 1e10f;  // ParseEng clamps to +/- this
 // what follows the third feeds the in-circuit boxes.
 design::BoxTexts SplitBoxes(std::string_view input);
 
-// The in-circuit boxes: lines four to seven of the input, the last keeping
-// whatever follows, line feeds and all.
+// The in-circuit boxes: lines four to ten of the input (load, source, cable,
+// tolerance, total, positions, steps), the last keeping whatever follows,
+// line feeds and all.
 design::CircuitBoxes SplitCircuitBoxes(std::string_view input);
+
+// The in-circuit window's choices, taken from the input's first byte: bits
+// 0-1 and 2-3 pick the two series among E24, E48, E96, E192, bit 4 Balanced.
+struct CircuitChoices {
+  std::array<const design::Series*, 2> RoundedIn{&design::kE96, &design::kE24};
+  bool Balanced = false;
+};
+CircuitChoices SplitChoices(std::string_view input);
 
 // Everything one pass through the three stages produced.
 struct StageRun {
@@ -36,6 +45,7 @@ struct StageRun {
   // The in-circuit stage on that design.
   design::CircuitBoxes circuitBoxes;  // after the write-back
   design::CircuitInputs circuit;
+  design::StringInputs string;  // started from the design, then read from the boxes
   std::vector<std::string> circuitMessages;
   design::CircuitAnalysis analysis;
   std::string table;  // the Copy key's text, with a comma as separator
@@ -44,7 +54,8 @@ struct StageRun {
 // Parses each box, then normalises and calculates on a fresh design state,
 // then reads the in-circuit boxes and analyses that design. Messages are
 // recorded and never wait for anyone.
-StageRun RunStages(const design::BoxTexts& typed, const design::CircuitBoxes& circuitTyped = {});
+StageRun RunStages(const design::BoxTexts& typed, const design::CircuitBoxes& circuitTyped = {},
+                   const CircuitChoices& choices = {});
 
 // The first rule `run` breaks, in words, or an empty string when none is.
 std::string FirstViolation(const StageRun& run);

@@ -34,14 +34,14 @@ TEST(SplitBoxes, CutsAtTheFirstThreeLineFeeds) {
   }
 }
 
-TEST(SplitCircuitBoxes, TakesLinesFourToSevenAndKeepsTheRest) {
+TEST(SplitCircuitBoxes, TakesLinesFourToTenAndKeepsTheRest) {
   struct Row {
-    std::string input, load, source, cable, tolerance;
+    std::string input, load, source, cable, tolerance, steps;
   } const rows[] = {
-      {"10k\n11\n2\n47k\n0\n100p\n1", "47k", "0", "100p", "1"},
-      {"10k\n11\n2", "", "", "", ""},
-      {"a\nb\nc\nd", "d", "", "", ""},
-      {"\n\n\n\n\n\nt\nmore\n", "", "", "", "t\nmore\n"},
+      {"10k\n11\n2\n47k\n0\n100p\n1\n5k\n24\n11x2 3", "47k", "0", "100p", "1", "11x2 3"},
+      {"10k\n11\n2", "", "", "", "", ""},
+      {"a\nb\nc\nd", "d", "", "", "", ""},
+      {"\n\n\n\n\n\nt\n\n\ns\nmore\n", "", "", "", "t", "s\nmore\n"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.input);
@@ -50,6 +50,7 @@ TEST(SplitCircuitBoxes, TakesLinesFourToSevenAndKeepsTheRest) {
     EXPECT_EQ(boxes.Source, row.source);
     EXPECT_EQ(boxes.Cable, row.cable);
     EXPECT_EQ(boxes.Tolerance, row.tolerance);
+    EXPECT_EQ(boxes.Steps, row.steps);
   }
 }
 

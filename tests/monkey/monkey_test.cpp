@@ -29,6 +29,7 @@
 #include "tests/support/open_windows.h"
 #include "ui/desktop/seams.h"
 #include "ui/surface/recording_surface.h"
+#include "ui/windows/circuit_session.h"
 #include "ui/windows/in_circuit_window.h"
 #include "ui/windows/navigation.h"
 
@@ -118,14 +119,14 @@ class Monkey {
     seams.windowRecorder = &windowDrawing_;
     seams.pageRecorder = &pageDrawing_;
     design::modMain() = {};
-    design::KeptCircuitInputs() = {};
+    ui::KeptCircuitSession() = {};
     ui::ShowOwnWindow(new app::frmOpening);
   }
   ~Monkey() {
     for (QWidget* window : windows()) delete window;
     ui::AppSeams() = {};
     design::modMain() = {};
-    design::KeptCircuitInputs() = {};
+    ui::KeptCircuitSession() = {};
   }
 
   // One random action, then the checks. Returns false when a check failed.
@@ -227,10 +228,26 @@ class Monkey {
   // window recomputed and is still open.
   bool actOnInCircuit(QWidget* window) {
     static const char* const kAwkward[] = {"-47k", "",   "1e99",  "1e-30", "1e-50", "-0",
-                                           "0",    "25", "0.001", "abc",   "5",     "-1m"};
-    const char* const boxes[] = {"txtLoad", "txtSource", "txtCable", "txtTolerance"};
-    auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(boxes[pick(4)]));
-    switch (pick(12)) {
+                                           "0",    "25", "0.001", "abc",   "5",     "-1m",
+                                           "64",   "11x2 3", "0x2 2x", "65x1", "20 20 20 20 20 20 20"};
+    const char* const boxes[] = {"txtLoad",  "txtSource",    "txtCable", "txtTolerance",
+                                 "txtTotal", "txtPositions", "txtSteps"};
+    auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(boxes[pick(std::size(boxes))]));
+    switch (pick(14)) {
+      case 12: {
+        const char* const choices[] = {"cboFirstSeries", "cboSecondSeries"};
+        auto* choice = window->findChild<QWidget*>(QString::fromLatin1(choices[pick(2)]));
+        choice->setFocus();
+        const char* const typed[] = {"E1", "E4", "E9", "E24", "x"};
+        QTest::keyClicks(choice, QString::fromLatin1(typed[pick(std::size(typed))]));
+        return false;  // only a change of series recomputes
+      }
+      case 13: {
+        QWidget* balanced = window->findChild<QWidget*>(QStringLiteral("chkBalanced"));
+        balanced->setFocus();
+        press(balanced, Qt::Key_Space);
+        return true;
+      }
       case 0:
       case 1:
       case 2:
@@ -286,21 +303,25 @@ class Monkey {
     auto* window = qobject_cast<ui::frmInCircuit*>(onlyWindow());
     if (!window) return true;
     design::CircuitBoxes expected;
-    design::WriteCircuitBoxes(design::KeptCircuitInputs(), expected);
+    const ui::CircuitSession& session = ui::KeptCircuitSession();
+    design::WriteCircuitBoxes(session.Inputs, session.String, expected);
     const auto shown = [window](const char* box) {
       return window->findChild<QLineEdit*>(QString::fromLatin1(box))->text().toStdString();
     };
     const std::string boxes = shown("txtLoad") + "|" + shown("txtSource") + "|" +
-                              shown("txtCable") + "|" + shown("txtTolerance");
-    const std::string used =
-        expected.Load + "|" + expected.Source + "|" + expected.Cable + "|" + expected.Tolerance;
+                              shown("txtCable") + "|" + shown("txtTolerance") + "|" +
+                              shown("txtTotal") + "|" + shown("txtPositions") + "|" +
+                              shown("txtSteps");
+    const std::string used = expected.Load + "|" + expected.Source + "|" + expected.Cable + "|" +
+                             expected.Tolerance + "|" + expected.Total + "|" +
+                             expected.Positions + "|" + expected.Steps;
     EXPECT_EQ(boxes, used);
     const QString table = window->tableText().toLower();
     const bool clean =
         !table.contains(QStringLiteral("nan")) && !table.contains(QStringLiteral("inf"));
     EXPECT_TRUE(clean) << table.toStdString();
-    EXPECT_EQ(window->analysis().N, design::modMain().NumPositions);
-    return boxes == used && clean;
+    EXPECT_EQ(window->analysis().N, session.String.Positions);
+    return boxes == used && clean && window->analysis().N == session.String.Positions;
   }
 
   // Key presses carrying each character, as a keyboard with any layout sends

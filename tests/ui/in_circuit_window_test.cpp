@@ -24,12 +24,14 @@
 #include "design/design_state.h"
 #include "design/in_circuit_text.h"
 #include "design/ladder.h"
+#include "notation/builder_value.h"
 #include "notation/eng_notation.h"
 #include "tests/support/designed.h"
 #include "tests/support/open_windows.h"
 #include "ui/desktop/seams.h"
 #include "ui/pictures/in_circuit_chart.h"
 #include "ui/surface/recording_surface.h"
+#include "ui/windows/circuit_session.h"
 #include "ui/windows/in_circuit_window.h"
 #include "ui/windows/navigation.h"
 
@@ -73,7 +75,7 @@ class InCircuitWindowTest : public testing::Test {
  protected:
   void SetUp() override {
     Design(10000.0f, 11, 2.0f);
-    design::KeptCircuitInputs() = {};
+    ui::KeptCircuitSession() = {};
     ui::Seams& seams = ui::AppSeams();
     seams.showMessage = [this](const std::string& message) { messages_.push_back(message); };
     seams.windowRecorder = &window_;
@@ -88,7 +90,7 @@ class InCircuitWindowTest : public testing::Test {
     for (QWidget* window : windows()) delete window;
     ui::AppSeams() = {};
     design::modMain() = {};
-    design::KeptCircuitInputs() = {};
+    ui::KeptCircuitSession() = {};
     notation::SetDecimalSeparator('.');
   }
 
@@ -135,7 +137,8 @@ class InCircuitWindowTest : public testing::Test {
     const QAbstractItemModel* model = window().grdPositions->model();
     std::vector<std::vector<std::string>> rows;
     std::vector<std::string> header;
-    for (int c = 0; c < model->columnCount(); ++c) header.push_back(design::kCircuitColumns[c]);
+    for (int c = 0; c < model->columnCount(); ++c) header.push_back(
+        design::ColumnName(design::kCircuitColumns[static_cast<std::size_t>(c)], window().analysis()));
     rows.push_back(header);
     for (int r = 0; r < model->rowCount(); ++r) {
       std::vector<std::string> cells;
@@ -169,9 +172,9 @@ TEST_F(InCircuitWindowTest, OpensWithTheDefaultsAndTheFocusInTheLoadBox) {
   ui::frmInCircuit& w = open();
   EXPECT_EQ(w.windowTitle(), QStringLiteral("Kestrix - In circuit"));
   EXPECT_EQ(text("txtLoad"), "47k");
-  EXPECT_EQ(text("txtSource"), "0  ");
+  EXPECT_EQ(text("txtSource"), "0");
   EXPECT_EQ(text("txtCable"), "100p");
-  EXPECT_EQ(text("txtTolerance"), "1 ");
+  EXPECT_EQ(text("txtTolerance"), "1");
   EXPECT_EQ(QApplication::focusWidget(), w.txtLoad);
   EXPECT_TRUE(messages_.empty());
   EXPECT_EQ(w.grdPositions->model()->rowCount(), 11);
@@ -205,8 +208,10 @@ TEST_F(InCircuitWindowTest, KeepsItsLightColoursUnderADarkTheme) {
 
 TEST_F(InCircuitWindowTest, TabVisitsTheBoxesInOrderThenTheButtonsAndTable) {
   open();
-  const char* const order[] = {"txtSource",    "txtCable", "txtTolerance", "cmdRecompute",
-                               "grdPositions", "cmdPrint", "cmdReturn",    "txtLoad"};
+  const char* const order[] = {
+      "txtSource",   "txtCable",     "txtTolerance", "txtTotal",     "txtPositions",
+      "txtSteps",    "cboFirstSeries", "cboSecondSeries", "chkBalanced", "cmdRecompute",
+      "grdPositions", "txtParts",    "cmdPrint",     "cmdReturn",    "txtLoad"};
   for (const char* name : order) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_NE(QApplication::focusWidget(), nullptr);
@@ -290,17 +295,20 @@ TEST_F(InCircuitWindowTest, BadInputsAreNamedAndNeverReachTheScreenAsNaN) {
     const char* message;  // a part of it; nullptr: no message
   } const rows[] = {
       {"txtLoad", "-47k", "47k", "Load: \"-47k\" is negative; 47k ohms is used instead."},
-      {"txtLoad", "", "0  ", nullptr},
-      {"txtLoad", "1e-30", "0.0001 ", "Load: \"1e-30\" is below 0.0001 ohms (0 means no load)"},
-      {"txtLoad", "1e-50", "0  ", nullptr},  // below the smallest single: zero, no load
-      {"txtLoad", "0.00001", "0.0001 ", "Load: \"0.00001\" is below"},
-      {"txtSource", "9e99", "10G", nullptr},
-      {"txtSource", "-1", "1 ", "Source impedance: \"-1\" is negative"},
-      {"txtCable", "5", "1m", "Cable capacitance: \"5\" is above 1 mF"},
-      {"txtCable", "zzz", "0  ", nullptr},
-      {"txtTolerance", "0", "0.01 ", "Part tolerance: \"0\" is outside 0.01 to 20 %; 0.01 %"},
-      {"txtTolerance", "99", "20 ", "Part tolerance: \"99\" is outside"},
-      {"txtTolerance", "\xe2\x88\x9e", "0.01 ", "Part tolerance"},
+      {"txtLoad", "", "0", nullptr},
+      {"txtLoad", "1e-30", "100u", "Load: \"1e-30\" is below 100u ohms (0 means no load)"},
+      {"txtLoad", "0.00001", "100u", "Load: \"0.00001\" is below"},
+      {"txtLoad", "1meg", "1M", nullptr},
+      {"txtLoad", "4k7", "4.7k", nullptr},
+      {"txtLoad", "100 ohms", "100", nullptr},
+      {"txtLoad", "abc", "100", "Load: \"abc\" is not a value; the box keeps 100 ohms."},
+      {"txtSource", "9e99", "1e12", "Source impedance: \"9e99\" is above 1e12 ohms"},
+      {"txtSource", "-1", "1", "Source impedance: \"-1\" is negative"},
+      {"txtCable", "5", "100p", "Cable capacitance: \"5\" is above 1uF"},
+      {"txtCable", "zzz", "100p", "Cable capacitance: \"zzz\" is not a value"},
+      {"txtTolerance", "0", "0.01", "Part tolerance: \"0\" is outside 0.01 to 20 %; 0.01 %"},
+      {"txtTolerance", "99", "20", "Part tolerance: \"99\" is outside"},
+      {"txtTolerance", "\xe2\x88\x9e", "20", "Part tolerance: \"\xe2\x88\x9e\" is not a value"},
   };
   open();
   for (const Row& row : rows) {
@@ -328,27 +336,49 @@ TEST_F(InCircuitWindowTest, BadInputsAreNamedAndNeverReachTheScreenAsNaN) {
 }
 
 // Ctrl+C copies the whole table from anywhere in the window, in the user's
-// decimal separator, exactly as shown; a box's own selection stays its own.
+// decimal separator, the numbers shown in builder's notation rounded from the
+// copied ones; a box's own selection stays its own.
 TEST_F(InCircuitWindowTest, CopiedTextParsesBackToTheNumbersShown) {
   notation::SetDecimalSeparator(',');
   ui::frmInCircuit& w = open();
   const std::vector<std::vector<std::string>> shown = shownTable();
+  std::vector<std::vector<std::string>> copied;
   for (QWidget* focus : std::initializer_list<QWidget*>{w.txtLoad, w.grdPositions, w.cmdPrint}) {
     SCOPED_TRACE(focus->objectName().toStdString());
     QApplication::clipboard()->clear();
     focus->setFocus();
     QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
-    const std::vector<std::vector<std::string>> copied = Cells(QApplication::clipboard()->text());
-    EXPECT_EQ(copied, shown);
+    const std::vector<std::vector<std::string>> now = Cells(QApplication::clipboard()->text());
+    if (copied.empty()) copied = now;
+    EXPECT_EQ(now, copied);
   }
   ASSERT_EQ(shown.size(), 12u);
+  ASSERT_EQ(copied.size(), shown.size());
+  EXPECT_EQ(copied[0], shown[0]);
+  const auto read = [](std::string text) {
+    for (const char* unit : {" Hz", "Hz"}) {
+      if (const auto at = text.find(unit); at != std::string::npos) text.erase(at);
+    }
+    return notation::ReadBuilderValue(text, ',', notation::BuilderUnit::None);
+  };
+  for (std::size_t r = 1; r < shown.size(); ++r) {
+    for (std::size_t c = 0; c < shown[r].size(); ++c) {
+      SCOPED_TRACE(copied[r][c] + " shown as " + shown[r][c]);
+      ASSERT_EQ(copied[r][c].empty(), shown[r][c].empty());
+      if (copied[r][c].empty()) continue;
+      const auto exact = read(copied[r][c]), rounded = read(shown[r][c]);
+      ASSERT_TRUE(exact && rounded);
+      EXPECT_NEAR(*rounded, *exact, std::max(0.0005, std::fabs(*exact) * 0.005));
+    }
+  }
   const design::CircuitAnalysis& a = w.analysis();
   for (int p = 1; p <= 9; ++p) {
-    const std::vector<std::string>& row = shown[static_cast<std::size_t>(p) + 1];
-    QString cell = QString::fromStdString(row[7]);
-    EXPECT_TRUE(cell.contains(QLatin1Char(','))) << row[7];
-    EXPECT_NEAR(cell.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(), a.CompensatedE96Db[p],
-                a.CompensatedE96Db[p] * 5e-6);  // six digits
+    const std::string& cell = copied[static_cast<std::size_t>(p) + 1][7];
+    EXPECT_NE(cell.find(','), std::string::npos) << cell;
+    const auto value = read(cell);
+    ASSERT_TRUE(value);
+    EXPECT_NEAR(*value, a.Sets[0].Db[static_cast<std::size_t>(p)],
+                a.Sets[0].Db[static_cast<std::size_t>(p)] * 5e-6);  // six digits
   }
 
   w.txtLoad->setFocus();
@@ -358,10 +388,23 @@ TEST_F(InCircuitWindowTest, CopiedTextParsesBackToTheNumbersShown) {
 
   QApplication::clipboard()->clear();
   const QList<QAction*> menu = w.grdPositions->actions();
-  ASSERT_EQ(menu.size(), 1);
+  ASSERT_EQ(menu.size(), 2);
   EXPECT_EQ(menu.front()->text(), QStringLiteral("Copy table"));
   menu.front()->trigger();
-  EXPECT_EQ(Cells(QApplication::clipboard()->text()), shown);
+  EXPECT_EQ(Cells(QApplication::clipboard()->text()), copied);
+
+  // Ctrl+Shift+C and the menu's second entry copy the parts list instead.
+  for (const bool key : {true, false}) {
+    QApplication::clipboard()->clear();
+    if (key) {
+      QTest::keyClick(w.grdPositions, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    } else {
+      menu.back()->trigger();
+    }
+    const std::vector<std::vector<std::string>> parts = Cells(QApplication::clipboard()->text());
+    ASSERT_FALSE(parts.empty());
+    EXPECT_EQ(parts[0], (std::vector<std::string>{"series", "value_ohm", "quantity", "resistors"}));
+  }
 }
 
 TEST_F(InCircuitWindowTest, CtrlPPrintsOnePageOfInputsTableAndChart) {
@@ -378,8 +421,8 @@ TEST_F(InCircuitWindowTest, CtrlPPrintsOnePageOfInputsTableAndChart) {
   };
   EXPECT_TRUE(printed("Design: 10k ohms, 11 positions, 2 dB per step"));
   EXPECT_TRUE(printed("Load 47k ohms, source impedance 0 ohms, cable 100pF, parts \u00b11 %"));
-  // Every cell of the table, as shown.
-  const std::vector<std::vector<std::string>> shown = shownTable();
+  // Every cell of the table, as copied.
+  const std::vector<std::vector<std::string>> shown = Cells(w.tableText());
   for (std::size_t r = 1; r < shown.size(); ++r) {
     const std::vector<std::string>& row = shown[r];
     for (std::size_t c = 1; c < row.size(); ++c) {

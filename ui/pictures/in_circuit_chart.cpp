@@ -24,14 +24,17 @@ struct Deviations {
   std::vector<double> designed, compensated, bandLow, bandHigh;
 };
 
+// The designed series is empty when the string is not the design's.
 Deviations DeviationsOf(const design::CircuitAnalysis& a) {
   Deviations d;
-  const double top = a.CompensatedE96Db[0];
+  const design::PositionColumn& first = a.Sets.front().Db;
+  const double top = first[0];
   for (int p = 0; p <= a.N - 2; ++p) {
-    d.designed.push_back(design::StepError(a.DesignedE96Db, p, a.StepSize));
-    d.compensated.push_back(design::StepError(a.CompensatedE96Db, p, a.StepSize));
-    d.bandLow.push_back((a.BandLowDb[p] - top) - a.Target[p]);
-    d.bandHigh.push_back((a.BandHighDb[p] - top) - a.Target[p]);
+    const auto i = static_cast<std::size_t>(p);
+    if (!a.Designed.empty()) d.designed.push_back(design::Deviation(a.Designed[0].Db, p, a.Target));
+    d.compensated.push_back(design::Deviation(first, p, a.Target));
+    d.bandLow.push_back((a.BandLowDb[i] - top) - a.Target[i]);
+    d.bandHigh.push_back((a.BandHighDb[i] - top) - a.Target[i]);
   }
   return d;
 }
@@ -70,7 +73,7 @@ class Chart {
     frame();
     positions();
     band(d);
-    series(d.designed, kDesignedColour, LineMode::OutlineBox);
+    if (!d.designed.empty()) series(d.designed, kDesignedColour, LineMode::OutlineBox);
     series(d.compensated, kCompensatedColour, LineMode::FilledBox);
     legend();
   }
@@ -179,16 +182,18 @@ class Chart {
     const float sample = 4.0f * l_.marker;
     const std::string tolerance = Label(a_.Inputs.TolerancePercent);
     const struct {
-      const char* words;
+      std::string words;
       Rgb colour;
       LineMode shape;
     } entries[] = {
         {"Design's E96 set", kDesignedColour, LineMode::OutlineBox},
-        {"Load-compensated E96", kCompensatedColour, LineMode::FilledBox},
-        {nullptr, kBandColour, LineMode::Line},
+        {"Load-compensated " + std::string(a_.Sets.front().RoundedIn->Name()), kCompensatedColour,
+         LineMode::FilledBox},
+        {"", kBandColour, LineMode::Line},
     };
     float left = l_.left;
     for (const auto& entry : entries) {
+      if (entry.shape == LineMode::OutlineBox && a_.Designed.empty()) continue;
       const float at = left + sample;
       if (entry.shape == LineMode::Line) {
         s_.setPenWidth(l_.bandPen);

@@ -1,11 +1,13 @@
 // The in-circuit page, drawn through the shared surface operations.
 #include "ui/pictures/in_circuit_page.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "design/circuit_headings.h"
 #include "design/circuit_inputs.h"
 #include "design/in_circuit_text.h"
+#include "notation/builder_value.h"
 #include "notation/eng_notation.h"
 #include "ui/pictures/in_circuit_chart.h"
 
@@ -66,21 +68,78 @@ std::string DesignLine(const design::DesignState& state) {
 
 std::string InputsLine(const design::CircuitInputs& inputs) {
   design::CircuitBoxes boxes;
-  design::WriteCircuitBoxes(inputs, boxes);
+  design::WriteCircuitBoxes(inputs, design::StringInputs{}, boxes);
   const std::string load = inputs.LoadOhms > 0.0 ? Trimmed(boxes.Load) + " ohms" : "none";
   const std::string cable = inputs.CableFarads > 0.0 ? Trimmed(boxes.Cable) + "F" : "none";
   return "Load " + load + ", source impedance " + Trimmed(boxes.Source) + " ohms, cable " + cable +
          ", parts \u00b1" + Trimmed(boxes.Tolerance) + " %";
 }
 
+std::string StringLine(const design::CircuitAnalysis& a, const std::string& lawText) {
+  std::string line = "String " + notation::WriteBuilderValue(a.TotalOhms, '.') + " ohms, " +
+                     std::to_string(a.N) + " positions, steps " + lawText + " dB";
+  for (const design::RoundedSet& set : a.Sets) line += ", " + std::string(set.RoundedIn->Name());
+  return line + (a.Balanced ? ", balanced" : ", single-ended");
+}
+
 std::vector<std::string> SummaryLines(const design::CircuitAnalysis& a, char separator) {
-  if (a.N < design::kMinPositions) return {"No design to analyse."};
+  if (a.N < design::kMinPositions) return {"No string to analyse."};
   const auto db = [separator](double value) { return Hundredths(value, separator) + " dB"; };
-  return {
-      "Worst step error into the load:", "design's E96 set " + db(a.WorstDesignedE96) + ",",
-      "compensated E96 " + db(a.WorstCompensatedE96) + ", E24 " + db(a.WorstCompensatedE24) + ".",
-      "Two channels of \u00b1" + Eng(a.Inputs.TolerancePercent) + " % parts differ by up to " +
-          db(a.WidestBand) + "."};
+  const auto worst = [&db](const std::string& what, const design::WorstPoint& w) {
+    return what + ": worst deviation " + db(w.Db) + " at position " + std::to_string(w.Position) +
+           ".";
+  };
+  std::vector<std::string> lines{"Insertion loss at full volume " + db(a.InsertionLossDb) +
+                                 "; every dB column is into the load."};
+  if (!a.Designed.empty()) lines.push_back(worst("Design's E96 set", a.Designed[0].Worst));
+  for (const design::RoundedSet& set : a.Sets) {
+    lines.push_back(worst("Compensated " + std::string(set.RoundedIn->Name()), set.Worst));
+  }
+  lines.push_back("Two channels of \u00b1" + Eng(a.Inputs.TolerancePercent) +
+                  " % parts differ by up to " + db(a.WidestBand) + " (position " +
+                  std::to_string(a.WidestBandAt) + ").");
+  if (a.FarAboveLoad) {
+    lines.push_back("Warning: the string is far above the load; the load sets the law.");
+  }
+  if (a.PartOutOfRange) {
+    lines.push_back("Warning: a part is below 1 ohm or above 10M, hard to buy and measure.");
+  }
+  if (a.BestSetStrays) {
+    lines.push_back("Warning: even the better set strays more than 0.5 dB from the law.");
+  }
+  return lines;
+}
+
+std::vector<std::string> PartsLines(const design::CircuitAnalysis& a, char separator) {
+  std::vector<std::string> lines;
+  if (a.N < design::kMinPositions) return lines;
+  const int perValue = a.Balanced ? 4 : 2;  // strings in two channels
+  for (std::size_t set = 0; set < a.Sets.size(); ++set) {
+    const std::string name(a.Sets[set].RoundedIn->Name());
+    lines.push_back(name + " parts (" + std::to_string(perValue) + " strings):");
+    const std::vector<design::BuildStep> steps = design::BuildList(a, static_cast<int>(set));
+    std::vector<design::BuildStep> byValue = steps;
+    std::stable_sort(byValue.begin(), byValue.end(),
+                     [](const auto& x, const auto& y) { return x.Ohms < y.Ohms; });
+    for (std::size_t i = 0; i < byValue.size();) {
+      std::size_t j = i;
+      std::string which;
+      while (j < byValue.size() && byValue[j].Ohms == byValue[i].Ohms) {
+        which += " R" + std::to_string(byValue[j].Resistor);
+        ++j;
+      }
+      lines.push_back("  " + std::to_string(static_cast<int>(j - i) * perValue) + " x " +
+                      notation::WriteBuilderValue(byValue[i].Ohms, separator) + ":" + which);
+      i = j;
+    }
+    lines.push_back(name + " build list:");
+    for (const design::BuildStep& step : steps) {
+      lines.push_back("  R" + std::to_string(step.Resistor) + "  lugs " +
+                      std::to_string(step.FromLug) + "-" + std::to_string(step.ToLug) + "  " +
+                      notation::WriteBuilderValue(step.Ohms, separator));
+    }
+  }
+  return lines;
 }
 
 bool DrawInCircuitPage(surface::Surface& page, const design::DesignState& state,

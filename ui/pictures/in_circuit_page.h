@@ -24,8 +24,15 @@ bool DrawInCircuitPage(surface::Surface& page, const design::DesignState& state,
 // window: the design, the four inputs, and the worst step errors.
 std::string DesignLine(const design::DesignState& state);
 std::string InputsLine(const design::CircuitInputs& inputs);
-// The summary as short sentences: the window shows one a line, the page runs
-// them together.
+// The string analysed: total, positions, the law in its canonical text, the
+// two series and whether balanced.
+std::string StringLine(const design::CircuitAnalysis& analysis, const std::string& lawText);
+// The summary, a sentence a line: the insertion loss at full volume, the
+// worst deviation of each set and where, the widest band, and a warning
+// for each implausible design.
 std::vector<std::string> SummaryLines(const design::CircuitAnalysis& analysis, char separator);
+// The parts list of each set and its build list, a line each, values in
+// the window's notation.
+std::vector<std::string> PartsLines(const design::CircuitAnalysis& analysis, char separator);
 
 }  // namespace ui

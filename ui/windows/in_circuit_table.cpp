@@ -3,11 +3,40 @@
 
 #include <QString>
 
+#include "notation/builder_value.h"
+
 namespace ui {
 
 void CircuitTableModel::setAnalysis(const design::CircuitAnalysis& analysis, char separator) {
   beginResetModel();
-  rows_ = design::CircuitCells(analysis, separator);
+  rows_.assign(static_cast<std::size_t>(analysis.N), design::CircuitRow{});
+  for (int p = 0; p < analysis.N; ++p) {
+    for (std::size_t c = 0; c < design::kCircuitColumnCount; ++c) {
+      const design::CircuitColumn& column = design::kCircuitColumns[c];
+      const std::optional<double> value = column.Value(analysis, p);
+      if (!value) continue;
+      std::string& cell = rows_[static_cast<std::size_t>(p)][c];
+      switch (column.Kind) {
+        case design::CellKind::Position:
+          cell = std::to_string(p);
+          break;
+        case design::CellKind::Decibels:
+          cell = notation::DecibelText(*value, separator);
+          break;
+        case design::CellKind::Ohms:
+          cell = notation::PartText(*value, separator);
+          break;
+        case design::CellKind::Hertz:
+          cell = notation::FrequencyText(*value, separator);
+          break;
+      }
+    }
+  }
+  series_ = {analysis.Sets.size() > 0 ? std::string(analysis.Sets[0].RoundedIn->Name()) : "",
+             analysis.Sets.size() > 1 ? std::string(analysis.Sets[1].RoundedIn->Name()) : ""};
+  for (std::size_t c = 0; c < design::kCircuitColumnCount; ++c) {
+    names_[c] = design::ColumnName(design::kCircuitColumns[c], analysis);
+  }
   endResetModel();
 }
 
@@ -48,14 +77,24 @@ QVariant CircuitTableModel::headerData(int section, Qt::Orientation orientation,
   }
   const design::Heading& heading = design::kCircuitHeadings[static_cast<std::size_t>(section)];
   switch (role) {
-    case Qt::DisplayRole:
-      return QStringLiteral("%1\n%2").arg(QString::fromLatin1(heading.what),
-                                          QString::fromLatin1(heading.unit));
+    case Qt::DisplayRole: {
+      // The rounded sets' headings name the series chosen, and every dB
+      // column is attenuation into the load.
+      const design::CircuitColumn& column = design::kCircuitColumns[static_cast<std::size_t>(section)];
+      QString unit = QString::fromLatin1(heading.unit);
+      if (column.Set >= 0) {  // "E96 ohm": the series, then the unit
+        unit = QString::fromStdString(series_[static_cast<std::size_t>(column.Set)]) + unit.mid(3);
+      }
+      if (column.Kind == design::CellKind::Decibels && section != 1) {
+        unit += QStringLiteral("\ninto load");
+      }
+      return QStringLiteral("%1\n%2").arg(QString::fromLatin1(heading.what), unit);
+    }
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
       return QStringLiteral("%1 (%2)").arg(
           QString::fromLatin1(heading.meaning),
-          QString::fromLatin1(design::kCircuitColumns[static_cast<std::size_t>(section)]));
+          QString::fromStdString(names_[static_cast<std::size_t>(section)]));
     default:
       return QAbstractTableModel::headerData(section, orientation, role);
   }

@@ -1,5 +1,6 @@
 // The in-circuit analysis as an item model: one row per switch position, the
-// cells exactly as the Copy key writes them.
+// cells in builder's notation for the eye ("1.82k", "1.10 MHz", dB to three
+// decimals); the Copy key writes the plain decimals instead.
 #pragma once
 
 #include <array>
@@ -28,7 +29,9 @@ class CircuitTableModel : public QAbstractTableModel {
                       int role = Qt::DisplayRole) const override;
 
  private:
-  std::vector<design::CircuitRow> rows_;
+  std::vector<design::CircuitRow> rows_;  // as shown
+  std::array<std::string, design::kCircuitColumnCount> names_;
+  std::array<std::string, 2> series_;  // the rounded sets' series, "E96"  // as the copied header has them
 };
 
 }  // namespace ui

@@ -2,12 +2,14 @@
 #include "ui/windows/in_circuit_window.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPlainTextEdit>
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QShortcut>
 #include <QStringList>
 #include <QTableView>
@@ -26,6 +28,8 @@
 #include "ui/pictures/in_circuit_chart.h"
 #include "ui/pictures/in_circuit_page.h"
 #include "ui/pictures/report.h"
+#include "ui/windows/accessibility.h"
+#include "ui/windows/circuit_session.h"
 #include "ui/windows/in_circuit_table.h"
 #include "ui/windows/navigation.h"
 
@@ -57,20 +61,33 @@ CircuitChartLayout WindowChart() {
 }  // namespace
 
 frmInCircuit::frmInCircuit(QWidget* parent)
-    : ScaledWindow("frmInCircuit", kCaption, Qt::white, parent) {
+    : ScaledWindow("frmInCircuit", kCaption, Qt::white, parent),
+      showMessage_(AppSeams().showMessage ? AppSeams().showMessage : MessageBoxSeam(this)) {
   createControls();
   chainTabOrder();
   connectHandlers();
   open();
 
+  CircuitSession& session = KeptCircuitSession();
+  FollowDesign(session, design::modMain());
   design::CircuitBoxes boxes;
-  design::WriteCircuitBoxes(design::KeptCircuitInputs(), boxes);
+  design::WriteCircuitBoxes(session.Inputs, session.String, boxes);
+  showBoxes(boxes);
+  cboFirstSeries->setCurrentText(QString::fromUtf8(session.RoundedIn[0]->Name()));
+  cboSecondSeries->setCurrentText(QString::fromUtf8(session.RoundedIn[1]->Name()));
+  chkBalanced->setChecked(session.Balanced);
+  recompute();
+  txtLoad->setFocus();
+}
+
+void frmInCircuit::showBoxes(const design::CircuitBoxes& boxes) {
   txtLoad->setText(QString::fromStdString(boxes.Load));
   txtSource->setText(QString::fromStdString(boxes.Source));
   txtCable->setText(QString::fromStdString(boxes.Cable));
   txtTolerance->setText(QString::fromStdString(boxes.Tolerance));
-  recompute();
-  txtLoad->setFocus();
+  txtTotal->setText(QString::fromStdString(boxes.Total));
+  txtPositions->setText(QString::fromStdString(boxes.Positions));
+  txtSteps->setText(QString::fromStdString(boxes.Steps));
 }
 
 void frmInCircuit::createControls() {
@@ -79,14 +96,23 @@ void frmInCircuit::createControls() {
   };
   const auto box = [this](const char* name, QLabel* prompt, const char* meaning) {
     QLineEdit* control = addBox(name);
-    control->setToolTip(QString::fromUtf8(meaning));
+    LabelBox(prompt, control, meaning);
+    return control;
+  };
+  const auto series = [this](const char* name, QLabel* prompt, const char* meaning) {
+    auto* choice = new QComboBox(this);
+    choice->setObjectName(QString::fromLatin1(name));
+    // Not editable: typing a series' name into the focused choice selects it.
+    for (const design::Series* each : design::kAllSeries) {
+      choice->addItem(QString::fromUtf8(each->Name()));
+    }
+    choice->setToolTip(QString::fromUtf8(meaning));
+    prompt->setBuddy(choice);
     QString spoken = prompt->text();
     spoken.remove(QLatin1Char('&'));
-    spoken.chop(1);  // the colon
-    control->setAccessibleName(spoken);
-    control->setAccessibleDescription(QString::fromUtf8(meaning));
-    prompt->setBuddy(control);
-    return control;
+    spoken.chop(1);
+    choice->setAccessibleName(spoken);
+    return choice;
   };
   const Qt::Alignment prompt = Qt::AlignRight | Qt::AlignVCenter;
 
@@ -104,6 +130,21 @@ void frmInCircuit::createControls() {
   lblTolerance = label("lblTolerance", "&Tolerance (%):", prompt);
   txtTolerance =
       box("txtTolerance", lblTolerance, "Tolerance of the resistors, 0.01 to 20 %, for the band");
+  lblTotal = label("lblTotal", "T&otal (ohms):", prompt);
+  txtTotal = box("txtTotal", lblTotal, "Total resistance of one string, top to ground");
+  lblPositions = label("lblPositions", "&Positions:", prompt);
+  txtPositions = box("txtPositions", lblPositions, "Switch positions, 2 to 64");
+  lblSteps = label("lblSteps", "S&teps (dB):", prompt);
+  txtSteps = box("txtSteps", lblSteps,
+                 "Steps from the top down, e.g. 11x2 3: eleven 2 dB steps, then 3 dB steps");
+  lblFirstSeries = label("lblFirstSeries", "&First series:", prompt);
+  cboFirstSeries = series("cboFirstSeries", lblFirstSeries, "Series of the first rounded set");
+  lblSecondSeries = label("lblSecondSeries", "Seco&nd series:", prompt);
+  cboSecondSeries = series("cboSecondSeries", lblSecondSeries, "Series of the second rounded set");
+  chkBalanced = new QCheckBox(QStringLiteral("&Balanced (two strings per channel)"), this);
+  chkBalanced->setObjectName(QStringLiteral("chkBalanced"));
+  chkBalanced->setToolTip(
+      QStringLiteral("Two strings whose ground ends meet, the load between the two wipers"));
   cmdRecompute = addButton("cmdRecompute", "Recompute");
   cmdPrint = addButton("cmdPrint", "Print");
   cmdReturn = addButton("cmdReturn", "Return");
@@ -123,96 +164,98 @@ void frmInCircuit::createControls() {
   grdPositions->setWordWrap(false);
   grdPositions->setTabKeyNavigation(false);  // arrows move among the cells, Tab moves on
   grdPositions->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  // Each column as wide as its contents, the room left over shared out.
+  grdPositions->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  grdPositions->horizontalHeader()->setMinimumSectionSize(10);
+
+  txtParts = new QPlainTextEdit(this);
+  txtParts->setObjectName(QStringLiteral("txtParts"));
+  txtParts->setReadOnly(true);
+  txtParts->setLineWrapMode(QPlainTextEdit::NoWrap);
+  txtParts->setAccessibleName(QStringLiteral("Parts list and build list"));
+  txtParts->setTabChangesFocus(true);
 }
 
 void frmInCircuit::chainTabOrder() {
-  QWidget* const order[] = {txtLoad,      txtSource,    txtCable, txtTolerance,
-                            cmdRecompute, grdPositions, cmdPrint, cmdReturn};
+  QWidget* const order[] = {txtLoad,        txtSource,       txtCable,     txtTolerance,
+                            txtTotal,       txtPositions,    txtSteps,     cboFirstSeries,
+                            cboSecondSeries, chkBalanced,    cmdRecompute, grdPositions,
+                            txtParts,       cmdPrint,        cmdReturn};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void frmInCircuit::connectHandlers() {
-  for (QLineEdit* box : {txtLoad, txtSource, txtCable, txtTolerance}) {
-    connect(box, &QLineEdit::returnPressed, this, &frmInCircuit::recompute);
-  }
+  PressOnEnter({txtLoad, txtSource, txtCable, txtTolerance, txtTotal, txtPositions, txtSteps},
+               cmdRecompute);
   connect(cmdRecompute, &QPushButton::clicked, this, &frmInCircuit::recompute);
+  for (QComboBox* choice : {cboFirstSeries, cboSecondSeries}) {
+    connect(choice, &QComboBox::activated, this, &frmInCircuit::recompute);
+  }
+  connect(chkBalanced, &QCheckBox::toggled, this, &frmInCircuit::recompute);
   connect(cmdPrint, &QPushButton::clicked, this, &frmInCircuit::printClicked);
   connect(cmdReturn, &QPushButton::clicked, this, &frmInCircuit::returnClicked);
 
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, this, &frmInCircuit::returnClicked);
+  PressOnKey(cmdReturn, QKeySequence(Qt::Key_Escape));
+  PressOnKey(cmdPrint, QKeySequence::Print);
   connect(cmdAsBuilt, &QPushButton::clicked, this, [this] { ShowAsBuiltWindow(this, analysis_); });
   PressOnKey(cmdAsBuilt, QKeySequence(Qt::CTRL | Qt::Key_B));
-  auto* print = new QShortcut(QKeySequence::Print, this);
-  connect(print, &QShortcut::activated, this, &frmInCircuit::printClicked);
 
   InstallTableCopy(this, [this] { return tableText(); });
   auto* copy = new QAction(QStringLiteral("Copy table"), this);
   connect(copy, &QAction::triggered, this, [this] { CopyTable([this] { return tableText(); }); });
-  for (QWidget* owner : {static_cast<QWidget*>(this), static_cast<QWidget*>(grdPositions)}) {
+  auto* copyParts = new QAction(QStringLiteral("Copy parts list"), this);
+  copyParts->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  copyParts->setShortcutContext(Qt::WindowShortcut);
+  connect(copyParts, &QAction::triggered, this,
+          [this] { CopyTable([this] { return partsText(); }); });
+  for (QWidget* owner : {static_cast<QWidget*>(this), static_cast<QWidget*>(grdPositions),
+                         static_cast<QWidget*>(txtParts)}) {
     owner->setContextMenuPolicy(Qt::ActionsContextMenu);
     owner->addAction(copy);
-  }
-}
-
-void frmInCircuit::showMessage(const std::string& message) {
-  const design::MessageSeam& seam = AppSeams().showMessage;
-  if (seam) {
-    seam(message);
-  } else {
-    MessageBoxSeam(this)(message);
+    owner->addAction(copyParts);
   }
 }
 
 void frmInCircuit::recompute() {
-  design::CircuitBoxes boxes{txtLoad->text().toStdString(), txtSource->text().toStdString(),
-                             txtCable->text().toStdString(), txtTolerance->text().toStdString()};
-  const auto showBoxes = [this, &boxes] {
-    txtLoad->setText(QString::fromStdString(boxes.Load));
-    txtSource->setText(QString::fromStdString(boxes.Source));
-    txtCable->setText(QString::fromStdString(boxes.Cable));
-    txtTolerance->setText(QString::fromStdString(boxes.Tolerance));
-  };
-  design::CircuitInputs& inputs = design::KeptCircuitInputs();
+  design::CircuitBoxes boxes{txtLoad->text().toStdString(),      txtSource->text().toStdString(),
+                             txtCable->text().toStdString(),     txtTolerance->text().toStdString(),
+                             txtTotal->text().toStdString(),     txtPositions->text().toStdString(),
+                             txtSteps->text().toStdString()};
+  CircuitSession& session = KeptCircuitSession();
   // The boxes show the values used while the message is up.
-  design::NormaliseCircuitInputs(boxes, inputs, [this, &showBoxes](const std::string& message) {
-    showBoxes();
-    showMessage(message);
-  });
-  showBoxes();
+  design::NormaliseCircuitInputs(boxes, session.Inputs, session.String,
+                                 [this, &boxes](const std::string& message) {
+                                   showBoxes(boxes);
+                                   showMessage_(message);
+                                 });
+  showBoxes(boxes);
+  const auto chosen = [](const QComboBox* choice) {
+    const design::Series* series = design::FindSeries(choice->currentText().toStdString());
+    return series ? series : &design::kE96;
+  };
+  session.RoundedIn = {chosen(cboFirstSeries), chosen(cboSecondSeries)};
+  session.Balanced = chkBalanced->isChecked();
 
   const design::DesignState& state = design::modMain();
-  design::AnalyseInCircuit(state, inputs, analysis_);
+  design::AnalyseString(SessionSpec(session, state), analysis_);
   const char separator = notation::DecimalSeparator();
   model_->setAnalysis(analysis_, separator);
-  fitColumns();
-  lblDesign->setText(
-      QString::fromStdString(analysis_.N > 0 ? DesignLine(state) : std::string("No design yet.")));
+  lblDesign->setText(QString::fromStdString(
+      state.NumPositions >= design::kMinPositions ? DesignLine(state) : std::string("No design yet.")));
   QStringList summary;
   for (const std::string& line : SummaryLines(analysis_, separator)) {
     summary << QString::fromStdString(line);
   }
   lblSummary->setText(summary.join(QLatin1Char('\n')));
+  showParts();
   drawChart();
 }
 
-// Each column as wide as its contents, and the room left over shared out so
-// the table fills its width.
-void frmInCircuit::fitColumns() {
-  grdPositions->resizeColumnsToContents();
-  QHeaderView* header = grdPositions->horizontalHeader();
-  // The viewport of a window not yet shown has no size of its own yet.
-  const QSize room = grdPositions->maximumViewportSize();
-  int width = room.width();
-  if (grdPositions->verticalHeader()->length() + header->height() > room.height()) {
-    width -= grdPositions->verticalScrollBar()->sizeHint().width();
-  }
-  const int spare = width - header->length();
-  const int columns = header->count();
-  if (spare <= 0 || columns == 0) return;
-  for (int c = 0; c < columns; ++c) {
-    header->resizeSection(c, header->sectionSize(c) + spare / columns);
-  }
+void frmInCircuit::showParts() {
+  const char separator = notation::DecimalSeparator();
+  std::string text;
+  for (const std::string& line : PartsLines(analysis_, separator)) text += line + '\n';
+  txtParts->setPlainText(QString::fromStdString(text));
 }
 
 void frmInCircuit::drawChart() {
@@ -220,6 +263,10 @@ void frmInCircuit::drawChart() {
   picture().setScale(surface::Scale{0.0f, 0.0f, kUnitsAcross, kUnitsDown});
   DrawInCircuitChart(picture(), analysis_, WindowChart());
   update();
+}
+
+QString frmInCircuit::partsText() const {
+  return QString::fromStdString(design::PartsListText(analysis_, notation::DecimalSeparator()));
 }
 
 QString frmInCircuit::tableText() const {
@@ -236,33 +283,56 @@ void frmInCircuit::printClicked() {
 void frmInCircuit::returnClicked() { ShowDesignWindow(this); }
 
 void frmInCircuit::layoutControls() {
-  placeAt(lblDesign, 240, 150, 4300, 615);
-  placeAt(lblLoad, 240, 900, 2600, 375);
-  placeAt(txtLoad, 2940, 900, 1500, 375);
-  placeAt(lblSource, 240, 1380, 2600, 375);
-  placeAt(txtSource, 2940, 1380, 1500, 375);
-  placeAt(lblCable, 240, 1860, 2600, 375);
-  placeAt(txtCable, 2940, 1860, 1500, 375);
-  placeAt(lblTolerance, 240, 2340, 2600, 375);
-  placeAt(txtTolerance, 2940, 2340, 1500, 375);
-  placeAt(cmdRecompute, 240, 2940, 1350, 375);
-  placeAt(cmdPrint, 1665, 2940, 1350, 375);
-  placeAt(cmdReturn, 3090, 2940, 1350, 375);
-  placeAt(cmdAsBuilt, 3090, 3420, 1350, 375);
+  placeAt(lblDesign, 240, 150, 5400, 560);
+  // Two columns of inputs: the surroundings, then the string.
+  const struct {
+    QWidget* prompt;
+    QWidget* control;
+  } left[] = {{lblLoad, txtLoad}, {lblSource, txtSource}, {lblCable, txtCable},
+              {lblTolerance, txtTolerance}, {nullptr, chkBalanced}},
+    right[] = {{lblTotal, txtTotal}, {lblPositions, txtPositions}, {lblSteps, txtSteps},
+               {lblFirstSeries, cboFirstSeries}, {lblSecondSeries, cboSecondSeries}};
+  for (std::size_t i = 0; i < std::size(left); ++i) {
+    const qreal top = 760 + 420 * static_cast<qreal>(i);
+    if (left[i].prompt) {
+      placeAt(left[i].prompt, 240, top, 1500, 375);
+      placeAt(left[i].control, 1800, top, 1000, 375);
+    } else {
+      placeAt(left[i].control, 600, top, 2200, 375);
+    }
+    placeAt(right[i].prompt, 2900, top, 1300, 375);
+    placeAt(right[i].control, 4260, top, 1380, 375);
+  }
+  placeAt(cmdRecompute, 240, 2900, 1350, 375);
+  placeAt(cmdPrint, 1665, 2900, 1350, 375);
+  placeAt(cmdReturn, 3090, 2900, 1350, 375);
+  placeAt(cmdAsBuilt, 4515, 2900, 1125, 375);
   lblDesign->setFont(scaledFont(WindowFont(kSummaryPoints)));
   lblSummary->setFont(scaledFont(WindowFont(kSummaryPoints)));
-  placeAt(lblSummary, 240, 3480, 4300, 1050);
+  placeAt(lblSummary, 240, 3380, 5400, 1180);
 
   QFont table = scaledFont(WindowFont(kTablePoints));
   table.setBold(false);
   grdPositions->setFont(table);
+  txtParts->setFont(table);
   QFont heading = table;
   heading.setBold(true);
   grdPositions->horizontalHeader()->setFont(heading);
   const double line = QFontMetricsF(table).height();
   grdPositions->verticalHeader()->setDefaultSectionSize(qRound(line * 1.35));
-  placeAt(grdPositions, 240, 4620, 11520, 4230);
-  fitColumns();
+  // The table and the parts list take whatever the window has below and
+  // beside the laid-out area, not only their share of it.
+  placeAt(grdPositions, 240, 4620, 8700, 4230);
+  placeAt(txtParts, 9040, 3900, 2720, 4950);
+  const int margin = qRound(line / 2.0);
+  QRect tableArea = grdPositions->geometry();
+  tableArea.setLeft(std::min(tableArea.left(), margin));
+  tableArea.setBottom(std::max(tableArea.bottom(), height() - margin));
+  grdPositions->setGeometry(tableArea);
+  QRect partsArea = txtParts->geometry();
+  partsArea.setRight(std::max(partsArea.right(), width() - margin));
+  partsArea.setBottom(std::max(partsArea.bottom(), height() - margin));
+  txtParts->setGeometry(partsArea);
 }
 
 }  // namespace ui

@@ -4,11 +4,16 @@
 
 #include <QString>
 
+#include "design/circuit_inputs.h"
 #include "design/in_circuit.h"
+#include "design/message_seam.h"
 #include "ui/desktop/scaled_window.h"
 
+class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QTableView;
 
@@ -16,9 +21,9 @@ namespace ui {
 
 class CircuitTableModel;
 
-// Construction fills the four boxes with the inputs last used in this process
-// and analyses the design the last design run left; the window never writes
-// that design. Messages go through AppSeams().showMessage (the program's
+// Construction fills the boxes with the inputs kept for this process (the
+// string restarting from the design when the design window ran another) and
+// analyses that string; the window never writes the design. Messages go through AppSeams().showMessage (the program's
 // message box when empty), the drawing also goes to
 // AppSeams().windowRecorder when a test set it.
 class frmInCircuit : public ScaledWindow {
@@ -27,12 +32,14 @@ class frmInCircuit : public ScaledWindow {
  public:
   explicit frmInCircuit(QWidget* parent = nullptr);
 
-  // Reads the four boxes, writes back the values used (with a message when
+  // Reads the seven boxes and the choices, writes back the values used (with a message when
   // one had to change), analyses and shows the table, summary and chart.
   void recompute();
 
   // The table as the Copy key puts it on the clipboard.
   QString tableText() const;
+  // The parts list as Ctrl+Shift+C puts it on the clipboard.
+  QString partsText() const;
   const design::CircuitAnalysis& analysis() const { return analysis_; }
 
   QLabel* lblDesign;
@@ -44,12 +51,24 @@ class frmInCircuit : public ScaledWindow {
   QLineEdit* txtCable;  // cable capacitance, farads
   QLabel* lblTolerance;
   QLineEdit* txtTolerance;  // part tolerance, percent
+  QLabel* lblTotal;
+  QLineEdit* txtTotal;  // the string's total, ohms
+  QLabel* lblPositions;
+  QLineEdit* txtPositions;  // switch positions, 2 .. 64
+  QLabel* lblSteps;
+  QLineEdit* txtSteps;  // the law, dB from the top down
+  QLabel* lblFirstSeries;
+  QComboBox* cboFirstSeries;
+  QLabel* lblSecondSeries;
+  QComboBox* cboSecondSeries;
+  QCheckBox* chkBalanced;
   QPushButton* cmdRecompute;
   QPushButton* cmdPrint;
   QPushButton* cmdReturn;
   QPushButton* cmdAsBuilt;  // the values actually fitted
   QLabel* lblSummary;
   QTableView* grdPositions;
+  QPlainTextEdit* txtParts;  // the parts and build lists, read only
 
  protected:
   void layoutControls() override;
@@ -62,12 +81,13 @@ class frmInCircuit : public ScaledWindow {
   void createControls();
   void chainTabOrder();
   void connectHandlers();
-  void showMessage(const std::string& message);
   void drawChart();
-  void fitColumns();
+  void showBoxes(const design::CircuitBoxes& boxes);
+  void showParts();
 
   CircuitTableModel* model_;
   design::CircuitAnalysis analysis_;
+  design::MessageSeam showMessage_;
 };
 
 }  // namespace ui

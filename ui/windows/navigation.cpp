@@ -1,6 +1,8 @@
 // Window hand-over.
 #include "ui/windows/navigation.h"
 
+#include <QHash>
+#include <QString>
 #include <QWidget>
 
 #include "ui/windows/as_built_session.h"
@@ -16,11 +18,31 @@ void ShowOwnWindow(QWidget* window) {
   window->show();
 }
 
+namespace {
+
+// The control that had the focus when the user last left each window, by
+// the window's and the control's object names. A window not yet left keeps
+// the focus its own construction gives.
+QHash<QString, QString>& LeftFocus() {
+  static QHash<QString, QString> focus;
+  return focus;
+}
+
+}  // namespace
+
 void ReplaceWindow(QWidget* leaving, QWidget* next) {
   // The next window takes the place, size and maximised state of the one
   // being left, so a moved or enlarged window stays where the user put it.
   next->restoreGeometry(leaving->saveGeometry());
+  QWidget* had = leaving->focusWidget();
+  if (had && leaving->isAncestorOf(had) && !had->objectName().isEmpty()) {
+    LeftFocus().insert(leaving->objectName(), had->objectName());
+  }
   ShowOwnWindow(next);
+  const auto again = LeftFocus().constFind(next->objectName());
+  if (again != LeftFocus().constEnd()) {
+    if (auto* control = next->findChild<QWidget*>(*again)) control->setFocus();
+  }
   leaving->setAttribute(Qt::WA_DeleteOnClose);
   leaving->close();
 }
