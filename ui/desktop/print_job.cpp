@@ -3,11 +3,15 @@
 
 #include <QAbstractPrintDialog>
 #include <QDate>
+#include <QMarginsF>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QString>
+
+#include <algorithm>
+#include <vector>
 
 #include "ui/desktop/fonts.h"
 #include "ui/desktop/message_box.h"
@@ -60,6 +64,49 @@ bool PrintOnePage(QWidget* dialogParent, const PageDrawer& draw) {
     surface::Replay(sheet.ops(), recorded);
   } else {
     surface::Replay(sheet.ops(), page);
+  }
+  return page.finish();
+}
+
+namespace {
+
+// The printer's margins, each widened to at least `mm`.
+void WidenMargins(QPrinter& printer, double mm) {
+  const QMarginsF now = printer.pageLayout().margins(QPageLayout::Millimeter);
+  const QMarginsF wide(std::max(now.left(), mm), std::max(now.top(), mm),
+                       std::max(now.right(), mm), std::max(now.bottom(), mm));
+  printer.setPageMargins(wide, QPageLayout::Millimeter);
+}
+
+}  // namespace
+
+bool PrintPages(QWidget* dialogParent, int pageCount, const PagesDrawer& draw) {
+  if (pageCount < 1) return false;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(QString::fromLatin1(kApplicationName));
+  printer.setCreator(QString::fromLatin1(kApplicationName));
+  if (!ChoosePrinter(printer, dialogParent)) return false;
+
+  // Every page is drawn before the printer is opened, for the reason
+  // PrintOnePage gives.
+  std::vector<surface::RecordingSurface> sheets(static_cast<std::size_t>(pageCount));
+  for (int i = 0; i < pageCount; ++i) {
+    if (!draw(sheets[static_cast<std::size_t>(i)], i)) return false;
+  }
+
+  printer.setPageOrientation(QPageLayout::Portrait);
+  WidenMargins(printer, kPagesMarginMm);
+  printer.setResolution(kPageDotsPerInch);
+  surface::PrinterSurface page(printer, PageFont());
+  if (!page.isActive()) return false;
+  for (std::size_t i = 0; i < sheets.size(); ++i) {
+    if (i > 0 && !page.newPage()) return false;
+    if (surface::Surface* recorder = AppSeams().pageRecorder) {
+      surface::TeeSurface recorded(page, *recorder);
+      surface::Replay(sheets[i].ops(), recorded);
+    } else {
+      surface::Replay(sheets[i].ops(), page);
+    }
   }
   return page.finish();
 }

@@ -36,4 +36,17 @@ using PageDrawer = std::function<bool(surface::Surface& page)>;
 // Returns true when the page was sent.
 bool PrintOnePage(QWidget* dialogParent, const PageDrawer& draw);
 
+// The margin every side of a page PrintPages prints keeps at least, mm.
+inline constexpr double kPagesMarginMm = 10.0;
+
+// Draws page `index` of a job; returns false when it has nothing to print.
+using PagesDrawer = std::function<bool(surface::Surface& page, int index)>;
+
+// As PrintOnePage, for `pageCount` pages drawn in order, each on a portrait
+// page of its own, the printer's margins widened to kPagesMarginMm where
+// narrower. Every page is drawn before the printer opens; a page `draw`
+// refuses, or no page at all, prints nothing. AppSeams().pageRecorder
+// receives every page's operations one page after another.
+bool PrintPages(QWidget* dialogParent, int pageCount, const PagesDrawer& draw);
+
 }  // namespace ui

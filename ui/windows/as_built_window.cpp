@@ -16,11 +16,13 @@
 #include "notation/decimal_separator.h"
 #include "ui/desktop/fonts.h"
 #include "ui/desktop/message_box.h"
+#include "ui/desktop/print_job.h"
 #include "ui/desktop/seams.h"
 #include "ui/desktop/table_copy.h"
 #include "ui/desktop/window_keys.h"
 #include "ui/desktop/window_scale.h"
 #include "ui/pictures/as_built_chart.h"
+#include "ui/pictures/as_built_page.h"
 #include "ui/windows/as_built_session.h"
 #include "ui/windows/as_built_table.h"
 #include "ui/windows/navigation.h"
@@ -77,6 +79,7 @@ void frmAsBuilt::createControls() {
   lblSummary->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
   cmdMakeChange = addButton("cmdMakeChange", "&Make this change");
   cmdDesigned = addButton("cmdDesigned", "&Designed values");
+  cmdPrint = addButton("cmdPrint", "Print");
   cmdReturn = addButton("cmdReturn", "Return");
   cmdMakeChange->setAccessibleName(QStringLiteral("Make this change"));
   cmdDesigned->setAccessibleName(QStringLiteral("Designed values"));
@@ -99,8 +102,9 @@ void frmAsBuilt::connectHandlers() {
   connect(cmdMakeChange, &QPushButton::clicked, this, &frmAsBuilt::makeChange);
   connect(cmdDesigned, &QPushButton::clicked, this, &frmAsBuilt::designedValues);
   connect(cmdReturn, &QPushButton::clicked, this, &frmAsBuilt::returnClicked);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, this, &frmAsBuilt::returnClicked);
+  connect(cmdPrint, &QPushButton::clicked, this, &frmAsBuilt::printClicked);
+  PressOnKey(cmdReturn, QKeySequence(Qt::Key_Escape));
+  PressOnKey(cmdPrint, QKeySequence::Print);
   auto* pasteKey = new QShortcut(QKeySequence::Paste, grdFitted, nullptr, nullptr,
                                  Qt::WidgetShortcut);
   connect(pasteKey, &QShortcut::activated, this, &frmAsBuilt::paste);
@@ -132,14 +136,8 @@ void frmAsBuilt::recompute() {
   model_->show(&analysis_, &kept.Fitted, separator);
   if (current.isValid()) grdFitted->setCurrentIndex(model_->index(current.row(), current.column()));
   grdFitted->resizeColumnsToContents();
-  const design::CircuitInputs& in = kept.Circuit.Inputs;
-  lblSurroundings->setText(QString::fromStdString(
-      std::to_string(kept.Circuit.N) + " positions, " +
-      (kept.Circuit.Balanced ? "balanced" : "single-ended") + ", load " +
-      notation::WriteBuilderValue(in.LoadOhms, separator) + " ohms, source " +
-      notation::WriteBuilderValue(in.SourceOhms, separator) + " ohms; first set " +
-      (kept.Circuit.Sets.empty() ? std::string("-")
-                                 : std::string(kept.Circuit.Sets[0].RoundedIn->Name()))));
+  lblSurroundings->setText(
+      QString::fromStdString(AsBuiltSurroundingsText(kept.Circuit, separator)));
   const QString summary = analysis_.N > 0
                               ? QString::fromStdString(design::AsBuiltSummary(analysis_, separator))
                               : QStringLiteral("No string to analyse.");
@@ -177,6 +175,14 @@ void frmAsBuilt::designedValues() {
   recompute();
 }
 
+void frmAsBuilt::printClicked() {
+  const AsBuiltSession& kept = KeptAsBuilt();
+  PrintPages(this, AsBuiltPageCount(analysis_), [this, &kept](surface::Surface& page, int index) {
+    return DrawAsBuiltPage(page, index, kept.Circuit, analysis_, kept.Fitted,
+                           notation::DecimalSeparator(), ReportDate());
+  });
+}
+
 void frmAsBuilt::returnClicked() { ShowInCircuitWindow(this); }
 
 QString frmAsBuilt::tableText() const {
@@ -200,7 +206,8 @@ void frmAsBuilt::layoutControls() {
   placeAt(lblSummary, 240, 800, 5600, 1500);
   placeAt(cmdMakeChange, 240, 2400, 1900, 375);
   placeAt(cmdDesigned, 2240, 2400, 1900, 375);
-  placeAt(cmdReturn, 4240, 2400, 1500, 375);
+  placeAt(cmdPrint, 4240, 2400, 750, 375);
+  placeAt(cmdReturn, 5090, 2400, 750, 375);
   placeAt(grdFitted, 240, 3900, 11520, 4950);
 }
 

@@ -35,6 +35,7 @@ class frmAsBuilt : public ScaledWindow {
   QLabel* lblSummary;
   QPushButton* cmdMakeChange;
   QPushButton* cmdDesigned;
+  QPushButton* cmdPrint;
   QPushButton* cmdReturn;
 
  protected:
@@ -43,6 +44,7 @@ class frmAsBuilt : public ScaledWindow {
  private slots:
   void makeChange();
   void designedValues();
+  void printClicked();
   void returnClicked();
 
  private:
