@@ -2,7 +2,7 @@
 // and option, moves between the windows and prints, repeatable by seed. After
 // every action the program must still be whole: one window, normalised boxes
 // after a design run or an in-circuit recompute, no "nan" or "inf" in the
-// in-circuit table, and nothing drawn at a non-finite coordinate.
+// in-circuit and as-built tables, and nothing drawn at a non-finite coordinate.
 #include <cmath>
 #include <cstdint>
 #include <random>
@@ -10,12 +10,14 @@
 #include <vector>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,6 +31,7 @@
 #include "tests/support/open_windows.h"
 #include "ui/desktop/seams.h"
 #include "ui/surface/recording_surface.h"
+#include "ui/windows/as_built_window.h"
 #include "ui/windows/circuit_session.h"
 #include "ui/windows/in_circuit_window.h"
 #include "ui/windows/navigation.h"
@@ -144,6 +147,9 @@ class Monkey {
     } else if (name == "frmInCircuit") {
       if (actOnInCircuit(window) && !checkCircuitBoxes()) return false;
       designRan = onlyWindow() && onlyWindow()->objectName() == QStringLiteral("frmDesign");
+    } else if (name == "frmAsBuilt") {
+      actOnAsBuilt(window);
+      if (!checkAsBuilt()) return false;
     } else {
       designRan = actOnDesign(window);
     }
@@ -233,7 +239,7 @@ class Monkey {
     const char* const boxes[] = {"txtLoad",  "txtSource",    "txtCable", "txtTolerance",
                                  "txtTotal", "txtPositions", "txtSteps"};
     auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(boxes[pick(std::size(boxes))]));
-    switch (pick(14)) {
+    switch (pick(15)) {
       case 12: {
         const char* const choices[] = {"cboFirstSeries", "cboSecondSeries"};
         auto* choice = window->findChild<QWidget*>(QString::fromLatin1(choices[pick(2)]));
@@ -285,10 +291,84 @@ class Monkey {
       case 10:
         click(window, "cmdReturn");
         return false;
+      case 11:
+        if (pick(2) == 0) {
+          click(window, "cmdAsBuilt");
+        } else {
+          press(box, Qt::Key_B, Qt::ControlModifier);
+        }
+        return false;
       default:
         box->setText(QString());
         return false;
     }
+  }
+
+  // Types into a cell, pastes garbage or a block far larger than the table,
+  // makes the best change, puts the designed values back, copies, prints or
+  // goes back.
+  void actOnAsBuilt(QWidget* window) {
+    auto* grid = window->findChild<QTableView*>(QStringLiteral("grdFitted"));
+    const int rows = grid->model()->rowCount();
+    const int strings = static_cast<ui::frmAsBuilt*>(window)->analysis().Balanced ? 4 : 2;
+    if (rows > 0) {
+      grid->setCurrentIndex(grid->model()->index(static_cast<int>(pick(static_cast<std::size_t>(rows))),
+                                                 1 + static_cast<int>(pick(strings))));
+    }
+    grid->setFocus();
+    switch (pick(9)) {
+      case 0:
+      case 1:
+      case 2: {
+        const QString text = randomText().left(30);
+        QApplication::setActiveWindow(window);
+        for (const QChar character : text) {
+          QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : grid;
+          QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+          QApplication::sendEvent(target, &key);
+        }
+        press(QApplication::focusWidget() ? QApplication::focusWidget() : grid,
+              pick(2) == 0 ? Qt::Key_Return : Qt::Key_Tab);
+        return;
+      }
+      case 3: {
+        QString block = randomText();
+        if (pick(2) == 0) {
+          block.clear();
+          for (int line = 0; line < 300; ++line) block += QStringLiteral("1k62\t1,5k\t2M\t1e-7\t9\n");
+        }
+        QApplication::clipboard()->setText(block);
+        press(grid, Qt::Key_V, Qt::ControlModifier);
+        return;
+      }
+      case 4:
+        click(window, "cmdMakeChange");
+        return;
+      case 5:
+        click(window, "cmdDesigned");
+        return;
+      case 6:
+        press(grid, Qt::Key_C, Qt::ControlModifier);
+        return;
+      case 7:
+        press(grid, Qt::Key_P, Qt::ControlModifier);
+        return;
+      default:
+        press(grid, Qt::Key_Escape);
+        return;
+    }
+  }
+
+  // The as-built table never shows a value that is not a number.
+  bool checkAsBuilt() {
+    QApplication::processEvents();
+    auto* window = qobject_cast<ui::frmAsBuilt*>(onlyWindow());
+    if (!window) return true;
+    const QString table = window->tableText().toLower();
+    const bool clean =
+        !table.contains(QStringLiteral("nan")) && !table.contains(QStringLiteral("inf"));
+    EXPECT_TRUE(clean) << table.toStdString();
+    return clean;
   }
 
   // A key pressed in the active window, as its shortcuts hear it.

@@ -180,7 +180,7 @@ void frmInCircuit::chainTabOrder() {
   QWidget* const order[] = {txtLoad,        txtSource,       txtCable,     txtTolerance,
                             txtTotal,       txtPositions,    txtSteps,     cboFirstSeries,
                             cboSecondSeries, chkBalanced,    cmdRecompute, grdPositions,
-                            txtParts,       cmdPrint,        cmdReturn};
+                            txtParts,       cmdPrint,        cmdReturn,    cmdAsBuilt};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
