@@ -98,6 +98,7 @@ bool AnalyseAsBuilt(const CircuitAnalysis& circuit, const FittedStrings& fitted,
   a.N = circuit.N;
   a.Balanced = circuit.Balanced;
   a.Target = circuit.Target;
+  a.FirstSeries = circuit.Sets[0].RoundedIn;
   const Surroundings around = ChannelSurroundings(circuit.Inputs);
   OhmsColumn string;
   for (int channel = 0; channel < 2; ++channel) {
@@ -146,7 +147,8 @@ std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
       const double partner = balanced ? fitted[column ^ 1][k] : 0.0;
       for (const DecimalValue& value : series.Around(fittedOhms, 3)) {
         const double ohms = value.Ohms();
-        if (ohms == fittedOhms) continue;
+        // The part itself, as exact decimal or as the series' own value.
+        if (ohms == fittedOhms || series.Nearest(ohms) == fittedOhms) continue;
         // In the same order ChannelString adds a balanced pair: hot + cold.
         const double sum = !balanced ? ohms : (column % 2 == 0 ? ohms + partner : partner + ohms);
         const double kept = strings[channel][k];
@@ -181,11 +183,20 @@ std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
   return std::nullopt;
 }
 
+std::string FittedText(double ohms, const Series* series, char separator) {
+  if (series && std::isfinite(ohms) && ohms > 0.0) {
+    const int index = series->NearestIndex(ohms);
+    if (series->Value(index) == ohms) return Value(series->Decimal(index).Ohms(), separator);
+  }
+  return Value(ohms, separator);
+}
+
 std::string BestChangeText(const AsBuiltAnalysis& analysis, char separator) {
   if (!analysis.Best) return "No single change lowers the worst channel difference";
   const SingleChange& c = *analysis.Best;
   return "Best single change: R" + std::to_string(c.Resistor) + " " +
-         StringName(c.Column, analysis.Balanced) + " " + Value(c.FromOhms, separator) +
+         StringName(c.Column, analysis.Balanced) + " " +
+         FittedText(c.FromOhms, analysis.FirstSeries, separator) +
          " \u2192 " + Value(c.To.Ohms(), separator) + ", worst channel difference " +
          notation::DecibelText(c.WorstBeforeDb, separator) + " \u2192 " +
          notation::DecibelText(c.WorstAfterDb, separator) + " dB";

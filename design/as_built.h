@@ -67,7 +67,14 @@ struct AsBuiltAnalysis {
   PositionColumn DifferenceDb;           // A_left - A_right; 0 at ground
   WorstPoint WorstDifference;            // largest |difference| over 0 .. N - 2
   std::optional<SingleChange> Best;      // none when no single change helps
+  const Series* FirstSeries = nullptr;   // the first set's, for writing values
 };
+
+// A fitted value in the window's notation. The first set's parts are held
+// as the series' values (singles for E24 and E96, 1.82k is 1819.9998), and
+// such a value is written as the part's decimal value ("1.82k"); any other
+// value as exactly what it is. `series` may be null.
+std::string FittedText(double ohms, const Series* series, char separator);
 
 // Analyses `fitted` in the surroundings `circuit` was computed with. Returns
 // false and leaves N = 0 when the strings do not fit it (count, length, a

@@ -195,3 +195,26 @@ TEST(PasteFitted, TakesRowsFromTheCurrentCell) {
 }
 
 }  // namespace
+
+namespace {
+
+// The first set's parts are held as the series' values (E96 in single
+// precision); the cells write the parts' own decimals, anything else as is.
+TEST(AsBuilt, WritesTheFirstSetsPartsAsTheirDecimals) {
+  ASSERT_NE(design::kE96.Nearest(1820.0), 1820.0);  // 1819.9998: a single
+  const struct {
+    const design::Series* series;
+    double ohms;
+    const char* text;
+  } rows[] = {{&design::kE96, design::kE96.Nearest(1820.0), "1.82k"},
+              {&design::kE24, design::kE24.Nearest(1600.0), "1.6k"},
+              {&design::kE96, 1641.0, "1.641k"},
+              {&design::kE96, 1819.9, "1.8199k"},
+              {nullptr, 1820.0, "1.82k"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.text);
+    EXPECT_EQ(design::FittedText(row.ohms, row.series, '.'), row.text);
+  }
+}
+
+}  // namespace

@@ -1,6 +1,7 @@
 // The as-built chart, drawn through the shared surface operations.
 #include "ui/pictures/as_built_chart.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -55,7 +56,8 @@ void DrawAsBuiltChart(surface::Surface& s, const design::AsBuiltAnalysis& a,
   const float font = l.textPoints * l.unitsPerPoint;
   const char separator = notation::DecimalSeparator();
   s.setFontSize(l.textPoints);
-  s.printAt(PointF{l.left, l.top - 1.6f * font}, "Deviation of each channel and channel difference, dB");
+  s.printAt(PointF{l.left, l.top - 1.6f * font},
+            "Deviation of each channel and channel difference, dB (more attenuation down)");
   s.setPenWidth(l.framePen);
   s.line(LineMode::OutlineBox, PointF{l.left, l.top}, PointF{l.right, l.bottom}, kBlack);
   if (a.N < 2) {
@@ -74,10 +76,17 @@ void DrawAsBuiltChart(surface::Surface& s, const design::AsBuiltAnalysis& a,
                                 static_cast<float>(intervals);
   };
   s.line(LineMode::Line, PointF{l.left, middle}, PointF{l.right, middle}, kBlack);
-  for (const double db : {half, -half}) {
+  for (const double db : {half, 0.0, -half}) {
     const std::string label = notation::WriteBuilderValue(db, separator);
     s.printAt(PointF{l.left - font * 0.55f * static_cast<float>(label.size() + 1), y(db) - font / 2},
               label);
+  }
+  // Position numbers under the frame, about a dozen at most.
+  const int every = std::max(1, (a.N - 2 + 11) / 12);
+  for (int p = 0; p <= a.N - 2; p += every) {
+    const std::string number = std::to_string(p);
+    s.printAt(PointF{x(p) - font * 0.28f * static_cast<float>(number.size()), l.bottom + 0.2f * font},
+              number);
   }
   float legend = l.left;
   for (const Series& series : SeriesOf(a)) {
@@ -96,7 +105,7 @@ void DrawAsBuiltChart(surface::Surface& s, const design::AsBuiltAnalysis& a,
         s.line(series.marker, PointF{at.x - m, at.y - m}, PointF{at.x + m, at.y + m}, series.colour);
       }
     }
-    const float row = l.bottom + 0.6f * font;
+    const float row = l.bottom + 1.5f * font;
     s.line(series.marker == LineMode::Line ? LineMode::FilledBox : series.marker,
            PointF{legend, row + font * 0.3f}, PointF{legend + font * 0.6f, row + font * 0.9f},
            series.colour);

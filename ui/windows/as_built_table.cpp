@@ -47,7 +47,7 @@ QVariant AsBuiltTableModel::data(const QModelIndex& index, int role) const {
   if (column == 0) return QStringLiteral("R%1").arg(k);
   if (column <= stringColumns()) {
     return QString::fromStdString(
-        notation::WriteBuilderValue((*fitted_)[column - 1][k], separator_));
+        design::FittedText((*fitted_)[column - 1][k], analysis_->FirstSeries, separator_));
   }
   const design::AsBuiltAnalysis& a = *analysis_;
   const int p = k - 1;  // the position at the top of resistor k
@@ -70,6 +70,9 @@ bool AsBuiltTableModel::setData(const QModelIndex& index, const QVariant& value,
   const int k = index.row() + 1;
   const int column = index.column() - 1;
   const std::string text = value.toString().toStdString();
+  // A cell left as it was shown keeps its value: a designed 1.82k stays the
+  // part the analysis holds, not the decimal the cell writes.
+  if (value.toString() == data(index, Qt::EditRole).toString()) return true;
   if (!design::ReadFittedCell(text, separator_, (*fitted_)[column][k])) {
     refused_(design::RefusedCellMessage(k, column, analysis_->Balanced, text));
     return false;

@@ -204,11 +204,11 @@ void frmAsBuilt::layoutControls() {
   grdFitted->setFont(text);
   placeAt(lblSurroundings, 240, 150, 5600, 600);
   placeAt(lblSummary, 240, 800, 5600, 1500);
-  placeAt(cmdMakeChange, 240, 2400, 1900, 375);
-  placeAt(cmdDesigned, 2240, 2400, 1900, 375);
-  placeAt(cmdPrint, 4240, 2400, 750, 375);
-  placeAt(cmdReturn, 5090, 2400, 750, 375);
-  placeAt(grdFitted, 240, 3900, 11520, 4950);
+  placeAt(cmdMakeChange, 240, 2400, 1800, 375);
+  placeAt(cmdDesigned, 2140, 2400, 1800, 375);
+  placeAt(cmdPrint, 4040, 2400, 850, 375);
+  placeAt(cmdReturn, 4990, 2400, 850, 375);
+  placeAt(grdFitted, 240, 3600, 11520, 5250);
 }
 
 }  // namespace ui
