@@ -21,8 +21,8 @@ constexpr float kTablePoints = kAsBuiltSmallestPoints;
 constexpr float kUnitsPerPoint = 20.0f;  // about a point of height on A4 and Letter
 constexpr float kLineHeight = kTextPoints * kUnitsPerPoint * 1.35f;
 constexpr float kRowHeight = kTablePoints * kUnitsPerPoint * 1.3f;
-constexpr float kPositionWidth = 700.0f;
-constexpr float kColumnWidth = 1020.0f;
+constexpr float kPositionWidth = 650.0f;
+constexpr float kColumnWidth = 1130.0f;  // "right_cold_ohm", "-0.0000137673"
 constexpr float kRulePen = 2.0f;  // printer dots
 constexpr float kFooterTop = 15600.0f;
 
