@@ -34,12 +34,22 @@ constexpr const char* kCaption = "Kestrix - As built";
 constexpr double kTextPoints = 8.0;
 
 // A table edited as a spreadsheet: Enter commits and moves down, Tab right
-// (the view's own), and typing opens the cell with the typed text.
+// (the view's own), and typing opens the cell with the typed text. Tab from
+// the last cell (Shift+Tab from the first) leaves the table for the window's
+// next control rather than going round again.
 class FittedTable : public QTableView {
  public:
   using QTableView::QTableView;
 
  protected:
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+    const QModelIndex at = currentIndex();
+    const bool last = at.row() == model()->rowCount() - 1 && at.column() == model()->columnCount() - 1;
+    const bool first = at.row() == 0 && at.column() == 0;
+    if ((action == MoveNext && last) || (action == MovePrevious && first)) return {};
+    return QTableView::moveCursor(action, modifiers);
+  }
+
   void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override {
     QTableView::closeEditor(editor, hint);
     if (hint == QAbstractItemDelegate::SubmitModelCache) {
@@ -75,8 +85,9 @@ void frmAsBuilt::createControls() {
   lblSurroundings->setWordWrap(true);
   lblSummary = addLabel("lblSummary", "", Qt::AlignLeft | Qt::AlignTop);
   lblSummary->setWordWrap(true);
-  lblSummary->setFocusPolicy(Qt::TabFocus);  // a screen reader reaches it with Tab
   lblSummary->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+  // After the flags, which set their own policy: a screen reader reaches it with Tab.
+  lblSummary->setFocusPolicy(Qt::StrongFocus);
   cmdMakeChange = addButton("cmdMakeChange", "&Make this change");
   cmdDesigned = addButton("cmdDesigned", "&Designed values");
   cmdPrint = addButton("cmdPrint", "Print");
