@@ -194,27 +194,15 @@ TEST(PasteFitted, TakesRowsFromTheCurrentCell) {
             "Beyond the table and not used: 2 lines.");
 }
 
-}  // namespace
-
-namespace {
-
-// The first set's parts are held as the series' values (E96 in single
-// precision); the cells write the parts' own decimals, anything else as is.
+// E96 parts are held as singles (1.82k is 1819.9998): the cells write them
+// as the parts' decimals, and any other value exactly.
 TEST(AsBuilt, WritesTheFirstSetsPartsAsTheirDecimals) {
-  ASSERT_NE(design::kE96.Nearest(1820.0), 1820.0);  // 1819.9998: a single
-  const struct {
-    const design::Series* series;
-    double ohms;
-    const char* text;
-  } rows[] = {{&design::kE96, design::kE96.Nearest(1820.0), "1.82k"},
-              {&design::kE24, design::kE24.Nearest(1600.0), "1.6k"},
-              {&design::kE96, 1641.0, "1.641k"},
-              {&design::kE96, 1819.9, "1.8199k"},
-              {nullptr, 1820.0, "1.82k"}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.text);
-    EXPECT_EQ(design::FittedText(row.ohms, row.series, '.'), row.text);
+  const double single = design::kE96.Nearest(1820.0);
+  ASSERT_NE(single, 1820.0);
+  for (const auto& [ohms, text] : {std::pair{single, "1.82k"}, {1641.0, "1.641k"}, {1819.9, "1.8199k"}}) {
+    EXPECT_EQ(design::FittedText(ohms, &design::kE96, '.'), text);
   }
 }
 
 }  // namespace
+

@@ -302,16 +302,16 @@ class Monkey {
     }
   }
 
-  // Types into a cell, pastes garbage or a block far larger than the table,
-  // makes the best change, puts the designed values back, copies, prints or
-  // goes back.
+  // Types into a cell, pastes garbage or far more than the table holds, makes
+  // the best change, puts the designed values back, copies, prints or leaves.
   void actOnAsBuilt(QWidget* window) {
     auto* grid = window->findChild<QTableView*>(QStringLiteral("grdFitted"));
-    const std::size_t rows = static_cast<std::size_t>(grid->model()->rowCount());
+    const auto rows = static_cast<std::size_t>(grid->model()->rowCount());
     if (rows > 0) grid->setCurrentIndex(grid->model()->index(int(pick(rows)), 1 + int(pick(2))));
     const char* const buttons[] = {"cmdMakeChange", "cmdDesigned"};
     const QString text = randomText().left(30);
-    switch (pick(7)) {
+    const QString block = QStringLiteral("1k62\t1,5k\t2M\t1e-7\t9\n").repeated(300);
+    switch (pick(6)) {
       case 0:
       case 1:  // the first key opens the cell's editor, the rest go into it
         QApplication::setActiveWindow(window);
@@ -322,17 +322,14 @@ class Monkey {
         }
         return;
       case 2:
-        QApplication::clipboard()->setText(
-            pick(2) == 0 ? text : QStringLiteral("1k62\t1,5k\t2M\t1e-7\t9\n").repeated(300));
+        QApplication::clipboard()->setText(pick(2) == 0 ? text : block);
         return press(grid, Qt::Key_V, Qt::ControlModifier);
       case 3:
         return click(window, buttons[pick(2)]);
-      case 4:
-        return press(grid, Qt::Key_C, Qt::ControlModifier);
-      case 5:
-        return press(grid, Qt::Key_P, Qt::ControlModifier);
       default:
-        return press(grid, Qt::Key_Escape);
+        const Qt::Key keys[] = {Qt::Key_C, Qt::Key_P, Qt::Key_Escape};
+        const Qt::Key key = keys[pick(3)];
+        return press(grid, key, key == Qt::Key_Escape ? Qt::NoModifier : Qt::ControlModifier);
     }
   }
 

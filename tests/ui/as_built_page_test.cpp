@@ -32,9 +32,8 @@ TEST(AsBuiltPage, HoldsTheSummaryAndEveryValueOnThePaperInSevenPointsOrMore) {
       surface::RecordingSurface sheet;
       ASSERT_TRUE(ui::DrawAsBuiltPage(sheet, page, circuit, a, fitted, '.', "7 Dec 2026"));
       for (const surface::Op& op : sheet.ops()) {
-        if (const auto* size = std::get_if<surface::FontSizeOp>(&op)) {
-          EXPECT_GE(size->points, 7.f);
-        }
+        const auto* size = std::get_if<surface::FontSizeOp>(&op);
+        EXPECT_TRUE(!size || size->points >= 7.f) << op;
       }
       const auto onPaper = [](surface::PointF p) {
         return p.x >= 0.f && p.x < 12000.f && p.y >= 0.f && p.y < 15800.f;
