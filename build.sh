@@ -6,8 +6,9 @@
 # whole tree also compiles cleanly with a second compiler.
 # KESTRIX_WERROR=ON (as CI sets it) makes every compiler warning an error.
 # ./build.sh package builds the Debian package and prints its path.
-# ./build.sh fuzz runs the libFuzzer targets (the design run alone, and on
-# through the in-circuit analysis) for a minute in all (FUZZ_SECONDS overrides).
+# ./build.sh fuzz runs the libFuzzer targets (the design run alone, on through
+# the in-circuit analysis, and the as-built paste) for a minute in all
+# (FUZZ_SECONDS overrides).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -75,16 +76,17 @@ case "${1:-}" in
     install_missing "${CLANG_TOOLS[@]}"
     build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DKESTRIX_FUZZ=ON -DKESTRIX_BUILD_UI=OFF \
       -DBUILD_TESTING=OFF -DKESTRIX_BUILD_BENCH=OFF
-    # Each target gets its share of the time (thirds). A fuzzer adds what it
-    # finds to its first folder, so each works on its own copy of the seeds;
-    # crash inputs land in build-fuzz/ too.
+    # Each target gets its share of the time (quarters; the in-circuit
+    # analysis, the slowest, two of them). A fuzzer adds what it finds to its
+    # first folder, so each works on its own copy of the seeds; crash inputs
+    # land in build-fuzz/ too.
     total=${FUZZ_SECONDS:-60}
-    for target in normalise_fuzzer:1 circuit_fuzzer:2; do
+    for target in normalise_fuzzer:1 circuit_fuzzer:2 as_built_fuzzer:1; do
       name=${target%%:*}
       mkdir -p "build-fuzz/corpus-$name"
       cp fuzz/corpus/* "build-fuzz/corpus-$name/"
       echo "== $name"
-      "./build-fuzz/fuzz/$name" -max_total_time=$(( total * ${target##*:} / 3 )) -rss_limit_mb=2048 \
+      "./build-fuzz/fuzz/$name" -max_total_time=$(( total * ${target##*:} / 4 )) -rss_limit_mb=2048 \
         -print_final_stats=1 -dict=fuzz/normalise.dict -artifact_prefix=build-fuzz/ \
         "build-fuzz/corpus-$name"
     done

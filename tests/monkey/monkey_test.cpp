@@ -2,7 +2,7 @@
 // and option, moves between the windows and prints, repeatable by seed. After
 // every action the program must still be whole: one window, normalised boxes
 // after a design run or an in-circuit recompute, no "nan" or "inf" in the
-// in-circuit table, and nothing drawn at a non-finite coordinate.
+// in-circuit and as-built tables, and nothing drawn at a non-finite coordinate.
 #include <cmath>
 #include <cstdint>
 #include <random>
@@ -10,12 +10,14 @@
 #include <vector>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,6 +31,7 @@
 #include "tests/support/open_windows.h"
 #include "ui/desktop/seams.h"
 #include "ui/surface/recording_surface.h"
+#include "ui/windows/as_built_window.h"
 #include "ui/windows/circuit_session.h"
 #include "ui/windows/in_circuit_window.h"
 #include "ui/windows/navigation.h"
@@ -144,6 +147,11 @@ class Monkey {
     } else if (name == "frmInCircuit") {
       if (actOnInCircuit(window) && !checkCircuitBoxes()) return false;
       designRan = onlyWindow() && onlyWindow()->objectName() == QStringLiteral("frmDesign");
+    } else if (name == "frmAsBuilt") {
+      actOnAsBuilt(window);
+      QApplication::processEvents();  // the table recomputes after an edit
+      auto* asBuilt = qobject_cast<ui::frmAsBuilt*>(onlyWindow());
+      if (asBuilt && !Clean(asBuilt->tableText())) return false;
     } else {
       designRan = actOnDesign(window);
     }
@@ -233,7 +241,7 @@ class Monkey {
     const char* const boxes[] = {"txtLoad",  "txtSource",    "txtCable", "txtTolerance",
                                  "txtTotal", "txtPositions", "txtSteps"};
     auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(boxes[pick(std::size(boxes))]));
-    switch (pick(14)) {
+    switch (pick(15)) {
       case 12: {
         const char* const choices[] = {"cboFirstSeries", "cboSecondSeries"};
         auto* choice = window->findChild<QWidget*>(QString::fromLatin1(choices[pick(2)]));
@@ -285,10 +293,53 @@ class Monkey {
       case 10:
         click(window, "cmdReturn");
         return false;
+      case 11:
+        press(box, Qt::Key_B, Qt::ControlModifier);
+        return false;
       default:
         box->setText(QString());
         return false;
     }
+  }
+
+  // Types into a cell, pastes garbage or far more than the table holds, makes
+  // the best change, puts the designed values back, copies, prints or leaves.
+  void actOnAsBuilt(QWidget* window) {
+    auto* grid = window->findChild<QTableView*>(QStringLiteral("grdFitted"));
+    const auto rows = static_cast<std::size_t>(grid->model()->rowCount());
+    if (rows > 0) grid->setCurrentIndex(grid->model()->index(int(pick(rows)), 1 + int(pick(2))));
+    const char* const buttons[] = {"cmdMakeChange", "cmdDesigned"};
+    const QString text = randomText().left(30);
+    const QString block = QStringLiteral("1k62\t1,5k\t2M\t1e-7\t9\n").repeated(300);
+    switch (pick(6)) {
+      case 0:
+      case 1:  // the first key opens the cell's editor, the rest go into it
+        QApplication::setActiveWindow(window);
+        typeInto(grid, text.left(1));
+        if (auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+          typeInto(editor, text.mid(1));
+          press(editor, pick(2) == 0 ? Qt::Key_Return : Qt::Key_Tab);
+        }
+        return;
+      case 2:
+        QApplication::clipboard()->setText(pick(2) == 0 ? text : block);
+        return press(grid, Qt::Key_V, Qt::ControlModifier);
+      case 3:
+        return click(window, buttons[pick(2)]);
+      default:
+        const Qt::Key keys[] = {Qt::Key_C, Qt::Key_P, Qt::Key_Escape};
+        const Qt::Key key = keys[pick(3)];
+        return press(grid, key, key == Qt::Key_Escape ? Qt::NoModifier : Qt::ControlModifier);
+    }
+  }
+
+  // A copied table holds no text that is not a number.
+  static bool Clean(const QString& copied) {
+    const QString table = copied.toLower();
+    const bool clean =
+        !table.contains(QStringLiteral("nan")) && !table.contains(QStringLiteral("inf"));
+    EXPECT_TRUE(clean) << table.toStdString();
+    return clean;
   }
 
   // A key pressed in the active window, as its shortcuts hear it.
@@ -316,17 +367,14 @@ class Monkey {
                              expected.Tolerance + "|" + expected.Total + "|" +
                              expected.Positions + "|" + expected.Steps;
     EXPECT_EQ(boxes, used);
-    const QString table = window->tableText().toLower();
-    const bool clean =
-        !table.contains(QStringLiteral("nan")) && !table.contains(QStringLiteral("inf"));
-    EXPECT_TRUE(clean) << table.toStdString();
+    const bool clean = Clean(window->tableText());
     EXPECT_EQ(window->analysis().N, session.String.Positions);
     return boxes == used && clean && window->analysis().N == session.String.Positions;
   }
 
   // Key presses carrying each character, as a keyboard with any layout sends
   // them.
-  static void typeInto(QLineEdit* box, const QString& text) {
+  static void typeInto(QWidget* box, const QString& text) {
     for (const QChar character : text) {
       QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
       QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));

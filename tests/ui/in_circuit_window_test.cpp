@@ -214,7 +214,7 @@ TEST_F(InCircuitWindowTest, TabVisitsTheBoxesInOrderThenTheButtonsAndTable) {
   const char* const order[] = {
       "txtSource",   "txtCable",     "txtTolerance", "txtTotal",     "txtPositions",
       "txtSteps",    "cboFirstSeries", "cboSecondSeries", "chkBalanced", "cmdRecompute",
-      "grdPositions", "txtParts",    "cmdPrint",     "cmdReturn",    "txtLoad"};
+      "grdPositions", "txtParts",    "cmdPrint",     "cmdReturn",    "cmdAsBuilt", "txtLoad"};
   for (const char* name : order) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_NE(QApplication::focusWidget(), nullptr);

@@ -3,11 +3,15 @@
 
 #include <QAbstractPrintDialog>
 #include <QDate>
+#include <QMarginsF>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QString>
+
+#include <algorithm>
+#include <vector>
 
 #include "ui/desktop/fonts.h"
 #include "ui/desktop/message_box.h"
@@ -23,6 +27,15 @@ std::string ReportDate() {
   return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
 namespace {
+
+// The printer's margins, each widened to at least `mm`.
+void WidenMargins(QPrinter& printer, double mm) {
+  const QMarginsF now = printer.pageLayout().margins(QPageLayout::Millimeter);
+  const QMarginsF wide(std::max(now.left(), mm), std::max(now.top(), mm),
+                       std::max(now.right(), mm), std::max(now.bottom(), mm));
+  printer.setPageMargins(wide, QPageLayout::Millimeter);
+}
+
 
 bool ChoosePrinter(QPrinter& printer, QWidget* dialogParent) {
   const PrinterSeam& seam = AppSeams().choosePrinter;
@@ -41,7 +54,7 @@ bool PrintOnePage(QWidget* dialogParent, const PageDrawer& draw) {
   return PrintPages(dialogParent, {draw});
 }
 
-bool PrintPages(QWidget* dialogParent, const std::vector<PageDrawer>& pages) {
+bool PrintPages(QWidget* dialogParent, const std::vector<PageDrawer>& pages, bool widenMargins) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(QString::fromLatin1(kApplicationName));
   printer.setCreator(QString::fromLatin1(kApplicationName));
@@ -61,11 +74,12 @@ bool PrintPages(QWidget* dialogParent, const std::vector<PageDrawer>& pages) {
   // The pages are laid out for portrait whatever the dialog was left at,
   // and their dots are the size the pen widths are drawn for.
   printer.setPageOrientation(QPageLayout::Portrait);
+  if (widenMargins) WidenMargins(printer, kPagesMarginMm);
   printer.setResolution(kPageDotsPerInch);
   surface::PrinterSurface page(printer, PageFont());
   if (!page.isActive()) return false;
   for (std::size_t i = 0; i < drawn.size(); ++i) {
-    if (i > 0 && !printer.newPage()) return false;
+    if (i > 0 && !page.newPage()) return false;
     if (surface::Surface* recorder = AppSeams().pageRecorder) {
       surface::TeeSurface recorded(page, *recorder);
       surface::Replay(drawn[i]->ops(), recorded);

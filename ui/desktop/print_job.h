@@ -37,8 +37,15 @@ using PageDrawer = std::function<bool(surface::Surface& page)>;
 // Returns true when the page was sent.
 bool PrintOnePage(QWidget* dialogParent, const PageDrawer& draw);
 
+// The margin on every side of a page that PrintPages keeps when asked, mm.
+inline constexpr double kPagesMarginMm = 10.0;
+
 // The same for several pages: the first must draw, a later one that draws
-// nothing is left out, and each that does is printed on a page of its own.
-bool PrintPages(QWidget* dialogParent, const std::vector<PageDrawer>& pages);
+// nothing is left out, and each that does is printed on a page of its own,
+// in order; AppSeams().pageRecorder receives them one after another. With
+// `widenMargins`, the printer's margins are widened to kPagesMarginMm where
+// narrower.
+bool PrintPages(QWidget* dialogParent, const std::vector<PageDrawer>& pages,
+                bool widenMargins = false);
 
 }  // namespace ui

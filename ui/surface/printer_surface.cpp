@@ -34,6 +34,8 @@ bool PrinterSurface::finish() {
   return painter_.end();
 }
 
+bool PrinterSurface::newPage() { return painter_.isActive() && printer_.newPage(); }
+
 void PrinterSurface::paint(const std::function<void(QPainter&)>& draw) {
   if (painter_.isActive()) draw(painter_);
 }

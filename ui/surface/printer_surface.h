@@ -23,6 +23,8 @@ class PrinterSurface : public PainterSurface {
   // Ends the job: the page goes to the printer. Returns false when the
   // printer could not be opened or failed.
   bool finish();
+  // Starts the next page; false when the printer is not open or refuses.
+  bool newPage();
 
  protected:
   void paint(const std::function<void(QPainter&)>& draw) override;

@@ -149,6 +149,7 @@ void frmInCircuit::createControls() {
   cmdRecompute = addButton("cmdRecompute", "Recompute");
   cmdPrint = addButton("cmdPrint", "Print");
   cmdReturn = addButton("cmdReturn", "Return");
+  cmdAsBuilt = addButton("cmdAsBuilt", "As built");
   lblSummary = label("lblSummary", "", Qt::AlignLeft | Qt::AlignTop);
   lblSummary->setWordWrap(true);
 
@@ -180,7 +181,7 @@ void frmInCircuit::chainTabOrder() {
   QWidget* const order[] = {txtLoad,        txtSource,       txtCable,     txtTolerance,
                             txtTotal,       txtPositions,    txtSteps,     cboFirstSeries,
                             cboSecondSeries, chkBalanced,    cmdRecompute, grdPositions,
-                            txtParts,       cmdPrint,        cmdReturn};
+                            txtParts,       cmdPrint,        cmdReturn,    cmdAsBuilt};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -197,6 +198,8 @@ void frmInCircuit::connectHandlers() {
 
   PressOnKey(cmdReturn, QKeySequence(Qt::Key_Escape));
   PressOnKey(cmdPrint, QKeySequence::Print);
+  connect(cmdAsBuilt, &QPushButton::clicked, this, [this] { ShowAsBuiltWindow(this, analysis_); });
+  PressOnKey(cmdAsBuilt, QKeySequence(Qt::CTRL | Qt::Key_B));
 
   InstallTableCopy(this, [this] { return tableText(); });
   auto* copy = new QAction(QStringLiteral("Copy table"), this);
@@ -285,7 +288,8 @@ void frmInCircuit::printClicked() {
                     },
                     [&](surface::Surface& page) {
                       return DrawPartsPage(page, analysis_, separator, date);
-                    }});
+                    }},
+             true);
 }
 
 void frmInCircuit::returnClicked() { ShowDesignWindow(this); }
@@ -314,6 +318,7 @@ void frmInCircuit::layoutControls() {
   placeAt(cmdRecompute, 240, 2900, 1350, 375);
   placeAt(cmdPrint, 1665, 2900, 1350, 375);
   placeAt(cmdReturn, 3090, 2900, 1350, 375);
+  placeAt(cmdAsBuilt, 4515, 2900, 1125, 375);
   lblDesign->setFont(scaledFont(WindowFont(kSummaryPoints)));
   lblSummary->setFont(scaledFont(WindowFont(kSummaryPoints)));
   placeAt(lblSummary, 240, 3380, 6000, 1500);

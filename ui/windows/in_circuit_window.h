@@ -65,6 +65,7 @@ class frmInCircuit : public ScaledWindow {
   QPushButton* cmdRecompute;
   QPushButton* cmdPrint;
   QPushButton* cmdReturn;
+  QPushButton* cmdAsBuilt;  // the values actually fitted
   QLabel* lblSummary;
   QTableView* grdPositions;
   QPlainTextEdit* txtParts;  // the parts and build lists, read only

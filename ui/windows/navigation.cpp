@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "ui/windows/as_built_session.h"
+#include "ui/windows/as_built_window.h"
 #include "ui/windows/design_window.h"
 #include "ui/windows/deviation_window.h"
 #include "ui/windows/in_circuit_window.h"
@@ -50,5 +52,10 @@ void ShowDesignWindow(QWidget* leaving) { ReplaceWindow(leaving, new frmDesign);
 void ShowDeviationWindow(QWidget* leaving) { ReplaceWindow(leaving, new frmExamine); }
 
 void ShowInCircuitWindow(QWidget* leaving) { ReplaceWindow(leaving, new frmInCircuit); }
+
+void ShowAsBuiltWindow(QWidget* leaving, const design::CircuitAnalysis& circuit) {
+  StartAsBuilt(circuit);
+  ReplaceWindow(leaving, new frmAsBuilt);
+}
 
 }  // namespace ui

@@ -5,6 +5,10 @@
 
 class QWidget;
 
+namespace design {
+struct CircuitAnalysis;
+}
+
 namespace ui {
 
 // Shows `next` (already loaded) as a window of its own that is destroyed when
@@ -21,5 +25,7 @@ void ShowOwnWindow(QWidget* window);
 void ShowDesignWindow(QWidget* leaving);
 void ShowDeviationWindow(QWidget* leaving);
 void ShowInCircuitWindow(QWidget* leaving);
+// The as-built window on the in-circuit analysis `circuit` as last computed.
+void ShowAsBuiltWindow(QWidget* leaving, const design::CircuitAnalysis& circuit);
 
 }  // namespace ui

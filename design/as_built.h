@@ -1,0 +1,144 @@
+// The string as actually soldered: the values fitted in each channel (or
+// each leg of a balanced channel), what each channel gives into the load,
+// how far the two channels part, and the one swap of a part that brings
+// them closest. Double precision throughout.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "design/in_circuit.h"
+
+namespace design {
+
+// The fitted strings in the table's column order: Left, Right; balanced,
+// Left hot, Left cold, Right hot, Right cold. Each has N entries, resistor k
+// at index k (index 0 unused).
+using FittedStrings = std::vector<OhmsColumn>;
+
+// How many strings a pair of channels has: 2, or 4 when balanced.
+int FittedStringCount(bool balanced);
+
+// Which channel (0 left, 1 right) string `column` belongs to.
+int ChannelOf(int column, bool balanced);
+
+// The strings' names as the table heads them ("Left", "Right cold") and as a
+// sentence names them ("left", "right cold").
+std::string StringHeading(int column, bool balanced);
+std::string StringName(int column, bool balanced);
+
+// Every string set to the first set of `circuit`: what the builder was told
+// to solder. Empty when the analysis has no string.
+void DesignedFitted(const CircuitAnalysis& circuit, FittedStrings& fitted);
+
+// The one string a channel is, into the whole load from the whole source.
+// Single-ended, the channel's string itself. Balanced, the two legs' ground
+// ends are joined and float, the load hangs between the wipers and the two
+// inputs are driven in opposite phase through half the source impedance
+// each: one current runs round a single loop through both legs, the load and
+// the source, so the channel is one string whose resistor k is hot_k +
+// cold_k. With equal legs that is twice a leg, into twice the half load the
+// in-circuit window gives a leg, which divides the same.
+void ChannelString(const FittedStrings& fitted, bool balanced, int channel, OhmsColumn& string);
+
+// A single part swapped: resistor `Resistor` of string `Column` from
+// `FromOhms` to the standard value `To`.
+struct SingleChange {
+  int Resistor = 0;
+  int Column = 0;
+  double FromOhms = 0.0;
+  DecimalValue To;
+  double WorstBeforeDb = 0.0;  // worst channel difference, dB
+  double WorstAfterDb = 0.0;
+};
+
+// Two results are taken as equal within this, dB.
+inline constexpr double kChangeTieDb = 1e-9;
+
+// Everything the as-built window shows, positions p = 0 .. N - 1.
+struct AsBuiltAnalysis {
+  int N = 0;
+  bool Balanced = false;
+  TargetColumn Target;                   // N - 1 entries, dB
+  std::array<PositionColumn, 2> Db;      // each channel into the load; 0 at ground
+  std::array<WorstPoint, 2> Worst;       // each channel's deviation, over 1 .. N - 2
+  PositionColumn DifferenceDb;           // A_left - A_right; 0 at ground
+  WorstPoint WorstDifference;            // largest |difference| over 0 .. N - 2
+  std::optional<SingleChange> Best;      // none when no single change helps
+  const Series* FirstSeries = nullptr;   // the first set's, for writing values
+};
+
+// A fitted value in the window's notation. The first set's parts are held
+// as the series' values (singles for E24 and E96, 1.82k is 1819.9998), and
+// such a value is written as the part's decimal value ("1.82k"); any other
+// value as exactly what it is. `series` may be null.
+std::string FittedText(double ohms, const Series* series, char separator);
+
+// Analyses `fitted` in the surroundings `circuit` was computed with. Returns
+// false and leaves N = 0 when the strings do not fit it (count, length, a
+// value outside kSmallestFittedOhms .. kLargestFittedOhms).
+bool AnalyseAsBuilt(const CircuitAnalysis& circuit, const FittedStrings& fitted,
+                    AsBuiltAnalysis& analysis);
+
+// The best single change: every resistor of every string tried at each of
+// the seven values of the first set's series around it (its nearest and
+// three either side; its own value is no change). The best lowers the worst
+// channel difference most; within kChangeTieDb the smaller of the two
+// channels' worse deviation after the change wins, then the lower resistor,
+// then the string further left in the table, then the lower value. None
+// when no candidate lowers the worst difference by more than kChangeTieDb.
+std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
+                                             const FittedStrings& fitted);
+
+// The summary: each channel's worst deviation and where, the worst channel
+// difference and where, and the best single change, one sentence a line.
+std::string AsBuiltSummary(const AsBuiltAnalysis& analysis, char separator);
+// Its last line: "Best single change: R7 right 1.641k → 1.62k, worst channel
+// difference 0.214 → 0.061 dB", or that no single change helps.
+std::string BestChangeText(const AsBuiltAnalysis& analysis, char separator);
+
+// The copied table's header names, tab-separated.
+std::string AsBuiltHeader(bool balanced);
+// Rows p = 0 .. N - 1 as the copied table holds them: resistor cells of
+// row p hold resistor k = p (empty on row 0), dB cells are empty on the
+// ground row; plain decimals as the in-circuit table's cells.
+std::vector<std::vector<std::string>> AsBuiltCells(const AsBuiltAnalysis& analysis,
+                                                   const FittedStrings& fitted, char separator);
+// The header, then the rows: tab-separated, each line ended by a line feed.
+std::string AsBuiltTableText(const AsBuiltAnalysis& analysis, const FittedStrings& fitted,
+                             char separator);
+
+// The fitted values a cell takes, ohms: far beyond any part, yet a string of
+// 64 of them neither overflows nor loses its ratio to the source.
+inline constexpr double kSmallestFittedOhms = 1e-6;
+inline constexpr double kLargestFittedOhms = 1e12;
+
+// Reads a typed cell with the builder's reader (ohms): a number from
+// kSmallestFittedOhms to kLargestFittedOhms. Returns false, leaving `ohms`
+// alone, for anything else.
+bool ReadFittedCell(std::string_view text, char separator, double& ohms);
+// The message for a refused cell, naming the resistor, the string and the text.
+std::string RefusedCellMessage(int resistor, int column, bool balanced, std::string_view text);
+
+// What a paste did.
+struct PasteOutcome {
+  int Written = 0;        // cells taken
+  int Refused = 0;        // cells whose text was not a positive number
+  int LinesBeyond = 0;    // lines below the table's last resistor
+  int CellsBeyond = 0;    // cells right of the last string, on lines used
+  std::string FirstRefused;  // the first refused cell, named, for the message
+};
+
+// Pastes tab-separated rows into `fitted`, the first cell at resistor
+// `resistor` (1 .. N - 1) of string `column`: each line one resistor, each
+// cell one string, read by ReadFittedCell. A refused cell keeps its value.
+// A final line feed (or carriage return and line feed) adds no line; lines
+// and cells beyond the table are counted, not used.
+PasteOutcome PasteFitted(std::string_view text, char separator, int resistor, int column,
+                         bool balanced, FittedStrings& fitted);
+// One message for a paste, or empty when everything was taken.
+std::string PasteMessage(const PasteOutcome& outcome);
+
+}  // namespace design

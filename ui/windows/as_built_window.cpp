@@ -1,0 +1,230 @@
+// The as-built window: its table, the keys of a spreadsheet, the summary and
+// the chart.
+#include "ui/windows/as_built_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableView>
+
+#include "notation/builder_value.h"
+#include "notation/decimal_separator.h"
+#include "ui/desktop/fonts.h"
+#include "ui/desktop/message_box.h"
+#include "ui/desktop/print_job.h"
+#include "ui/desktop/seams.h"
+#include "ui/desktop/table_copy.h"
+#include "ui/desktop/window_keys.h"
+#include "ui/desktop/window_scale.h"
+#include "ui/pictures/as_built_chart.h"
+#include "ui/pictures/as_built_page.h"
+#include "ui/windows/as_built_session.h"
+#include "ui/windows/as_built_table.h"
+#include "ui/windows/navigation.h"
+
+namespace ui {
+namespace {
+
+constexpr const char* kCaption = "Kestrix - As built";
+constexpr double kTextPoints = 8.0;
+
+// A table edited as a spreadsheet: Enter commits and moves down, Tab right
+// (the view's own), and typing opens the cell with the typed text. Tab from
+// the last cell (Shift+Tab from the first) leaves the table for the window's
+// next control rather than going round again.
+class FittedTable : public QTableView {
+ public:
+  using QTableView::QTableView;
+
+ protected:
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+    const QModelIndex at = currentIndex();
+    const bool last = at.row() == model()->rowCount() - 1 && at.column() == model()->columnCount() - 1;
+    const bool first = at.row() == 0 && at.column() == 0;
+    if ((action == MoveNext && last) || (action == MovePrevious && first)) return {};
+    return QTableView::moveCursor(action, modifiers);
+  }
+
+  void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override {
+    QTableView::closeEditor(editor, hint);
+    if (hint == QAbstractItemDelegate::SubmitModelCache) {
+      const QModelIndex below = currentIndex().sibling(currentIndex().row() + 1, currentIndex().column());
+      if (below.isValid()) setCurrentIndex(below);
+    }
+  }
+};
+
+AsBuiltChartLayout WindowChart() {
+  AsBuiltChartLayout chart;
+  chart.left = 6400.0f;
+  chart.right = 11600.0f;
+  chart.top = 520.0f;
+  chart.bottom = 3000.0f;
+  chart.unitsPerPoint = 21.2f;
+  return chart;
+}
+
+}  // namespace
+
+frmAsBuilt::frmAsBuilt(QWidget* parent) : ScaledWindow("frmAsBuilt", kCaption, Qt::white, parent) {
+  createControls();
+  connectHandlers();
+  open();
+  recompute();
+  grdFitted->setFocus();
+  grdFitted->setCurrentIndex(model_->index(0, 1));
+}
+
+void frmAsBuilt::createControls() {
+  lblSurroundings = addLabel("lblSurroundings", "", Qt::AlignLeft | Qt::AlignTop);
+  lblSurroundings->setWordWrap(true);
+  lblSummary = addLabel("lblSummary", "", Qt::AlignLeft | Qt::AlignTop);
+  lblSummary->setWordWrap(true);
+  lblSummary->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+  // After the flags, which set their own policy: a screen reader reaches it with Tab.
+  lblSummary->setFocusPolicy(Qt::StrongFocus);
+  cmdMakeChange = addButton("cmdMakeChange", "&Make this change");
+  cmdDesigned = addButton("cmdDesigned", "&Designed values");
+  cmdPrint = addButton("cmdPrint", "Print");
+  cmdReturn = addButton("cmdReturn", "Return");
+  cmdMakeChange->setAccessibleName(QStringLiteral("Make this change"));
+  cmdDesigned->setAccessibleName(QStringLiteral("Designed values"));
+
+  model_ = new AsBuiltTableModel([this](const std::string& m) { showMessage(m); }, this);
+  grdFitted = new FittedTable(this);
+  grdFitted->setObjectName(QStringLiteral("grdFitted"));
+  grdFitted->setModel(model_);
+  grdFitted->setAccessibleName(QStringLiteral("Fitted values and each channel at each position"));
+  grdFitted->verticalHeader()->hide();
+  grdFitted->setSelectionMode(QAbstractItemView::SingleSelection);
+  grdFitted->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                             QAbstractItemView::EditKeyPressed);
+  grdFitted->setTabKeyNavigation(true);
+}
+
+void frmAsBuilt::connectHandlers() {
+  connect(model_, &AsBuiltTableModel::fittedChanged, this, &frmAsBuilt::recompute,
+          Qt::QueuedConnection);
+  connect(cmdMakeChange, &QPushButton::clicked, this, &frmAsBuilt::makeChange);
+  connect(cmdDesigned, &QPushButton::clicked, this, &frmAsBuilt::designedValues);
+  connect(cmdReturn, &QPushButton::clicked, this, &frmAsBuilt::returnClicked);
+  connect(cmdPrint, &QPushButton::clicked, this, &frmAsBuilt::printClicked);
+  PressOnKey(cmdReturn, QKeySequence(Qt::Key_Escape));
+  PressOnKey(cmdPrint, QKeySequence::Print);
+  auto* pasteKey = new QShortcut(QKeySequence::Paste, grdFitted, nullptr, nullptr,
+                                 Qt::WidgetShortcut);
+  connect(pasteKey, &QShortcut::activated, this, &frmAsBuilt::paste);
+
+  InstallTableCopy(this, [this] { return tableText(); });
+  auto* copy = new QAction(QStringLiteral("Copy table"), this);
+  connect(copy, &QAction::triggered, this, [this] { CopyTable([this] { return tableText(); }); });
+  for (QWidget* owner : {static_cast<QWidget*>(this), static_cast<QWidget*>(grdFitted)}) {
+    owner->setContextMenuPolicy(Qt::ActionsContextMenu);
+    owner->addAction(copy);
+  }
+  InstallWindowKeys(this);
+}
+
+void frmAsBuilt::showMessage(const std::string& message) {
+  const design::MessageSeam& seam = AppSeams().showMessage;
+  if (seam) {
+    seam(message);
+  } else {
+    MessageBoxSeam(this)(message);
+  }
+}
+
+void frmAsBuilt::recompute() {
+  AsBuiltSession& kept = KeptAsBuilt();
+  design::AnalyseAsBuilt(kept.Circuit, kept.Fitted, analysis_);
+  const QModelIndex current = grdFitted->currentIndex();
+  const char separator = notation::DecimalSeparator();
+  model_->show(&analysis_, &kept.Fitted, separator);
+  if (current.isValid()) grdFitted->setCurrentIndex(model_->index(current.row(), current.column()));
+  grdFitted->resizeColumnsToContents();
+  lblSurroundings->setText(
+      QString::fromStdString(AsBuiltSurroundingsText(kept.Circuit, separator)));
+  const QString summary = analysis_.N > 0
+                              ? QString::fromStdString(design::AsBuiltSummary(analysis_, separator))
+                              : QStringLiteral("No string to analyse.");
+  lblSummary->setText(summary);
+  lblSummary->setAccessibleName(summary);
+  cmdMakeChange->setEnabled(analysis_.Best.has_value());
+  drawChart();
+}
+
+void frmAsBuilt::paste() {
+  AsBuiltSession& kept = KeptAsBuilt();
+  const QModelIndex at = grdFitted->currentIndex();
+  const int column = at.isValid() ? std::max(at.column() - 1, 0) : 0;
+  if (at.isValid() && at.column() > model_->stringColumns()) return;
+  const std::string text = QApplication::clipboard()->text().toStdString();
+  const design::PasteOutcome outcome =
+      design::PasteFitted(text, notation::DecimalSeparator(), (at.isValid() ? at.row() : 0) + 1,
+                          column, kept.Circuit.Balanced, kept.Fitted);
+  recompute();
+  const std::string message = design::PasteMessage(outcome);
+  if (!message.empty()) showMessage(message);
+}
+
+void frmAsBuilt::makeChange() {
+  if (!analysis_.Best) return;
+  const design::SingleChange change = *analysis_.Best;
+  KeptAsBuilt().Fitted[change.Column][change.Resistor] = change.To.Ohms();
+  recompute();
+  grdFitted->setCurrentIndex(model_->index(change.Resistor - 1, change.Column + 1));
+}
+
+void frmAsBuilt::designedValues() {
+  AsBuiltSession& kept = KeptAsBuilt();
+  design::DesignedFitted(kept.Circuit, kept.Fitted);
+  recompute();
+}
+
+void frmAsBuilt::printClicked() {
+  const AsBuiltSession& kept = KeptAsBuilt();
+  const std::string date = ReportDate();
+  std::vector<PageDrawer> pages;
+  for (int index = 0; index < AsBuiltPageCount(analysis_); ++index) {
+    pages.push_back([this, &kept, &date, index](surface::Surface& page) {
+      return DrawAsBuiltPage(page, index, kept.Circuit, analysis_, kept.Fitted,
+                             notation::DecimalSeparator(), date);
+    });
+  }
+  PrintPages(this, pages, true);
+}
+
+void frmAsBuilt::returnClicked() { ShowInCircuitWindow(this); }
+
+QString frmAsBuilt::tableText() const {
+  return QString::fromStdString(design::AsBuiltTableText(analysis_, KeptAsBuilt().Fitted,
+                                                         notation::DecimalSeparator()));
+}
+
+void frmAsBuilt::drawChart() {
+  picture().clear();
+  picture().setScale(surface::Scale{0.0f, 0.0f, kUnitsAcross, kUnitsDown});
+  DrawAsBuiltChart(picture(), analysis_, WindowChart());
+  update();
+}
+
+void frmAsBuilt::layoutControls() {
+  const QFont text = scaledFont(WindowFont(kTextPoints));
+  lblSurroundings->setFont(text);
+  lblSummary->setFont(text);
+  grdFitted->setFont(text);
+  placeAt(lblSurroundings, 240, 150, 5600, 600);
+  placeAt(lblSummary, 240, 800, 5600, 1500);
+  placeAt(cmdMakeChange, 240, 2400, 1800, 375);
+  placeAt(cmdDesigned, 2140, 2400, 1800, 375);
+  placeAt(cmdPrint, 4040, 2400, 850, 375);
+  placeAt(cmdReturn, 4990, 2400, 850, 375);
+  placeAt(grdFitted, 240, 3600, 11520, 5250);
+}
+
+}  // namespace ui

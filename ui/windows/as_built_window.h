@@ -1,0 +1,61 @@
+// frmAsBuilt: the values actually fitted in both channels (or four legs),
+// each channel into the load, their difference and the one swap that helps.
+#pragma once
+
+#include <QString>
+
+#include "design/as_built.h"
+#include "ui/desktop/scaled_window.h"
+
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace ui {
+
+class AsBuiltTableModel;
+
+// Construction analyses the kept session (KeptAsBuilt: the in-circuit
+// analysis last handed over and the typed values). Messages go through
+// AppSeams().showMessage, or the program's message box when it is empty.
+class frmAsBuilt : public ScaledWindow {
+  Q_OBJECT
+
+ public:
+  explicit frmAsBuilt(QWidget* parent = nullptr);
+
+  // Analyses the kept values again and shows the table, summary and chart.
+  void recompute();
+  // The table as the Copy key puts it on the clipboard.
+  QString tableText() const;
+  const design::AsBuiltAnalysis& analysis() const { return analysis_; }
+
+  QLabel* lblSurroundings;
+  QTableView* grdFitted;
+  QLabel* lblSummary;
+  QPushButton* cmdMakeChange;
+  QPushButton* cmdDesigned;
+  QPushButton* cmdPrint;
+  QPushButton* cmdReturn;
+
+ protected:
+  void layoutControls() override;
+
+ private slots:
+  void makeChange();
+  void designedValues();
+  void printClicked();
+  void returnClicked();
+
+ private:
+  void createControls();
+  void connectHandlers();
+  void showMessage(const std::string& message);
+  void paste();
+  void drawChart();
+
+  AsBuiltTableModel* model_;
+  design::AsBuiltAnalysis analysis_;
+};
+
+}  // namespace ui
