@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of the program's windows on virtual screens of common sizes:
-# opening-WxH.png, design-WxH.png, deviation-WxH.png and in-circuit-WxH.png,
-# reached by clicking Start, Deviation, Return and In circuit as a user would;
+# opening-WxH.png, design-WxH.png, deviation-WxH.png, in-circuit-WxH.png and
+# as-built-WxH.png, reached by clicking Start, Deviation, Return, In circuit
+# and As built as a user would;
 # and the printed report of the opening design and of a 25-position design as
 # 100-dpi page images, report-default.png and report-25.png, with the
 # in-circuit page of the 25-position design, in-circuit-25.png. They go to
@@ -61,6 +62,9 @@ shoot() {
   click "Kestrix - Design" 840 6600 1500 340
   await "Kestrix - In circuit"
   photograph "Kestrix - In circuit" "$OUT/in-circuit-$size.png"
+  click "Kestrix - In circuit" 4515 2900 1125 375
+  await "Kestrix - As built"
+  photograph "Kestrix - As built" "$OUT/as-built-$size.png"
   kill "$pid"
   wait "$pid" 2>/dev/null || true
 }
