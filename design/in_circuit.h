@@ -164,7 +164,7 @@ struct CircuitAnalysis {
   CircuitInputs Inputs;  // as the analysis used them
   TargetColumn Target;   // N - 1 entries, dB
   OhmsColumn Compensated;            // load-compensated ideal resistors
-  std::vector<RoundedSet> Sets;      // the two rounded sets, in the spec's order
+  std::vector<RoundedSet> Sets;      // the two rounded sets, in the order asked for
   std::vector<DesignedSet> Designed; // empty, or the design's E96 and E24 sets
   PositionColumn BandLowDb;   // of the first set, 0 .. N - 2
   PositionColumn BandHighDb;

@@ -7,6 +7,7 @@
 #include "notation/builder_value.h"
 #include "ui/pictures/as_built_chart.h"
 #include "ui/pictures/in_circuit_page.h"
+#include "ui/pictures/page_measures.h"
 
 namespace ui {
 namespace {
@@ -14,11 +15,11 @@ namespace {
 using surface::LineMode;
 using surface::PointF;
 
-constexpr surface::Scale kPageScale{0.0f, 0.0f, 12000.0f, 16000.0f};
-constexpr float kTitlePoints = 12.0f;
-constexpr float kTextPoints = 8.0f;
-constexpr float kTablePoints = kAsBuiltSmallestPoints;
-constexpr float kUnitsPerPoint = 20.0f;  // about a point of height on A4 and Letter
+constexpr surface::Scale kPageScale = page::kScale;
+using page::kTextPoints;
+using page::kTitlePoints;
+using page::kUnitsPerPoint;
+constexpr float kTablePoints = page::kSmallestPoints;
 constexpr float kLineHeight = kTextPoints * kUnitsPerPoint * 1.35f;
 constexpr float kRowHeight = kTablePoints * kUnitsPerPoint * 1.3f;
 constexpr float kPositionWidth = 650.0f;
@@ -100,7 +101,7 @@ bool DrawAsBuiltPage(surface::Surface& page, int pageIndex, const design::Circui
     chart.right = 11600.0f;
     chart.top = y + 700.0f;
     chart.bottom = chart.top + 3600.0f;
-    chart.textPoints = kAsBuiltSmallestPoints;
+    chart.textPoints = page::kSmallestPoints;
     chart.unitsPerPoint = kUnitsPerPoint;
     chart.framePen = 8.0f;
     chart.seriesPen = 5.0f;
@@ -114,7 +115,7 @@ bool DrawAsBuiltPage(surface::Surface& page, int pageIndex, const design::Circui
                    "The table of fitted values is on the next page.");
     }
   }
-  page.setFontSize(kAsBuiltSmallestPoints);
+  page.setFontSize(page::kSmallestPoints);
   page.printAt(PointF{0.0f, kFooterTop}, "Kestrix - As built - page " +
                                              std::to_string(pageIndex + 1) + " of " +
                                              std::to_string(pages) + " - " + date);

@@ -15,8 +15,6 @@ namespace ui {
 // page of its own.
 inline constexpr int kAsBuiltRowsOnFirstPage = 25;
 
-// The smallest type on the pages, points.
-inline constexpr float kAsBuiltSmallestPoints = 7.0f;
 
 // How many pages `analysis` prints on: 0 when it holds no string.
 int AsBuiltPageCount(const design::AsBuiltAnalysis& analysis);

@@ -11,6 +11,7 @@
 #include "notation/builder_value.h"
 #include "notation/eng_notation.h"
 #include "ui/pictures/in_circuit_chart.h"
+#include "ui/pictures/page_measures.h"
 
 namespace ui {
 namespace {
@@ -18,11 +19,11 @@ namespace {
 using surface::LineMode;
 using surface::PointF;
 
-constexpr surface::Scale kPageScale{0.0f, 0.0f, 12000.0f, 16000.0f};
-constexpr float kTitlePoints = 12.0f;
-constexpr float kTextPoints = 8.0f;
-constexpr float kTablePoints = 7.0f;  // nothing printed is smaller
-constexpr float kUnitsPerPoint = 20.0f;  // about a point of height on A4 and Letter
+constexpr surface::Scale kPageScale = page::kScale;
+using page::kTextPoints;
+using page::kTitlePoints;
+using page::kUnitsPerPoint;
+constexpr float kTablePoints = page::kSmallestPoints;
 
 // Everything stays this far inside the printable area, which itself starts
 // some 3.5 mm in: 420 units are 7.4 mm of an A4 page's 210 mm.
