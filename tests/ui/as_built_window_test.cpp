@@ -44,7 +44,8 @@ TEST(AsBuiltWindow, TypesPastesChangesAndCopies) {
   for (const char key : std::string("1k1")) QTest::keyClicks(QApplication::focusWidget(), QString(key));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   // The table recomputes once the editor has closed, from the event loop.
-  QTest::qWaitFor([&window] { return window.analysis().WorstDifference.Db > 0.0; }, 5000);
+  ASSERT_TRUE(
+      QTest::qWaitFor([&window] { return window.analysis().WorstDifference.Db > 0.0; }, 5000));
   EXPECT_EQ(ui::KeptAsBuilt().Fitted[1][1], 1100.0);
   EXPECT_EQ(grid->currentIndex().row(), 1);
   // 1k over 1k against 1.1k over 1k: 20 log10(2.1 / 2) = 0.424 dB apart.
