@@ -1,7 +1,8 @@
 // Window hand-over.
 #include "ui/windows/navigation.h"
 
-#include <QHash>
+#include <map>
+
 #include <QString>
 #include <QWidget>
 
@@ -22,9 +23,10 @@ namespace {
 
 // The control that had the focus when the user last left each window, by
 // the window's and the control's object names. A window not yet left keeps
-// the focus its own construction gives.
-QHash<QString, QString>& LeftFocus() {
-  static QHash<QString, QString> focus;
+// the focus its own construction gives. (A std::map: GCC's link-time
+// optimiser warns falsely about QHash's growth when it inlines it here.)
+std::map<QString, QString>& LeftFocus() {
+  static std::map<QString, QString> focus;
   return focus;
 }
 
@@ -36,12 +38,12 @@ void ReplaceWindow(QWidget* leaving, QWidget* next) {
   next->restoreGeometry(leaving->saveGeometry());
   QWidget* had = leaving->focusWidget();
   if (had && leaving->isAncestorOf(had) && !had->objectName().isEmpty()) {
-    LeftFocus().insert(leaving->objectName(), had->objectName());
+    LeftFocus()[leaving->objectName()] = had->objectName();
   }
   ShowOwnWindow(next);
-  const auto again = LeftFocus().constFind(next->objectName());
-  if (again != LeftFocus().constEnd()) {
-    if (auto* control = next->findChild<QWidget*>(*again)) control->setFocus();
+  const auto again = LeftFocus().find(next->objectName());
+  if (again != LeftFocus().end()) {
+    if (auto* control = next->findChild<QWidget*>(again->second)) control->setFocus();
   }
   leaving->setAttribute(Qt::WA_DeleteOnClose);
   leaving->close();
