@@ -69,7 +69,15 @@ kill "$program_pid" 2>/dev/null
 wait "$program_pid" 2>/dev/null
 
 # Start, Display, Deviation and Return, each awaited until its window drew.
-tour=$(on_wayland timeout 60 "$PROBE" tour 2>"$runtime/tour.log")
+# Debian's Qt 6.4 Wayland client now and then trips its own reference count
+# as a toplevel is destroyed (an assertion in wl_proxy_unref, seen about once
+# in three runs under the sanitizers); only that failure earns a second try.
+for attempt in 1 2; do
+  tour=$(on_wayland timeout 60 "$PROBE" tour 2>"$runtime/tour.log")
+  case "$tour" in peak-kib*) break ;; esac
+  grep -q "wl_proxy_unref: Assertion" "$runtime/tour.log" || break
+  echo "attempt $attempt: the Wayland client library asserted; once more"
+done
 case "$tour" in
   peak-kib*) ;;
   *) echo "the tour did not finish: $tour"; tail -n 5 "$runtime/tour.log"; failed=1 ;;
