@@ -348,4 +348,17 @@ std::string PasteMessage(const PasteOutcome& outcome) {
   return message;
 }
 
+FitMark MarkFitted(double fittedOhms, double designedOhms, double tolerancePercent) {
+  if (!(fittedOhms > 0.0 && designedOhms > 0.0) || !std::isfinite(fittedOhms) ||
+      !std::isfinite(designedOhms)) {
+    return FitMark::LikelyMisfit;
+  }
+  const double ratio = fittedOhms / designedOhms;
+  if (ratio > kMisfitRatio || ratio < 1.0 / kMisfitRatio) return FitMark::LikelyMisfit;
+  if (std::fabs(fittedOhms - designedOhms) > designedOhms * tolerancePercent / 100.0) {
+    return FitMark::BeyondTolerance;
+  }
+  return FitMark::AsDesigned;
+}
+
 }  // namespace design

@@ -54,6 +54,21 @@ struct SingleChange {
   double WorstAfterDb = 0.0;
 };
 
+// How a fitted value stands against the value the builder was told to fit.
+enum class FitMark {
+  AsDesigned,       // within the tolerance box's percentage
+  BeyondTolerance,  // further off than that, yet near the designed value
+  LikelyMisfit,     // more than kMisfitRatio times off: a wrong part
+};
+// A fitted value this many times above or below its designed value is
+// taken for a wrong part (a colour band misread, a decade slipped).
+inline constexpr double kMisfitRatio = 3.0;
+
+// Marks `fittedOhms` against `designedOhms` (both positive ohms);
+// `tolerancePercent` is the tolerance box's percentage. Values that are not
+// positive numbers are marked as misfits.
+FitMark MarkFitted(double fittedOhms, double designedOhms, double tolerancePercent);
+
 // Two results are taken as equal within this, dB.
 inline constexpr double kChangeTieDb = 1e-9;
 
