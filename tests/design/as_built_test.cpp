@@ -172,6 +172,7 @@ TEST(PasteFitted, TakesRowsFromTheCurrentCell) {
       {"4k7\t2k\t3k", '.', 2, 1, 1, 0, 0, 2, 9, 4700},
       {"abc\t4k7", '.', 2, 0, 1, 1, 0, 0, 9, 4700},
       {"1,62k\t0", ',', 2, 0, 1, 1, 0, 0, 1620, 9},
+      {"1,62k\t2,2k", '.', 2, 0, 2, 0, 0, 0, 1620, 2200},
       {"-1k\t1e400", '.', 2, 0, 0, 2, 0, 0, 9, 9},
       {"", '.', 2, 0, 0, 0, 0, 0, 9, 9},
   };
@@ -190,8 +191,30 @@ TEST(PasteFitted, TakesRowsFromTheCurrentCell) {
   FittedStrings fitted{{0, 9, 9, 9}, {0, 9, 9, 9}};
   const auto outcome = design::PasteFitted("abc\n1k\n1k\n1k\n", '.', 2, 1, false, fitted);
   EXPECT_EQ(design::PasteMessage(outcome),
-            "R2 right: \"abc\" is not a resistance from 1u to 1T ohms; the cell keeps its value.\n"
-            "Beyond the table and not used: 2 lines.");
+            "R2 right: \"abc\" is not a resistance: it does not start with a number; the cell "
+            "keeps its value.\nBeyond the table and not used: 2 lines.");
+}
+
+// A refused cell says what in it was not understood; the range is named
+// only for a value that reads.
+TEST(RefusedCellMessage, SaysWhatWasNotUnderstood) {
+  const struct {
+    const char* text;
+    char separator;
+    const char* said;  // after "R3 left: "<text>" is not a resistance"
+  } rows[] = {
+      {"1,62", '.', ": \",\" after \"1\" is not understood (the decimal point here is \".\")"},
+      {"4k7k", ',', ": \"k\" after \"4k7\" is not understood"},
+      {"1e400", '.', ": the number is too large"},
+      {"-1k", '.', " from 1u to 1T ohms"},
+      {"1.1e12", '.', " from 1u to 1T ohms"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.text);
+    EXPECT_EQ(design::RefusedCellMessage(3, 0, false, row.text, row.separator),
+              "R3 left: \"" + std::string(row.text) + "\" is not a resistance" + row.said +
+                  "; the cell keeps its value.");
+  }
 }
 
 // E96 parts are held as singles (1.82k is 1819.9998): the cells write them
