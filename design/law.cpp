@@ -5,7 +5,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstddef>
 #include <system_error>
 
 #include "notation/builder_value.h"
@@ -60,11 +59,42 @@ std::vector<std::string_view> Words(std::string_view text) {
   return words;
 }
 
+// Equal neighbouring steps, kept as a count so a long law is never spelt out.
+struct Run {
+  std::size_t count;
+  double stepDb;
+};
+
+void Append(std::vector<Run>& runs, std::size_t count, double stepDb) {
+  if (!runs.empty() && runs.back().stepDb == stepDb) {
+    runs.back().count += count;
+  } else {
+    runs.push_back({count, stepDb});
+  }
+}
+
+// Each run as COUNTxSTEP, the last as a bare step; a run longer than a count
+// can say is split.
+std::string RunsText(const std::vector<Run>& runs, char separator) {
+  std::string text;
+  for (std::size_t r = 0; r < runs.size(); ++r) {
+    for (std::size_t left = runs[r].count; left > 0;) {
+      const std::size_t run = std::min<std::size_t>(left, kMaxLawCount);
+      left -= run;
+      if (!text.empty()) text += ' ';
+      if (run > 1 && !(r + 1 == runs.size() && left == 0)) text += std::to_string(run) + 'x';
+      text += StepDigits(runs[r].stepDb);
+    }
+  }
+  notation::PointToSeparator(text, separator);
+  return text;
+}
+
 }  // namespace
 
 void ReadLaw(std::string_view text, int positions, char separator, LawReading& law) {
   law = LawReading{};
-  std::vector<double> typed;  // every step typed, counts spelt out
+  std::vector<Run> typed;  // every step typed
   for (const std::string_view word : Words(text)) {
     int count = 1;
     std::string_view stepText = word;
@@ -92,18 +122,20 @@ void ReadLaw(std::string_view text, int positions, char separator, LawReading& l
       law.OutOfRange.emplace_back(word);
       continue;
     }
-    typed.insert(typed.end(), static_cast<std::size_t>(count), SixDigitStep(step));
+    Append(typed, static_cast<std::size_t>(count), SixDigitStep(step));
   }
   if (typed.empty() || !law.OutOfRange.empty()) return;
   law.Usable = true;
-  law.Text = LawText(typed, separator);
+  law.Text = RunsText(typed, separator);
 
   // The steps of the largest switch, the last typed repeating; this switch
   // takes the first N - 2 of them.
   constexpr std::size_t kMostSteps = kMaxStringPositions - 2;
-  std::vector<double> steps(typed.begin(), typed.begin() + static_cast<std::ptrdiff_t>(
-                                                               std::min(typed.size(), kMostSteps)));
-  steps.resize(kMostSteps, typed.back());
+  std::vector<double> steps;
+  for (const Run& run : typed) {
+    steps.insert(steps.end(), std::min(run.count, kMostSteps - steps.size()), run.stepDb);
+  }
+  steps.resize(kMostSteps, typed.back().stepDb);
   law.Positions = std::clamp(positions, 2, kMaxStringPositions);
   law.StepsDb.assign(steps.begin(), steps.begin() + (law.Positions - 2));
 
@@ -118,21 +150,9 @@ void ReadLaw(std::string_view text, int positions, char separator, LawReading& l
 }
 
 std::string LawText(const std::vector<double>& stepsDb, char separator) {
-  std::string text;
-  std::size_t i = 0;
-  while (i < stepsDb.size()) {
-    std::size_t end = i + 1;
-    while (end < stepsDb.size() && stepsDb[end] == stepsDb[i]) ++end;
-    if (!text.empty()) text += ' ';
-    // A run longer than a count can say is split.
-    const std::size_t run = std::min<std::size_t>(end - i, kMaxLawCount);
-    const bool last = i + run == stepsDb.size();
-    if (run > 1 && !last) text += std::to_string(run) + 'x';
-    text += StepDigits(stepsDb[i]);
-    i += run;
-  }
-  notation::PointToSeparator(text, separator);
-  return text;
+  std::vector<Run> runs;
+  for (const double step : stepsDb) Append(runs, 1, step);
+  return RunsText(runs, separator);
 }
 
 void LawTargets(const std::vector<double>& stepsDb, std::vector<double>& targetsDb) {

@@ -120,10 +120,9 @@ TEST(CircuitInputs, ReadsEachBoxAsBuildersWriteAndNamesEveryChange) {
     EXPECT_EQ(string.Positions, row.positions);
     EXPECT_EQ(string.StepsDb.size(), static_cast<std::size_t>(row.positions - 2));
     EXPECT_EQ(told, !row.named.empty());
-    ASSERT_EQ(messages.size(), row.named.empty() ? 0u : 1u);
-    for (const std::string& part : row.named) {
-      EXPECT_NE(messages[0].find(part), std::string::npos) << messages[0];
-    }
+    EXPECT_EQ(messages.size(), row.named.empty() ? 0u : 1u);
+    const std::string said = messages.empty() ? std::string() : messages[0];
+    for (const std::string& part : row.named) EXPECT_NE(said.find(part), std::string::npos) << said;
 
     // Enter again: the written-back boxes are the same values, without a word.
     CircuitBoxes again = boxes;
