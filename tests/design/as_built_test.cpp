@@ -198,23 +198,11 @@ TEST(PasteFitted, TakesRowsFromTheCurrentCell) {
 // A refused cell says what in it was not understood; the range is named
 // only for a value that reads.
 TEST(RefusedCellMessage, SaysWhatWasNotUnderstood) {
-  const struct {
-    const char* text;
-    char separator;
-    const char* said;  // after "R3 left: "<text>" is not a resistance"
-  } rows[] = {
-      {"1,62", '.', ": \",\" after \"1\" is not understood (the decimal point here is \".\")"},
-      {"4k7k", ',', ": \"k\" after \"4k7\" is not understood"},
-      {"1e400", '.', ": the number is too large"},
-      {"-1k", '.', " from 1u to 1T ohms"},
-      {"1.1e12", '.', " from 1u to 1T ohms"},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.text);
-    EXPECT_EQ(design::RefusedCellMessage(3, 0, false, row.text, row.separator),
-              "R3 left: \"" + std::string(row.text) + "\" is not a resistance" + row.said +
-                  "; the cell keeps its value.");
-  }
+  EXPECT_EQ(design::RefusedCellMessage(3, 0, false, "1,62", '.'),
+            "R3 left: \"1,62\" is not a resistance: \",\" after \"1\" is not understood (the "
+            "decimal point here is \".\"); the cell keeps its value.");
+  EXPECT_EQ(design::RefusedCellMessage(3, 0, false, "-1k", ','),
+            "R3 left: \"-1k\" is not a resistance from 1u to 1T ohms; the cell keeps its value.");
 }
 
 // E96 parts are held as singles (1.82k is 1819.9998): the cells write them
