@@ -274,9 +274,14 @@ bool ReadFittedCell(std::string_view text, char separator, double& ohms) {
   return true;
 }
 
-std::string RefusedCellMessage(int resistor, int column, bool balanced, std::string_view text) {
+std::string RefusedCellMessage(int resistor, int column, bool balanced, std::string_view text,
+                               char separator) {
+  const std::string trouble =
+      notation::BuilderValueTrouble(text, separator, notation::BuilderUnit::Ohms);
   return "R" + std::to_string(resistor) + " " + StringName(column, balanced) + ": \"" +
-         std::string(text) + "\" is not a resistance from 1u to 1T ohms; the cell keeps its value.";
+         std::string(text) + "\" is not a resistance" +
+         (trouble.empty() ? std::string(" from 1u to 1T ohms") : ": " + trouble) +
+         "; the cell keeps its value.";
 }
 
 PasteOutcome PasteFitted(std::string_view text, char separator, int resistor, int column,
@@ -312,7 +317,7 @@ PasteOutcome PasteFitted(std::string_view text, char separator, int resistor, in
           ++outcome.Written;
         } else {
           if (outcome.Refused++ == 0) {
-            outcome.FirstRefused = RefusedCellMessage(k, c, balanced, cellText);
+            outcome.FirstRefused = RefusedCellMessage(k, c, balanced, cellText, separator);
           }
         }
         ++cell;

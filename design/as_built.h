@@ -134,8 +134,11 @@ inline constexpr double kLargestFittedOhms = 1e12;
 // kSmallestFittedOhms to kLargestFittedOhms. Returns false, leaving `ohms`
 // alone, for anything else.
 bool ReadFittedCell(std::string_view text, char separator, double& ohms);
-// The message for a refused cell, naming the resistor, the string and the text.
-std::string RefusedCellMessage(int resistor, int column, bool balanced, std::string_view text);
+// The message for a refused cell, naming the resistor, the string and the
+// text, and saying what in the text was not understood or, for a value that
+// reads, that it is outside the cells' range.
+std::string RefusedCellMessage(int resistor, int column, bool balanced, std::string_view text,
+                               char separator);
 
 // What a paste did.
 struct PasteOutcome {

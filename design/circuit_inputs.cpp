@@ -73,11 +73,14 @@ std::optional<double> Read(const std::string& text, BuilderUnit unit) {
   return notation::ReadBuilderValue(text, notation::DecimalSeparator(), unit);
 }
 
-// The size of a typed value, naming a sign.
-double Size(double typed, std::vector<std::string>& reasons) {
-  if (std::signbit(typed) && typed != 0.0) reasons.emplace_back("is negative");
-  return std::fabs(typed);
+// The reason for a text the reader refused: what in it was not understood.
+std::string NotAValue(const std::string& text, BuilderUnit unit) {
+  return "is not a value: " +
+         notation::BuilderValueTrouble(text, notation::DecimalSeparator(), unit);
 }
+
+// A minus sign before a size is a typo, not a value to take the size of.
+bool IsNegative(double typed) { return typed < 0.0; }
 
 // Load, source: ohms with the upper limit, and for the load the lower one.
 void ReadOhms(const char* box, const std::string& text, bool isLoad, double& ohms, Notes& notes) {
@@ -85,13 +88,14 @@ void ReadOhms(const char* box, const std::string& text, bool isLoad, double& ohm
     ohms = 0.0;
     return;
   }
+  const std::string kept = "the box keeps " + Written(ohms) + " ohms.";
   const std::optional<double> typed = Read(text, BuilderUnit::Ohms);
-  if (!typed) {
-    notes.add(box, text, {"is not a value"}, "the box keeps " + Written(ohms) + " ohms.");
+  if (!typed || IsNegative(*typed)) {
+    notes.add(box, text, {typed ? "is negative" : NotAValue(text, BuilderUnit::Ohms)}, kept);
     return;
   }
   std::vector<std::string> reasons;
-  double value = Size(*typed, reasons);
+  double value = std::fabs(*typed);  // "-0" is 0
   if (isLoad && value > 0.0 && value < kMinLoadOhms) {
     value = kMinLoadOhms;
     reasons.emplace_back("is below 100u ohms (0 means no load)");
@@ -108,15 +112,13 @@ void ReadCable(const std::string& text, double& farads, Notes& notes) {
   constexpr const char* kBox = "Cable capacitance";
   const std::optional<double> typed = Read(text, BuilderUnit::Farads);
   const std::string kept = "the box keeps " + Written(farads) + "F.";
-  if (!typed) {
-    notes.add(kBox, text, {"is not a value"}, kept);
+  if (!typed || IsNegative(*typed)) {
+    notes.add(kBox, text, {typed ? "is negative" : NotAValue(text, BuilderUnit::Farads)}, kept);
     return;
   }
-  std::vector<std::string> reasons;
-  const double value = Size(*typed, reasons);
+  const double value = std::fabs(*typed);
   if (value <= kMaxCableFarads) {
     farads = value;
-    notes.add(kBox, text, reasons, Written(value) + "F is used instead.");
     return;
   }
   // Most often a unit left out ("100" for 100p): the same digits a thousand
@@ -127,19 +129,19 @@ void ReadCable(const std::string& text, double& farads, Notes& notes) {
     for (int k = 1; hint > kLikelyCableFarads; ++k) hint = value / std::pow(10.0, 3 * k);
     slip += " (did you mean " + notation::PartText(hint, notation::DecimalSeparator()) + "?)";
   }
-  reasons.push_back(slip);
-  notes.add(kBox, text, reasons, kept);
+  notes.add(kBox, text, {slip}, kept);
 }
 
 void ReadTolerance(const std::string& text, double& percent, Notes& notes) {
   constexpr const char* kBox = "Part tolerance";
-  const std::optional<double> typed = Read(text, BuilderUnit::None);
-  if (!typed) {
-    notes.add(kBox, text, {"is not a value"}, "the box keeps " + Written(percent) + " %.");
+  const std::optional<double> typed = Read(text, BuilderUnit::Percent);
+  if (!typed || IsNegative(*typed)) {
+    notes.add(kBox, text, {typed ? "is negative" : NotAValue(text, BuilderUnit::Percent)},
+              "the box keeps " + Written(percent) + " %.");
     return;
   }
+  double value = std::fabs(*typed);
   std::vector<std::string> reasons;
-  double value = Size(*typed, reasons);
   if (value < kMinTolerancePercent || value > kMaxTolerancePercent) {
     value = std::clamp(value, kMinTolerancePercent, kMaxTolerancePercent);
     reasons.emplace_back("is outside 0.01 to 20 %");
@@ -150,17 +152,17 @@ void ReadTolerance(const std::string& text, double& percent, Notes& notes) {
 
 void ReadTotal(const std::string& text, double& ohms, Notes& notes) {
   constexpr const char* kBox = "Total (ohms)";
+  const std::string kept = "the box keeps " + Written(ohms) + " ohms.";
   const std::optional<double> typed = Read(text, BuilderUnit::Ohms);
-  if (!typed) {
-    notes.add(kBox, text, {"is not a value"}, "the box keeps " + Written(ohms) + " ohms.");
+  if (!typed || IsNegative(*typed)) {
+    notes.add(kBox, text, {typed ? "is negative" : NotAValue(text, BuilderUnit::Ohms)}, kept);
     return;
   }
-  // Refused, not sized: zero and negative totals cannot be designed, as in
-  // the design window, which compares in single precision: its own 100u
-  // (a single a hair below 1e-4) starts this box and must read back.
+  // Zero and totals below 100u cannot be designed. Compared in single
+  // precision as the design window does: its own 100u (a single a hair below
+  // 1e-4) starts this box and must read back.
   if (!(static_cast<float>(*typed) >= static_cast<float>(kMinCircuitTotalOhms))) {
-    ohms = kDefaultTotalOhms;
-    notes.line(std::string(kBox) + ": " + Quoted(text) + " is refused. " + kTotalRefusedMessage);
+    notes.add(kBox, text, {"is below 100u ohms, the least total designed"}, kept);
     return;
   }
   ohms = std::min(*typed, kMaxCircuitOhms);
@@ -170,14 +172,15 @@ void ReadTotal(const std::string& text, double& ohms, Notes& notes) {
 }
 
 // Positions as typed: held to 2 .. 64 first, then the fraction dropped, as
-// the design window does (1.5 becomes 2, 64.9 becomes 64).
-void ReadPositions(const std::string& text, int& positions, std::vector<std::string>& reasons) {
+// the design window does (1.5 becomes 2, 64.9 becomes 64). Returns false,
+// leaving `positions` alone, for a text that is not a value or is negative.
+bool ReadPositions(const std::string& text, int& positions, std::vector<std::string>& reasons) {
   const std::optional<double> typed = Read(text, BuilderUnit::None);
-  if (!typed) {
-    reasons.emplace_back("is not a value");
-    return;
+  if (!typed || IsNegative(*typed)) {
+    reasons.push_back(typed ? "is negative" : NotAValue(text, BuilderUnit::None));
+    return false;
   }
-  double value = Size(*typed, reasons);
+  double value = std::fabs(*typed);
   if (value < kMinPositions) {
     value = kMinPositions;
     reasons.emplace_back("is below 2");
@@ -187,10 +190,7 @@ void ReadPositions(const std::string& text, int& positions, std::vector<std::str
   }
   if (value != std::trunc(value)) reasons.emplace_back("is not a whole number");
   positions = static_cast<int>(value);
-}
-
-std::string Counted(int count, const char* one, const char* many) {
-  return std::to_string(count) + " " + (count == 1 ? one : many);
+  return true;
 }
 
 std::string QuotedList(const std::vector<std::string>& texts) {
@@ -199,44 +199,94 @@ std::string QuotedList(const std::vector<std::string>& texts) {
   return Joined(quoted, ", ");
 }
 
-// The law's own line: what was dropped, clamped or had no room.
-void NoteLaw(const std::string& typed, const LawReading& law, Notes& notes) {
-  std::vector<std::string> parts;
-  if (!law.Dropped.empty()) {
-    parts.push_back(QuotedList(law.Dropped) +
-                    (law.Dropped.size() == 1 ? " is not an entry and is dropped"
-                                             : " are not entries and are dropped"));
-  }
-  if (!law.Clamped.empty()) {
-    parts.push_back(QuotedList(law.Clamped) + " held to 0.01 to 20 dB");
-  }
-  if (law.NoRoom > 0) {
-    parts.push_back("the switch has no room for " +
-                    Counted(law.NoRoom, "step", "steps") + " typed");
-  }
-  if (parts.empty()) return;
-  notes.line("Steps (dB): " + Quoted(typed) + ": " + Joined(parts, "; ") + "; \"" + law.Text +
-             "\" is used instead.");
+// A depth in dB as the law's steps are written: up to 6 significant digits.
+std::string DepthText(double db) { return LawText({db}, notation::DecimalSeparator()); }
+
+// "past 120 dB; 26 positions of that law fit"
+std::string PastTheLimit(const LawReading& law) {
+  return "past 120 dB; " + std::to_string(law.FittingPositions) + " positions of that law fit";
 }
 
-// Reads the law for `positions`; a law without an entry keeps the previous.
-LawReading ReadStringLaw(const std::string& typed, int positions, const StringInputs& previous,
-                         Notes& notes) {
+// The law's line, or nothing when it has nothing to say: its words that are
+// not entries, its steps out of range, and what the box ends with.
+void NoteLaw(const std::string& typed, const LawReading& law, bool refused,
+             const std::string& outcome, Notes& notes) {
+  std::vector<std::string> parts;
+  for (const LawWord& word : law.Dropped) {
+    parts.push_back(Quoted(word.Text) + " is not an entry (" + word.Why + ")" +
+                    (refused ? "" : " and is dropped"));
+  }
+  if (!law.OutOfRange.empty()) {
+    parts.push_back(QuotedList(law.OutOfRange) + (law.OutOfRange.size() == 1 ? " is" : " are") +
+                    " outside 0.01 to 20 dB");
+  }
+  const std::string whole = Quoted(typed);
+  if (parts.empty()) {
+    if (refused) notes.line("Steps (dB): " + whole + " has no entry; " + outcome);
+    return;
+  }
+  // A law of one word is quoted once: "4k7" is outside ..., not "4k7": "4k7" is ...
+  const bool oneWord = parts.size() == 1 && parts[0].rfind(whole + " ", 0) == 0;
+  notes.line("Steps (dB): " + (oneWord ? parts[0] : whole + ": " + Joined(parts, "; ")) + "; " +
+             outcome);
+}
+
+// The previous law read for `positions`; a string that never had one takes
+// the default law.
+LawReading KeptLaw(const StringInputs& previous, int positions) {
   const char separator = notation::DecimalSeparator();
   LawReading law;
-  ReadLaw(typed, positions, separator, law);
-  if (law.Usable) {
-    NoteLaw(typed, law, notes);
-    return law;
-  }
   for (std::string kept : {previous.LawText, StringInputs{}.LawText}) {
     notation::PointToSeparator(kept, separator);
     ReadLaw(kept, positions, separator, law);
     if (law.Usable) break;
   }
-  notes.line("Steps (dB): " + Quoted(typed) + " has no usable entry; the box keeps \"" +
-             law.Text + "\".");
   return law;
+}
+
+// Positions and law: each box keeps its own text when it is refused, and
+// neither is ever cut to fit the other. Where the two pass 120 dB, the law is
+// refused if it changed (the switch is the part in hand), and the positions
+// if they still pass it with the previous law.
+void ReadString(const CircuitBoxes& typed, StringInputs& string, Notes& notes) {
+  const char separator = notation::DecimalSeparator();
+  std::vector<std::string> positionReasons;
+  int positions = string.Positions;
+  const bool positionsRead = ReadPositions(typed.Positions, positions, positionReasons);
+
+  LawReading typedLaw;
+  ReadLaw(typed.Steps, positions, separator, typedLaw);
+  const LawReading kept = KeptLaw(string, positions);
+  const bool lawTooDeep = typedLaw.Usable && PastDepthLimit(typedLaw.DepthDb) &&
+                          typedLaw.StepsDb != kept.StepsDb;
+  const bool lawRefused = !typedLaw.Usable || lawTooDeep;
+  const LawReading& law = lawRefused ? kept : typedLaw;
+  const bool positionsTooDeep = PastDepthLimit(law.DepthDb);
+  if (positionsTooDeep) {
+    positionReasons.push_back("would take the law \"" + law.Text + "\" to " +
+                              DepthText(law.DepthDb) + " dB, " + PastTheLimit(law));
+  } else {
+    string.Positions = law.Positions;
+    string.StepsDb = law.StepsDb;
+    string.LawText = law.Text;
+    notation::SeparatorToPoint(string.LawText, separator);
+  }
+  const bool positionsKept = !positionsRead || positionsTooDeep;
+  notes.add("Positions", typed.Positions, positionReasons,
+            positionsKept ? "the box keeps " + std::to_string(string.Positions) + "."
+                          : std::to_string(string.Positions) + " is used instead.");
+
+  std::string shown = string.LawText;
+  notation::PointToSeparator(shown, separator);
+  if (lawTooDeep) {
+    notes.line("Steps (dB): " + Quoted(typed.Steps) + " would take " +
+               std::to_string(typedLaw.Positions) + " positions to " + DepthText(typedLaw.DepthDb) +
+               " dB, " + PastTheLimit(typedLaw) + "; the box keeps \"" + shown + "\".");
+  } else {
+    NoteLaw(typed.Steps, typedLaw, lawRefused,
+            lawRefused ? "the box keeps \"" + shown + "\"." : "\"" + shown + "\" is used instead.",
+            notes);
+  }
 }
 
 bool Normalise(CircuitBoxes& boxes, CircuitInputs& inputs, StringInputs& string,
@@ -248,24 +298,7 @@ bool Normalise(CircuitBoxes& boxes, CircuitInputs& inputs, StringInputs& string,
   ReadCable(typed.Cable, inputs.CableFarads, notes);
   ReadTolerance(typed.Tolerance, inputs.TolerancePercent, notes);
   ReadTotal(typed.Total, string.TotalOhms, notes);
-  std::vector<std::string> positionReasons;
-  int positions = string.Positions;
-  ReadPositions(typed.Positions, positions, positionReasons);
-  // The positions' line comes before the law's, as the boxes do, but the
-  // law may still cut them.
-  Notes lawNotes;
-  const LawReading law = ReadStringLaw(typed.Steps, positions, string, lawNotes);
-  if (law.DepthCut) positionReasons.emplace_back("takes the law past 120 dB");
-  const bool kept = law.Positions == string.Positions && !positionReasons.empty() &&
-                    positionReasons.front() == "is not a value";
-  string.Positions = law.Positions;
-  notes.add("Positions", typed.Positions, positionReasons,
-            kept ? "the box keeps " + std::to_string(law.Positions) + "."
-                 : std::to_string(law.Positions) + " is used instead.");
-  if (!lawNotes.message().empty()) notes.line(lawNotes.message());
-  string.StepsDb = law.StepsDb;
-  string.LawText = law.Text;
-  notation::SeparatorToPoint(string.LawText, notation::DecimalSeparator());
+  ReadString(typed, string, notes);
 
   WriteCircuitBoxes(inputs, string, boxes);
   if (notes.message().empty()) return false;

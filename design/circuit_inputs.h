@@ -29,15 +29,16 @@ struct StringInputs {
   double TotalOhms = kDefaultTotalOhms;  // ohms
   int Positions = kMinPositions;         // N, 2 .. 64
   std::vector<double> StepsDb;           // the N - 2 steps, dB; step i at index i - 1
-  std::string LawText = "2";             // the law's canonical text, '.' as the point
+  std::string LawText = "2";             // the law's canonical text, '.' as the point:
+                                         // every step typed, even beyond N - 2
 };
 
 inline constexpr double kMinLoadOhms = 1e-4;        // ohms, "100u"; 0 alone means no load
 inline constexpr double kMinCircuitTotalOhms = 1e-4;  // ohms, as the design window refuses
 inline constexpr double kMaxCircuitOhms = 1e12;     // ohms: load, source and total
 inline constexpr double kMaxCableFarads = 1e-6;     // farads; a cable of more is a slip
-inline constexpr double kMinTolerancePercent = 0.01;
-inline constexpr double kMaxTolerancePercent = 20.0;
+inline constexpr double kMinTolerancePercent = 0.01;  // percent
+inline constexpr double kMaxTolerancePercent = 20.0;  // percent
 
 
 // The string of the design the design window last ran: its total, positions
@@ -60,17 +61,23 @@ void WriteCircuitBoxes(const CircuitInputs& inputs, const StringInputs& string,
 
 // Reads every box with ReadBuilderValue into `inputs` and `string`, which
 // hold the previous values on entry, and writes every box back with the value
-// used. Rules: a text that is not a value leaves its box at the previous
-// value (an empty load box means no load); negative values count as their
-// size; a load from 0 to 100u ohms becomes 100u; ohms above 1e12 become
-// 1e12; a cable above 1 uF is taken for a slip and the previous cable kept;
-// the tolerance is held to 0.01 .. 20 %; a total below 100u ohms is refused
-// for 10k as the design window does; positions are held to 2 .. 64 before the
-// fraction is dropped; the law is read by ReadLaw, and where it passes 120 dB
-// the positions are cut; a law without any entry keeps the previous law.
-// Each change is named, box, text and value used, in one message shown
-// through `showMessage` after every box is rewritten. Returns whether a
-// message was shown.
+// used. A box's text changes only that box: no box is ever cut or rewritten
+// to suit another. Rules: a text that is not a value, and a negative load,
+// source, cable, tolerance, total or number of positions (a typo), leave the
+// box at its previous value (an empty load box means no load); a load from 0
+// to 100u ohms becomes 100u; ohms above 1e12 become 1e12; a cable above 1 uF
+// is taken for a slip and the previous cable kept; the tolerance ("1", "1%",
+// "0.5 %") is held to 0.01 .. 20 %; a total below 100u ohms, zero included,
+// keeps the previous total; positions are held to 2 .. 64 before the
+// fraction is dropped; the law is read by ReadLaw, and a law without any
+// entry or with a step outside 0.01 .. 20 dB keeps the previous law. Where
+// the law and the positions together pass 120 dB, the law keeps its previous
+// text if it changed, and the positions keep theirs if the pair still passes
+// it; the message then says how deep the law would go and how many positions
+// of it fit. Each box that did not take its text as typed is named, with the
+// text and the value kept or used, in one message shown through
+// `showMessage` after every box is rewritten; a value that is not understood
+// is named with what was not understood. Returns whether a message was shown.
 bool NormaliseCircuitInputs(CircuitBoxes& boxes, CircuitInputs& inputs, StringInputs& string,
                             const MessageSeam& showMessage);
 

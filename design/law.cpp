@@ -13,11 +13,6 @@
 namespace design {
 namespace {
 
-struct Entry {
-  int count = 1;
-  double stepDb = 0.0;
-};
-
 // The step as its shortest decimal of at most 6 significant digits, with a
 // point: "2", "0.01", "1.23457".
 std::string StepDigits(double stepDb) {
@@ -64,88 +59,100 @@ std::vector<std::string_view> Words(std::string_view text) {
   return words;
 }
 
+// Equal neighbouring steps, kept as a count so a long law is never spelt out.
+struct Run {
+  std::size_t count;
+  double stepDb;
+};
+
+void Append(std::vector<Run>& runs, std::size_t count, double stepDb) {
+  if (!runs.empty() && runs.back().stepDb == stepDb) {
+    runs.back().count += count;
+  } else {
+    runs.push_back({count, stepDb});
+  }
+}
+
+// Each run as COUNTxSTEP, the last as a bare step; a run longer than a count
+// can say is split.
+std::string RunsText(const std::vector<Run>& runs, char separator) {
+  std::string text;
+  for (std::size_t r = 0; r < runs.size(); ++r) {
+    for (std::size_t left = runs[r].count; left > 0;) {
+      const std::size_t run = std::min<std::size_t>(left, kMaxLawCount);
+      left -= run;
+      if (!text.empty()) text += ' ';
+      if (run > 1 && !(r + 1 == runs.size() && left == 0)) text += std::to_string(run) + 'x';
+      text += StepDigits(runs[r].stepDb);
+    }
+  }
+  notation::PointToSeparator(text, separator);
+  return text;
+}
+
 }  // namespace
 
 void ReadLaw(std::string_view text, int positions, char separator, LawReading& law) {
   law = LawReading{};
-  std::vector<Entry> entries;
+  std::vector<Run> typed;  // every step typed
   for (const std::string_view word : Words(text)) {
-    Entry entry;
+    int count = 1;
     std::string_view stepText = word;
     const std::size_t times = word.find_first_of("xX*");
     if (times != std::string_view::npos) {
       stepText = word.substr(times + 1);
-      if (!ReadCount(word.substr(0, times), entry.count)) {
-        law.Dropped.emplace_back(word);
+      if (!ReadCount(word.substr(0, times), count)) {
+        law.Dropped.push_back({std::string(word), "its count is not a whole number from 1 to 64"});
+        continue;
+      }
+      if (stepText.empty()) {
+        law.Dropped.push_back({std::string(word), "no step follows its count"});
         continue;
       }
     }
     double step = 0.0;
     if (!notation::ReadBuilderValue(stepText, separator, notation::BuilderUnit::None, step)) {
-      law.Dropped.emplace_back(word);
+      law.Dropped.push_back(
+          {std::string(word),
+           notation::BuilderValueTrouble(stepText, separator, notation::BuilderUnit::None)});
       continue;
     }
     step = std::fabs(step);
-    if (step < kMinLawStepDb || step > kMaxLawStepDb) {
-      law.Clamped.emplace_back(word);
-      step = std::clamp(step, kMinLawStepDb, kMaxLawStepDb);
+    if (!(step >= kMinLawStepDb && step <= kMaxLawStepDb)) {
+      law.OutOfRange.emplace_back(word);
+      continue;
     }
-    entry.stepDb = SixDigitStep(step);
-    entries.push_back(entry);
+    Append(typed, static_cast<std::size_t>(count), SixDigitStep(step));
   }
-  if (entries.empty()) return;
+  if (typed.empty() || !law.OutOfRange.empty()) return;
   law.Usable = true;
+  law.Text = RunsText(typed, separator);
 
-  const int n = std::clamp(positions, 2, kMaxStringPositions);
-  const auto slots = static_cast<std::size_t>(n - 2);
-  int typed = 0;
-  for (const Entry& entry : entries) {
-    typed += entry.count;
-    for (int i = 0; i < entry.count && law.StepsDb.size() < slots; ++i) {
-      law.StepsDb.push_back(entry.stepDb);
-    }
+  // The steps of the largest switch, the last typed repeating; this switch
+  // takes the first N - 2 of them.
+  constexpr std::size_t kMostSteps = kMaxStringPositions - 2;
+  std::vector<double> steps;
+  for (const Run& run : typed) {
+    steps.insert(steps.end(), std::min(run.count, kMostSteps - steps.size()), run.stepDb);
   }
-  law.StepsDb.resize(slots, entries.back().stepDb);
+  steps.resize(kMostSteps, typed.back().stepDb);
+  law.Positions = std::clamp(positions, 2, kMaxStringPositions);
+  law.StepsDb.assign(steps.begin(), steps.begin() + (law.Positions - 2));
 
-  // The deepest target, summed as LawTargets sums it.
+  // Summed as LawTargets sums them.
   double depth = 0.0;
-  for (std::size_t i = 0; i < law.StepsDb.size(); ++i) {
-    depth += law.StepsDb[i];
-    if (depth > kMaxLawDepthDb) {
-      law.StepsDb.resize(i);  // every step is at most 20 dB, so at least one stays
-      law.DepthCut = true;
-      break;
-    }
-  }
-  law.Positions = static_cast<int>(law.StepsDb.size()) + 2;
-  // Counted against the switch as given: steps lost to the 120 dB limit are
-  // told by the cut itself. With 2 positions the first step stays in the box.
-  law.NoRoom = std::max(0, typed - std::max(n - 2, 1));
-
-  if (law.StepsDb.empty()) {
-    law.Text = StepDigits(entries.front().stepDb);
-    notation::PointToSeparator(law.Text, separator);
-  } else {
-    law.Text = LawText(law.StepsDb, separator);
+  law.FittingPositions = 2;
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    depth += steps[i];
+    if (!PastDepthLimit(depth)) law.FittingPositions = static_cast<int>(i) + 3;  // steps > 0
+    if (i + 1 == law.StepsDb.size()) law.DepthDb = depth;
   }
 }
 
 std::string LawText(const std::vector<double>& stepsDb, char separator) {
-  std::string text;
-  std::size_t i = 0;
-  while (i < stepsDb.size()) {
-    std::size_t end = i + 1;
-    while (end < stepsDb.size() && stepsDb[end] == stepsDb[i]) ++end;
-    if (!text.empty()) text += ' ';
-    // A run longer than a count can say is split (62 steps never need it).
-    const std::size_t run = std::min<std::size_t>(end - i, kMaxLawCount);
-    const bool last = i + run == stepsDb.size();
-    if (run > 1 && !last) text += std::to_string(run) + 'x';
-    text += StepDigits(stepsDb[i]);
-    i += run;
-  }
-  notation::PointToSeparator(text, separator);
-  return text;
+  std::vector<Run> runs;
+  for (const double step : stepsDb) Append(runs, 1, step);
+  return RunsText(runs, separator);
 }
 
 void LawTargets(const std::vector<double>& stepsDb, std::vector<double>& targetsDb) {

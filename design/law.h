@@ -16,30 +16,44 @@ inline constexpr double kMaxLawStepDb = 20.0;   // dB
 inline constexpr double kMaxLawDepthDb = 120.0; // dB, deepest target above ground
 inline constexpr int kLawDigits = 6;            // significant digits of a step
 
+// A typed word that is not an entry, and what in it was not understood.
+struct LawWord {
+  std::string Text;
+  std::string Why;  // "its count is not a whole number from 1 to 64", ...
+};
+
 // What reading a law made of the typed text.
 struct LawReading {
-  bool Usable = false;            // at least one entry; nothing below is set without one
-  int Positions = 0;              // N, after the 120 dB limit
-  std::vector<double> StepsDb;    // the N - 2 steps used, dB; step i at index i - 1
-  std::string Text;               // the canonical text; reads back as exactly these steps
-  std::vector<std::string> Dropped;  // typed entries that are not entries
-  std::vector<std::string> Clamped;  // typed entries whose step was outside 0.01 to 20 dB
-  int NoRoom = 0;                 // typed steps beyond the places of the positions given
-  bool DepthCut = false;          // Positions was lowered to stay within 120 dB
+  // At least one entry and every step within 0.01 .. 20 dB; nothing below
+  // the two lists is set otherwise, and the caller keeps its previous law.
+  bool Usable = false;
+  std::vector<LawWord> Dropped;        // typed words that are not entries
+  std::vector<std::string> OutOfRange;  // entries whose step is outside 0.01 .. 20 dB
+  int Positions = 0;                   // N, held to 2 .. 64
+  std::vector<double> StepsDb;         // the N - 2 steps, dB; step i at index i - 1
+  std::string Text;                    // the canonical text of every step typed
+  double DepthDb = 0.0;                // the deepest target of the N positions, dB
+  int FittingPositions = 0;            // the most positions (2 .. 64) within 120 dB
 };
+
+// Whether a depth passes kMaxLawDepthDb. A sum of six-digit steps lands a few
+// ulps off its decimal (fifty 2.4 dB steps add to 120.00000000000011), so
+// the limit allows for that and no more.
+inline bool PastDepthLimit(double depthDb) { return depthDb > kMaxLawDepthDb + 1e-9; }
 
 // Reads the law `text` for a string of `positions` positions (2 .. 64) with
 // `separator` as the decimal separator. Entries are separated by spaces; an
 // entry is a step, or COUNTxSTEP (x, X or *) with COUNT a whole number from
 // 1 to 64 in digits. Each step is a plain number read as builders write it,
-// taken as its magnitude, clamped to 0.01 .. 20 dB and then rounded to the
-// double its 6-significant-digit text reads back as, so the steps are
-// exactly what the canonical text says. The last entry repeats down to fill
-// the N - 2 steps. If the deepest target (the sum of all steps, in double)
-// passes 120 dB, the positions are cut to the most that stay within it. With
-// 2 positions no step is used and Text is the first step typed. Entries that
-// are not entries are dropped and named; without any entry left, Usable is
-// false and the caller keeps its previous law.
+// taken as its magnitude (builders write -2 for a 2 dB step) and rounded to
+// the double its 6-significant-digit text reads back as, so the steps are
+// exactly what the canonical text says. A step outside 0.01 .. 20 dB makes
+// the whole law unusable: it is refused, not clamped. The last entry repeats
+// down to fill the N - 2 steps; steps typed beyond them are kept in Text, so
+// a switch of fewer positions never shortens the law. DepthDb sums the steps
+// in double as LawTargets does; the law is not cut where it passes 120 dB:
+// the caller decides, and FittingPositions tells how many positions of this
+// law would stay within it. Words that are not entries are dropped and named.
 void ReadLaw(std::string_view text, int positions, char separator, LawReading& law);
 
 // The canonical text of `stepsDb`: equal neighbouring steps joined as

@@ -1,6 +1,7 @@
 // Reading and writing values in builders' notation.
 #include "notation/builder_value.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -31,6 +32,7 @@ class Cursor {
     return c >= '0' && c <= '9';
   }
   void advance(std::size_t count = 1) { pos_ += count; }
+  std::size_t position() const { return pos_; }
 
   // Takes `word` if the text continues with it; letters in either case when
   // `anyCase` is set.
@@ -98,6 +100,8 @@ bool TakeUnit(Cursor& in, BuilderUnit unit) {
              in.take("ohm", true) || TakeOhmsLetter(in);
     case BuilderUnit::Farads:
       return in.take("F", true);
+    case BuilderUnit::Percent:
+      return in.take("%");
     case BuilderUnit::None:
       break;
   }
@@ -111,6 +115,161 @@ long ExponentOf(const std::string& digits, bool negative) {
     if (e < kExponentCap) e = e * 10 + (c - '0');
   }
   return negative ? -e : e;
+}
+
+// How reading a text ended.
+enum class Fault {
+  None,      // a value
+  Nothing,   // empty, or spaces only
+  NoNumber,  // no digit where the number should start
+  Stopped,   // a character that fits nowhere, at Scan::stop
+  TooLarge,  // beyond the largest double
+  TooSmall,  // below the smallest double, short of zero
+};
+
+struct Scan {
+  Fault fault = Fault::None;
+  double value = 0.0;
+  std::size_t stop = 0;   // byte where reading stopped (Fault::Stopped)
+  bool lettered = false;  // a multiplier or a unit was read
+};
+
+// Whether a number whose digits begin `whole` (or, without any, `fraction`)
+// and that carries `exponent` is at least 1: an overflow then, an underflow
+// otherwise.
+bool AtLeastOne(const std::string& whole, const std::string& fraction, long exponent) {
+  const std::size_t lead = whole.find_first_not_of('0');
+  if (lead != std::string::npos) return exponent + static_cast<long>(whole.size() - lead) > 0;
+  const std::size_t first = fraction.find_first_not_of('0');
+  return first != std::string::npos && exponent - static_cast<long>(first) > 0;
+}
+
+Scan ScanValue(std::string_view text, char separator, BuilderUnit unit) {
+  Scan scan;
+  Cursor in(text);
+  in.skipSpaces();
+  if (in.atEnd()) {
+    scan.fault = Fault::Nothing;
+    return scan;
+  }
+  bool negative = false;
+  if (in.peek() == '+' || in.peek() == '-') {
+    negative = in.peek() == '-';
+    in.advance();
+  }
+  const std::string whole = in.digits();
+  std::string fraction;
+  long exponent = 0;
+  bool unitSeen = false;
+  bool multiplierSeen = false;
+
+  if (in.peek() == '.' || in.peek() == separator) {
+    in.advance();
+    fraction = in.digits();
+  } else if (!whole.empty()) {
+    // A letter in place of the point counts only when a digit follows it.
+    Cursor ahead = in;
+    const std::optional<int> letter = TakeMultiplier(ahead);
+    if (letter && ahead.isDigit()) {
+      in = ahead;
+      exponent = *letter;
+      multiplierSeen = true;
+      fraction = in.digits();
+    } else if (unit == BuilderUnit::Ohms && TakeOhmsLetter(ahead = in) && ahead.isDigit()) {
+      in = ahead;
+      unitSeen = true;
+      multiplierSeen = true;
+      fraction = in.digits();
+    }
+  }
+  if (whole.empty() && fraction.empty()) {
+    scan.fault = Fault::NoNumber;
+    return scan;
+  }
+  const auto stopped = [&scan](const Cursor& at) {
+    scan.fault = Fault::Stopped;
+    scan.stop = at.position();
+    return scan;
+  };
+
+  if (!multiplierSeen && (in.peek() == 'e' || in.peek() == 'E')) {
+    const Cursor mark = in;
+    in.advance();
+    bool exponentNegative = false;
+    if (in.peek() == '+' || in.peek() == '-') {
+      exponentNegative = in.peek() == '-';
+      in.advance();
+    }
+    const std::string exponentDigits = in.digits();
+    if (exponentDigits.empty()) return stopped(mark);
+    exponent = ExponentOf(exponentDigits, exponentNegative);
+  }
+  in.skipSpaces();
+  if (!multiplierSeen) {
+    if (const std::optional<int> power = TakeMultiplier(in)) {
+      exponent += *power;
+      multiplierSeen = true;
+    }
+    in.skipSpaces();
+  }
+  if (!unitSeen) {
+    unitSeen = TakeUnit(in, unit);
+    in.skipSpaces();
+  }
+  if (!in.atEnd()) return stopped(in);
+  scan.lettered = multiplierSeen || unitSeen;
+
+  // One correctly rounded conversion of the digits and the combined exponent,
+  // so "2n2" is the double nearest 2.2e-9 rather than 2.2 x 1e-9 rounded twice.
+  const std::string number =
+      (whole.empty() ? "0" : whole) + "." + fraction + "e" + std::to_string(exponent);
+  double magnitude = 0.0;
+  const auto [end, error] =
+      std::from_chars(number.data(), number.data() + number.size(), magnitude);
+  if (error != std::errc() || end != number.data() + number.size() || !std::isfinite(magnitude)) {
+    scan.fault = AtLeastOne(whole, fraction, exponent) ? Fault::TooLarge : Fault::TooSmall;
+    return scan;
+  }
+  scan.value = negative ? -magnitude : magnitude;
+  return scan;
+}
+
+// One comma and no point: builders in every locale write "1,62k" for 1.62k.
+bool CommaMayBePoint(std::string_view text, char separator) {
+  return separator != ',' && std::count(text.begin(), text.end(), ',') == 1 &&
+         text.find('.') == std::string_view::npos;
+}
+
+// The text read with `separator`, or, failing that, with its one comma as
+// the point when a multiplier or a unit follows the number.
+Scan Scanned(std::string_view text, char separator, BuilderUnit unit) {
+  const Scan scan = ScanValue(text, separator, unit);
+  if (scan.fault == Fault::None || !CommaMayBePoint(text, separator)) return scan;
+  const Scan comma = ScanValue(text, ',', unit);
+  return comma.fault == Fault::None && comma.lettered ? comma : scan;
+}
+
+bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u; }
+
+// The whole UTF-8 character that starts at `at`.
+std::string CharacterAt(std::string_view text, std::size_t at) {
+  std::size_t end = at + 1;
+  while (end < text.size() && IsContinuation(text[end])) ++end;
+  return std::string(text.substr(at, end - at));
+}
+
+// What was read before `at`, without the spaces around it; a long one keeps
+// its last characters only.
+std::string Before(std::string_view text, std::size_t at) {
+  constexpr std::size_t kLongest = 16;
+  std::string_view read = text.substr(0, at);
+  const auto isSpace = [](char c) { return c == ' ' || c == '\t'; };
+  while (!read.empty() && isSpace(read.front())) read.remove_prefix(1);
+  while (!read.empty() && isSpace(read.back())) read.remove_suffix(1);
+  if (read.size() <= kLongest) return std::string(read);
+  std::size_t cut = read.size() - kLongest;
+  while (cut < read.size() && IsContinuation(read[cut])) ++cut;
+  return "..." + std::string(read.substr(cut));
 }
 
 // A positive finite double as its shortest round-trip digits: value =
@@ -186,73 +345,39 @@ std::string DropTrailingZeros(std::string text) {
 }  // namespace
 
 bool ReadBuilderValue(std::string_view text, char separator, BuilderUnit unit, double& value) {
-  Cursor in(text);
-  in.skipSpaces();
-  bool negative = false;
-  if (in.peek() == '+' || in.peek() == '-') {
-    negative = in.peek() == '-';
-    in.advance();
-  }
-  const std::string whole = in.digits();
-  std::string fraction;
-  long exponent = 0;
-  bool unitSeen = false;
-  bool multiplierSeen = false;
-
-  if (in.peek() == '.' || in.peek() == separator) {
-    in.advance();
-    fraction = in.digits();
-  } else if (!whole.empty()) {
-    // A letter in place of the point counts only when a digit follows it.
-    Cursor ahead = in;
-    const std::optional<int> letter = TakeMultiplier(ahead);
-    if (letter && ahead.isDigit()) {
-      in = ahead;
-      exponent = *letter;
-      multiplierSeen = true;
-      fraction = in.digits();
-    } else if (unit == BuilderUnit::Ohms && TakeOhmsLetter(ahead = in) && ahead.isDigit()) {
-      in = ahead;
-      unitSeen = true;
-      multiplierSeen = true;
-      fraction = in.digits();
-    }
-  }
-  if (whole.empty() && fraction.empty()) return false;
-
-  if (!multiplierSeen && (in.peek() == 'e' || in.peek() == 'E')) {
-    in.advance();
-    bool exponentNegative = false;
-    if (in.peek() == '+' || in.peek() == '-') {
-      exponentNegative = in.peek() == '-';
-      in.advance();
-    }
-    const std::string exponentDigits = in.digits();
-    if (exponentDigits.empty()) return false;
-    exponent = ExponentOf(exponentDigits, exponentNegative);
-  }
-  in.skipSpaces();
-  if (!multiplierSeen) {
-    if (const std::optional<int> power = TakeMultiplier(in)) exponent += *power;
-    in.skipSpaces();
-  }
-  if (!unitSeen) {
-    TakeUnit(in, unit);
-    in.skipSpaces();
-  }
-  if (!in.atEnd()) return false;
-
-  // One correctly rounded conversion of the digits and the combined exponent,
-  // so "2n2" is the double nearest 2.2e-9 rather than 2.2 x 1e-9 rounded twice.
-  const std::string number =
-      (whole.empty() ? "0" : whole) + "." + fraction + "e" + std::to_string(exponent);
-  double magnitude = 0.0;
-  const auto [end, error] =
-      std::from_chars(number.data(), number.data() + number.size(), magnitude);
-  if (error != std::errc() || end != number.data() + number.size()) return false;
-  if (!std::isfinite(magnitude)) return false;
-  value = negative ? -magnitude : magnitude;
+  const Scan scan = Scanned(text, separator, unit);
+  if (scan.fault != Fault::None) return false;
+  value = scan.value;
   return true;
+}
+
+std::string BuilderValueTrouble(std::string_view text, char separator, BuilderUnit unit) {
+  Scan scan = ScanValue(text, separator, unit);
+  if (scan.fault == Fault::None) return {};
+  if (CommaMayBePoint(text, separator)) {
+    const Scan comma = ScanValue(text, ',', unit);
+    if (comma.fault == Fault::None && comma.lettered) return {};
+    // Read as a comma decimal the text got further: its stop is the slip.
+    if (comma.fault == Fault::Stopped && comma.stop > scan.stop) scan = comma;
+  }
+  switch (scan.fault) {
+    case Fault::None: break;
+    case Fault::Nothing: return "nothing is typed";
+    case Fault::NoNumber: return "it does not start with a number";
+    case Fault::TooLarge: return "the number is too large";
+    case Fault::TooSmall: return "the number is too small to tell from zero";
+    case Fault::Stopped: {
+      std::string why = "\"" + CharacterAt(text, scan.stop) + "\" after \"" +
+                        Before(text, scan.stop) + "\" is not understood";
+      if (text[scan.stop] == ',' && separator != ',') {
+        why += " (the decimal point here is \"";
+        why += separator;
+        why += "\")";
+      }
+      return why;
+    }
+  }
+  return {};
 }
 
 std::optional<double> ReadBuilderValue(std::string_view text, char separator, BuilderUnit unit) {

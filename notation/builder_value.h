@@ -12,8 +12,9 @@ namespace notation {
 // The unit a box accepts after the number.
 enum class BuilderUnit {
   Ohms,    // "Ω", "ohm", "ohms" (any case) or "R"; "R" may also stand for the point
-  Farads,  // "F" or "f"
-  None,    // a plain number: positions, percent, dB
+  Farads,   // "F" or "f"
+  Percent,  // "%"
+  None,     // a plain number: positions, dB
 };
 
 // Reads the whole of `text` as one value, in double precision. Accepted: a
@@ -22,14 +23,25 @@ enum class BuilderUnit {
 // "meg" in any case; "m" is milli and "M" mega), then optionally `unit`, with
 // spaces allowed between them and around the whole. A multiplier letter (or
 // "R" in ohms) may stand in place of the point, as printed on parts: "4k7" is
-// 4700, "4R7" 4.7, "2n2" 2.2e-9. The result is the decimal value correctly
-// rounded to a double, with the sign as typed ("-0" included); callers that
-// want a magnitude take it themselves. Returns false, leaving `value` alone,
-// for anything else: empty text, junk anywhere ("abc", "4k7k", "1..2",
-// "1,5" when the separator is '.'), and numbers beyond the range of a double
-// in either direction (an underflow is refused rather than read as zero).
+// 4700, "4R7" 4.7, "2n2" 2.2e-9. A text with one comma, no point and a
+// multiplier or unit after the number reads the comma as the point whatever
+// `separator` is ("1,62k", "2,455 kΩ"): builders write values so in every
+// locale. The result is the decimal value correctly rounded to a double, with
+// the sign as typed ("-0" included); callers that want a magnitude take it
+// themselves. Returns false, leaving `value` alone, for anything else: empty
+// text, junk anywhere ("abc", "4k7k", "1..2", "1,5" when the separator is
+// '.'), and numbers beyond the range of a double in either direction (an
+// underflow is refused rather than read as zero).
 bool ReadBuilderValue(std::string_view text, char separator, BuilderUnit unit, double& value);
 std::optional<double> ReadBuilderValue(std::string_view text, char separator, BuilderUnit unit);
+
+// What ReadBuilderValue did not understand in `text`, as the end of a
+// sentence that says the text is not a value: "nothing is typed", "it does
+// not start with a number", "\"k\" after \"4k7\" is not understood" (a comma
+// where '.' is the point adds "(the decimal point here is \".\")"), "the
+// number is too large", "the number is too small to tell from zero". Empty
+// when the text reads.
+std::string BuilderValueTrouble(std::string_view text, char separator, BuilderUnit unit);
 
 // Writes `value` in the boxes' notation: the shortest digits that read back
 // through ReadBuilderValue as exactly the same double, with `separator` for

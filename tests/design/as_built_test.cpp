@@ -172,6 +172,7 @@ TEST(PasteFitted, TakesRowsFromTheCurrentCell) {
       {"4k7\t2k\t3k", '.', 2, 1, 1, 0, 0, 2, 9, 4700},
       {"abc\t4k7", '.', 2, 0, 1, 1, 0, 0, 9, 4700},
       {"1,62k\t0", ',', 2, 0, 1, 1, 0, 0, 1620, 9},
+      {"1,62k\t2,2k", '.', 2, 0, 2, 0, 0, 0, 1620, 2200},
       {"-1k\t1e400", '.', 2, 0, 0, 2, 0, 0, 9, 9},
       {"", '.', 2, 0, 0, 0, 0, 0, 9, 9},
   };
@@ -190,8 +191,18 @@ TEST(PasteFitted, TakesRowsFromTheCurrentCell) {
   FittedStrings fitted{{0, 9, 9, 9}, {0, 9, 9, 9}};
   const auto outcome = design::PasteFitted("abc\n1k\n1k\n1k\n", '.', 2, 1, false, fitted);
   EXPECT_EQ(design::PasteMessage(outcome),
-            "R2 right: \"abc\" is not a resistance from 1u to 1T ohms; the cell keeps its value.\n"
-            "Beyond the table and not used: 2 lines.");
+            "R2 right: \"abc\" is not a resistance: it does not start with a number; the cell "
+            "keeps its value.\nBeyond the table and not used: 2 lines.");
+}
+
+// A refused cell says what in it was not understood; the range is named
+// only for a value that reads.
+TEST(RefusedCellMessage, SaysWhatWasNotUnderstood) {
+  EXPECT_EQ(design::RefusedCellMessage(3, 0, false, "1,62", '.'),
+            "R3 left: \"1,62\" is not a resistance: \",\" after \"1\" is not understood (the "
+            "decimal point here is \".\"); the cell keeps its value.");
+  EXPECT_EQ(design::RefusedCellMessage(3, 0, false, "-1k", ','),
+            "R3 left: \"-1k\" is not a resistance from 1u to 1T ohms; the cell keeps its value.");
 }
 
 // E96 parts are held as singles (1.82k is 1819.9998): the cells write them

@@ -17,9 +17,14 @@ namespace {
 
 using design::CircuitBoxes;
 
-// The string the window holds before Enter: 10k, 24 positions, 2 dB steps.
-design::StringInputs TenKTwentyFour() {
-  return {10e3, 24, std::vector<double>(22, 2.0), "2"};
+// The string the window holds before Enter: 2 dB steps on `positions`.
+design::StringInputs TwoDbSteps(double totalOhms = 10e3, int positions = 24) {
+  return {totalOhms, positions, std::vector<double>(static_cast<std::size_t>(positions - 2), 2.0),
+          "2"};
+}
+
+std::vector<std::string> Texts(const CircuitBoxes& b) {
+  return {b.Load, b.Source, b.Cable, b.Tolerance, b.Total, b.Positions, b.Steps};
 }
 
 struct BoxRow {
@@ -43,49 +48,63 @@ TEST(CircuitInputs, ReadsEachBoxAsBuildersWriteAndNamesEveryChange) {
       {"texts that are not values keep the previous values",
        {"abc", "", "4k7k", "1..2", "ten", "many", "x"},
        {"47k", "0", "100p", "1", "10k", "24", "2"}, 47e3, 0, 100e-12, 1, 10e3, 24,
-       {"Load: \"abc\" is not a value; the box keeps 47k ohms.\n"
-        "Source impedance: \"\" is not a value; the box keeps 0 ohms.\n"
-        "Cable capacitance: \"4k7k\" is not a value; the box keeps 100pF.\n"
-        "Part tolerance: \"1..2\" is not a value; the box keeps 1 %.\n"
-        "Total (ohms): \"ten\" is not a value; the box keeps 10k ohms.\n"
-        "Positions: \"many\" is not a value; the box keeps 24.\n"
-        "Steps (dB): \"x\" has no usable entry; the box keeps \"2\"."}},
+       {"Load: \"abc\" is not a value: it does not start with a number; the box keeps 47k ohms.\n"
+        "Source impedance: \"\" is not a value: nothing is typed; the box keeps 0 ohms.\n"
+        "Cable capacitance: \"4k7k\" is not a value: \"k\" after \"4k7\" is not understood; "
+        "the box keeps 100pF.\n"
+        "Part tolerance: \"1..2\" is not a value: \".\" after \"1.\" is not understood; "
+        "the box keeps 1 %.\n"
+        "Total (ohms): \"ten\" is not a value: it does not start with a number; the box keeps "
+        "10k ohms.\n"
+        "Positions: \"many\" is not a value: it does not start with a number; the box keeps 24.\n"
+        "Steps (dB): \"x\" is not an entry (its count is not a whole number from 1 to 64); "
+        "the box keeps \"2\"."}},
       {"a cable in farads is a slip", {"47k", "0", "100", "1", "10k", "24", "2"},
        {"47k", "0", "100p", "1", "10k", "24", "2"}, 47e3, 0, 100e-12, 1, 10e3, 24,
        {"Cable capacitance: \"100\" is above 1uF (did you mean 100p?); the box keeps 100pF."}},
-      {"sizes and limits", {"-47k", "1u", "-220p", "25", "1e13", "-3", "2"},
-       {"47k", "1u", "220p", "20", "1e12", "3", "2"}, 47e3, 1e-6, 220e-12, 20, 1e12, 3,
-       {"Load: \"-47k\" is negative; 47k ohms is used instead.",
-        "Cable capacitance: \"-220p\" is negative; 220pF is used instead.",
+      {"negatives are typos, limits hold", {"-5", "1u", "-220p", "25", "1e13", "-3", "-5"},
+       {"47k", "1u", "100p", "20", "1e12", "24", "5"}, 47e3, 1e-6, 100e-12, 20, 1e12, 24,
+       {"Load: \"-5\" is negative; the box keeps 47k ohms.",
+        "Cable capacitance: \"-220p\" is negative; the box keeps 100pF.",
         "Part tolerance: \"25\" is outside 0.01 to 20 %; 20 % is used instead.",
         "Total (ohms): \"1e13\" is above 1e12 ohms; 1e12 ohms is used instead.",
-        "Positions: \"-3\" is negative; 3 is used instead."}},
+        "Positions: \"-3\" is negative; the box keeps 24."}},
       {"a load below 100u", {"1u", "0", "100p", "0", "10k", "24.5", "2"},
        {"100u", "0", "100p", "0.01", "10k", "24", "2"}, 1e-4, 0, 100e-12, 0.01, 10e3, 24,
        {"Load: \"1u\" is below 100u ohms (0 means no load); 100u ohms is used instead.",
         "Positions: \"24.5\" is not a whole number; 24 is used instead."}},
       {"a total too small to design", {"47k", "0", "100p", "1", "0", "1.5", "2"},
        {"47k", "0", "100p", "1", "10k", "2", "2"}, 47e3, 0, 100e-12, 1, 10e3, 2,
-       {"Total (ohms): \"0\" is refused. The total resistance must be at least 100 micro-ohms",
+       {"Total (ohms): \"0\" is below 100u ohms, the least total designed; the box keeps 10k",
         "Positions: \"1.5\" is below 2; 2 is used instead."}},
-      {"a law past 120 dB", {"47k", "0", "100p", "1", "10k", "100", "10"},
-       {"47k", "0", "100p", "1", "10k", "14", "10"}, 47e3, 0, 100e-12, 1, 10e3, 14,
-       {"Positions: \"100\" is above 64 and takes the law past 120 dB; 14 is used instead."}},
-      {"a law with entries dropped and clamped", {"47k", "0", "100p", "1", "10k", "24",
-       "abc 25 11x2 3"}, {"47k", "0", "100p", "1", "10k", "24", "20 11x2 3"},
+      {"a new law and positions past 120 dB keep both", {"47k", "0", "100p", "1", "10k", "100",
+       "10"}, {"47k", "0", "100p", "1", "10k", "24", "2"}, 47e3, 0, 100e-12, 1, 10e3, 24,
+       {"Positions: \"100\" is above 64 and would take the law \"2\" to 124 dB, past 120 dB; 62 "
+        "positions of that law fit; the box keeps 24.\nSteps (dB): \"10\" would take 64 positions "
+        "to 620 dB, past 120 dB; 14 positions of that law fit; the box keeps \"2\"."}},
+      {"a law with entries dropped and refused", {"47k", "0", "100p", "1", "10k", "24",
+       "abc 25 11x2 3"}, {"47k", "0", "100p", "1", "10k", "24", "2"},
        47e3, 0, 100e-12, 1, 10e3, 24,
-       {"Steps (dB): \"abc 25 11x2 3\": \"abc\" is not an entry and is dropped; \"25\" held "
-        "to 0.01 to 20 dB; \"20 11x2 3\" is used instead."}},
-      {"a comma separator", {"1,62k", "0", "2,2n", "0.5", "4.7k", "24", "1,5"},
+       {"Steps (dB): \"abc 25 11x2 3\": \"abc\" is not an entry (it does not start with a "
+        "number); \"25\" is outside 0.01 to 20 dB; the box keeps \"2\"."}},
+      {"words dropped", {"47k", "0", "100p", "1%", "10k", "24", "11x2 3 dB 2x"},
+       {"47k", "0", "100p", "1", "10k", "24", "11x2 3"}, 47e3, 0, 100e-12, 1, 10e3, 24,
+       {"Steps (dB): \"11x2 3 dB 2x\": \"dB\" is not an entry (it does not start with a number) "
+        "and is dropped; \"2x\" is not an entry (no step follows its count) and is dropped; "
+        "\"11x2 3\" is used instead."}},
+      {"a comma separator", {"1,62k", "0", "2,2n", "0.5 %", "4.7k", "24", "1,5"},
        {"1,62k", "0", "2,2n", "0,5", "4,7k", "24", "1,5"}, 1620, 0, 2.2e-9, 0.5, 4700, 24,
        {}, ','},
+      {"a decimal comma before a letter in a point locale", {"1,62k", "0", "2,2n", "0,5%",
+       "2,455 k\xCE\xA9", "24", "2"}, {"1.62k", "0", "2.2n", "0.5", "2.455k", "24", "2"}, 1620, 0,
+       2.2e-9, 0.5, 2455, 24, {}},
   };
   for (const BoxRow& row : rows) {
     SCOPED_TRACE(row.what);
     notation::SetDecimalSeparator(row.separator);
     CircuitBoxes boxes = row.typed;
     design::CircuitInputs inputs;
-    design::StringInputs string = TenKTwentyFour();
+    design::StringInputs string = TwoDbSteps();
     std::vector<std::string> messages;
     const auto seam = [&](const std::string& m) {
       // The boxes are rewritten before the message shows.
@@ -93,11 +112,7 @@ TEST(CircuitInputs, ReadsEachBoxAsBuildersWriteAndNamesEveryChange) {
       messages.push_back(m);
     };
     const bool told = design::NormaliseCircuitInputs(boxes, inputs, string, seam);
-    const CircuitBoxes& want = row.shown;
-    EXPECT_EQ(std::vector<std::string>({boxes.Load, boxes.Source, boxes.Cable, boxes.Tolerance,
-                                        boxes.Total, boxes.Positions, boxes.Steps}),
-              std::vector<std::string>({want.Load, want.Source, want.Cable, want.Tolerance,
-                                        want.Total, want.Positions, want.Steps}));
+    EXPECT_EQ(Texts(boxes), Texts(row.shown));
     EXPECT_EQ(inputs.LoadOhms, row.load);
     EXPECT_EQ(inputs.SourceOhms, row.source);
     EXPECT_EQ(inputs.CableFarads, row.farads);
@@ -106,10 +121,9 @@ TEST(CircuitInputs, ReadsEachBoxAsBuildersWriteAndNamesEveryChange) {
     EXPECT_EQ(string.Positions, row.positions);
     EXPECT_EQ(string.StepsDb.size(), static_cast<std::size_t>(row.positions - 2));
     EXPECT_EQ(told, !row.named.empty());
-    ASSERT_EQ(messages.size(), row.named.empty() ? 0u : 1u);
-    for (const std::string& part : row.named) {
-      EXPECT_NE(messages[0].find(part), std::string::npos) << messages[0];
-    }
+    EXPECT_EQ(messages.size(), row.named.empty() ? 0u : 1u);
+    const std::string said = messages.empty() ? std::string() : messages[0];
+    for (const std::string& part : row.named) EXPECT_NE(said.find(part), std::string::npos) << said;
 
     // Enter again: the written-back boxes are the same values, without a word.
     CircuitBoxes again = boxes;
@@ -122,6 +136,78 @@ TEST(CircuitInputs, ReadsEachBoxAsBuildersWriteAndNamesEveryChange) {
     EXPECT_EQ(reread.CableFarads, inputs.CableFarads);
   }
   notation::SetDecimalSeparator('.');
+}
+
+// One box typed over 47k, 0, 100p, 1 %, 4.7k and 2 dB steps on `positions`
+// (24 unless given): the box's text at each limit and the whole message; a
+// box refused keeps its previous value, and no box changes another.
+TEST(CircuitInputs, EachBoxAtItsLimitsKeepsOrUsesAndSaysWhich) {
+  using B = CircuitBoxes;
+  struct Row {
+    std::string B::*box;
+    const char* typed;
+    const char* shown;
+    const char* message;
+    int positions = 24;
+  } const rows[] = {
+      {&B::Load, "100u", "100u", ""}, {&B::Load, "1e12", "1e12", ""}, {&B::Cable, "1u", "1u", ""},
+      {&B::Load, "99.9u", "100u",
+       "Load: \"99.9u\" is below 100u ohms (0 means no load); 100u ohms is used instead."},
+      {&B::Load, "1.000001e12", "1e12",
+       "Load: \"1.000001e12\" is above 1e12 ohms; 1e12 ohms is used instead."},
+      {&B::Load, "-5", "47k", "Load: \"-5\" is negative; the box keeps 47k ohms."},
+      {&B::Load, "1,62", "47k", "Load: \"1,62\" is not a value: \",\" after \"1\" is not "
+       "understood (the decimal point here is \".\"); the box keeps 47k ohms."},
+      {&B::Source, "-600", "0", "Source impedance: \"-600\" is negative; the box keeps 0 ohms."},
+      {&B::Cable, "1.001u", "100p",
+       "Cable capacitance: \"1.001u\" is above 1uF (did you mean 1n?); the box keeps 100pF."},
+      {&B::Tolerance, "0.01", "0.01", ""}, {&B::Tolerance, "20 %", "20", ""},
+      {&B::Tolerance, "0.00999", "0.01",
+       "Part tolerance: \"0.00999\" is outside 0.01 to 20 %; 0.01 % is used instead."},
+      {&B::Tolerance, "20.01%", "20",
+       "Part tolerance: \"20.01%\" is outside 0.01 to 20 %; 20 % is used instead."},
+      {&B::Tolerance, "-2", "1", "Part tolerance: \"-2\" is negative; the box keeps 1 %."},
+      {&B::Total, "100u", "100u", ""}, {&B::Total, "1e12", "1e12", ""},
+      {&B::Total, "99u", "4.7k", "Total (ohms): \"99u\" is below 100u ohms, the least total "
+       "designed; the box keeps 4.7k ohms."},
+      {&B::Total, "0", "4.7k", "Total (ohms): \"0\" is below 100u ohms, the least total "
+       "designed; the box keeps 4.7k ohms."},
+      {&B::Total, "-5k", "4.7k", "Total (ohms): \"-5k\" is negative; the box keeps 4.7k ohms."},
+      {&B::Total, "1.1e12", "1e12",
+       "Total (ohms): \"1.1e12\" is above 1e12 ohms; 1e12 ohms is used instead."},
+      {&B::Positions, "2", "2", ""}, {&B::Steps, "0.01", "0.01", ""},
+      {&B::Positions, "1", "2", "Positions: \"1\" is below 2; 2 is used instead."},
+      {&B::Positions, "62", "62", ""},  // sixty 2 dB steps: 120 dB
+      {&B::Positions, "63", "24", "Positions: \"63\" would take the law \"2\" to 122 dB, past "
+       "120 dB; 62 positions of that law fit; the box keeps 24."},
+      {&B::Steps, "0.00999", "2",
+       "Steps (dB): \"0.00999\" is outside 0.01 to 20 dB; the box keeps \"2\"."},
+      {&B::Steps, "20x5 10", "20x5 10", ""},  // 100 + 2 x 10: 120 dB
+      {&B::Steps, "20x5 10.001", "2", "Steps (dB): \"20x5 10.001\" would take 24 positions to "
+       "120.002 dB, past 120 dB; 23 positions of that law fit; the box keeps \"2\"."},
+      {&B::Steps, "-5", "2", "Steps (dB): \"-5\" would take 48 positions to 230 dB, past 120 "
+       "dB; 26 positions of that law fit; the box keeps \"2\".", 48},
+      {&B::Steps, "4k7", "2",
+       "Steps (dB): \"4k7\" is outside 0.01 to 20 dB; the box keeps \"2\".", 48},
+      {&B::Steps, "10x1 36x2 3", "10x1 36x2 3", "", 26},  // not cut to the 24 steps used
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.typed);
+    design::CircuitInputs inputs;
+    design::StringInputs string = TwoDbSteps(4700.0, row.positions);
+    CircuitBoxes start;
+    design::WriteCircuitBoxes(inputs, string, start);
+    CircuitBoxes boxes = start;
+    boxes.*row.box = row.typed;
+    std::string message;
+    design::NormaliseCircuitInputs(boxes, inputs, string,
+                                   [&message](const std::string& m) { message = m; });
+    CircuitBoxes want = start;
+    want.*row.box = row.shown;
+    EXPECT_EQ(Texts(boxes), Texts(want));
+    EXPECT_EQ(message, row.message);
+    EXPECT_EQ(string.StepsDb.size(), static_cast<std::size_t>(string.Positions - 2));
+  }
 }
 
 TEST(StringInputs, StartFromTheDesignAndStayItsOwnThroughEnter) {

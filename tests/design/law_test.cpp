@@ -1,5 +1,5 @@
-// The law box: entries, counts, clamps, the 120 dB limit and the canonical
-// text that reads back as the same steps.
+// The law box: entries, counts, the step range, the depth against 120 dB and
+// the canonical text that reads back as the same steps.
 #include <string>
 #include <vector>
 
@@ -19,61 +19,73 @@ struct LawRow {
   const char* text;
   int positions;
   char separator;
-  std::vector<double> steps;  // empty with `usable` false: no entry at all
-  int positionsUsed;
+  std::vector<double> steps;  // the N - 2 steps used
   const char* canonical;
-  std::vector<std::string> dropped, clamped;
-  int noRoom;
-  bool usable = true;
+  double depth;               // dB
+  int fitting;                // positions of the law within 120 dB
+  std::vector<std::string> dropped = {}, outOfRange = {};
+  bool usable = true;         // false: a step out of range or no entry, nothing else is set
 };
 
+std::vector<std::string> Texts(const std::vector<design::LawWord>& words) {
+  std::vector<std::string> texts;
+  for (const design::LawWord& word : words) texts.push_back(word.Text);
+  return texts;
+}
+
+// The law keeps every step typed, whatever the switch, and is never cut at
+// 120 dB: it says how deep it goes and how many positions of it fit. A step
+// outside 0.01 .. 20 dB is refused, not clamped.
 TEST(ReadLaw, ReadsEntriesAndWritesTheCanonicalText) {
   const LawRow rows[] = {
-      {"2", 24, '.', Steps({{22, 2.0}}), 24, "2", {}, {}, 0},
-      {"11x2 3", 24, '.', Steps({{11, 2.0}, {11, 3.0}}), 24, "11x2 3", {}, {}, 0},
-      {"6x1  2X2\t3*1.5", 12, '.', Steps({{6, 1.0}, {2, 2.0}, {2, 1.5}}), 12, "6x1 2x2 1.5",
-       {}, {}, 1},
-      {"2 2 2 3 3", 10, '.', Steps({{3, 2.0}, {5, 3.0}}), 10, "3x2 3", {}, {}, 0},
-      {"0x2 2.5x1 -3x2 x2 2x 2x3x4 1x3", 5, '.', Steps({{3, 3.0}}), 5, "3",
-       {"0x2", "2.5x1", "-3x2", "x2", "2x", "2x3x4"}, {}, 0},
-      {"65x1 064x1", 4, '.', Steps({{2, 1.0}}), 4, "1", {"65x1"}, {}, 62},
-      {"1,5 2", 5, ',', Steps({{1, 1.5}, {2, 2.0}}), 5, "1,5 2", {}, {}, 0},
-      {"-2 1e1", 4, '.', Steps({{1, 2.0}, {1, 10.0}}), 4, "2 10", {}, {}, 0},
-      {"25 -0.001", 5, '.', Steps({{1, 20.0}, {2, 0.01}}), 5, "20 0.01", {}, {"25", "-0.001"}, 0},
-      {"1.23456789 0.0123456789", 5, '.', Steps({{1, 1.23457}, {2, 0.0123457}}), 5,
-       "1.23457 0.0123457", {}, {}, 0},
-      {"1 2 3 4 5", 4, '.', Steps({{1, 1.0}, {1, 2.0}}), 4, "1 2", {}, {}, 3},
-      {"2.5 3", 2, '.', {}, 2, "2.5", {}, {}, 1},
-      {"30", 2, '.', {}, 2, "20", {}, {"30"}, 0},
-      {"10", 64, '.', Steps({{12, 10.0}}), 14, "10", {}, {}, 0},
-      {"6x20 1", 64, '.', Steps({{6, 20.0}}), 8, "20", {}, {}, 0},
-      {"20x1 10", 64, '.', Steps({{20, 1.0}, {10, 10.0}}), 32, "20x1 10", {}, {}, 0},
-      {"abc 2x", 10, '.', {}, 0, "", {"abc", "2x"}, {}, 0, false},
-      {"1,5", 10, '.', {}, 0, "", {"1,5"}, {}, 0, false},
-      {"", 10, '.', {}, 0, "", {}, {}, 0, false},
+      {"2", 24, '.', Steps({{22, 2.0}}), "2", 44, 62},
+      {"11x2 3", 24, '.', Steps({{11, 2.0}, {11, 3.0}}), "11x2 3", 55, 45},
+      {"6x1  2X2\t3*1.5", 12, '.', Steps({{6, 1.0}, {2, 2.0}, {2, 1.5}}), "6x1 2x2 1.5", 13, 64},
+      {"2 2 2 3 3", 10, '.', Steps({{3, 2.0}, {5, 3.0}}), "3x2 3", 21, 43},
+      {"0x2 2.5x1 -3x2 x2 2x 2x3x4 1x3", 5, '.', Steps({{3, 3.0}}), "3", 9, 42,
+       {"0x2", "2.5x1", "-3x2", "x2", "2x", "2x3x4"}},
+      {"65x1 064x1 64x1", 4, '.', Steps({{2, 1.0}}), "64x1 1", 2, 64, {"65x1"}},
+      {"1,5 2", 5, ',', Steps({{1, 1.5}, {2, 2.0}}), "1,5 2", 5.5, 62},
+      {"-2 1e1", 4, '.', Steps({{1, 2.0}, {1, 10.0}}), "2 10", 12, 14},
+      {"1.23456789 0.0123456789", 5, '.', Steps({{1, 1.23457}, {2, 0.0123457}}),
+       "1.23457 0.0123457", 1.23457 + 0.0123457 + 0.0123457, 64},
+      {"1 2 3 4 5", 4, '.', Steps({{1, 1.0}, {1, 2.0}}), "1 2 3 4 5", 3, 28},
+      {"2.5 3", 2, '.', {}, "2.5 3", 0, 42},
+      {"0.01 20", 5, '.', Steps({{1, 0.01}, {2, 20.0}}), "0.01 20", 40.01, 8},
+      {"10", 64, '.', Steps({{62, 10.0}}), "10", 620, 14},
+      {"6x20 1", 64, '.', Steps({{6, 20.0}, {56, 1.0}}), "6x20 1", 176, 8},
+      {"20x1 10", 64, '.', Steps({{20, 1.0}, {42, 10.0}}), "20x1 10", 440, 32},
+      {"2.4", 52, '.', Steps({{50, 2.4}}), "2.4", 120, 52},  // a sum a hair past 120
+      {"abc 2x", 10, '.', {}, "", 0, 0, {"abc", "2x"}, {}, false},
+      {"1,5", 10, '.', {}, "", 0, 0, {"1,5"}, {}, false},
+      {"", 10, '.', {}, "", 0, 0, {}, {}, false},
+      {"4k7", 48, '.', {}, "", 0, 0, {}, {"4k7"}, false},
+      {"11x2 25 -0.001", 10, '.', {}, "", 0, 0, {}, {"25", "-0.001"}, false},
+      {"0.00999 20.001 2", 10, '.', {}, "", 0, 0, {}, {"0.00999", "20.001"}, false},
   };
   for (const LawRow& row : rows) {
     SCOPED_TRACE(row.text);
     design::LawReading law;
     design::ReadLaw(row.text, row.positions, row.separator, law);
     EXPECT_EQ(law.Usable, row.usable);
-    EXPECT_EQ(law.Dropped, row.dropped);
+    EXPECT_EQ(Texts(law.Dropped), row.dropped);
+    EXPECT_EQ(law.OutOfRange, row.outOfRange);
     if (!row.usable) continue;
     EXPECT_EQ(law.StepsDb, row.steps);
-    EXPECT_EQ(law.Positions, row.positionsUsed);
-    EXPECT_EQ(law.DepthCut, row.positionsUsed < row.positions);
+    EXPECT_EQ(law.Positions, row.positions);
     EXPECT_EQ(law.Text, row.canonical);
-    EXPECT_EQ(law.Clamped, row.clamped);
-    EXPECT_EQ(law.NoRoom, row.noRoom);
+    EXPECT_NEAR(law.DepthDb, row.depth, 1e-9);
+    EXPECT_EQ(law.FittingPositions, row.fitting);
 
-    // Enter again: the canonical text is the same law, with nothing to say.
-    design::LawReading again;
-    design::ReadLaw(law.Text, law.Positions, row.separator, again);
-    EXPECT_EQ(again.StepsDb, law.StepsDb);
-    EXPECT_EQ(again.Text, law.Text);
-    EXPECT_TRUE(again.Dropped.empty() && again.Clamped.empty());
-    EXPECT_EQ(again.NoRoom, 0);
-    EXPECT_FALSE(again.DepthCut);
+    // Enter again, on any switch: the canonical text is the same law.
+    for (const int positions : {row.positions, 64}) {
+      design::LawReading again, typed;
+      design::ReadLaw(law.Text, positions, row.separator, again);
+      design::ReadLaw(row.text, positions, row.separator, typed);
+      EXPECT_EQ(again.StepsDb, typed.StepsDb);
+      EXPECT_EQ(again.Text, law.Text);
+      EXPECT_TRUE(again.Dropped.empty());
+    }
   }
 }
 

@@ -13,7 +13,7 @@ namespace {
 
 using notation::BuilderUnit;
 constexpr BuilderUnit kOhms = BuilderUnit::Ohms, kFarads = BuilderUnit::Farads,
-                      kPlain = BuilderUnit::None;
+                      kPercent = BuilderUnit::Percent, kPlain = BuilderUnit::None;
 
 struct ReadRow {
   const char* text;
@@ -38,30 +38,67 @@ TEST(ReadBuilderValue, ReadsValuesAsPrintedOnParts) {
       {"1e-3k", '.', kPlain, 1.0},       {".5", '.', kPlain, 0.5},
       {"-47k", '.', kOhms, -47000.0},    {"+3", '.', kPlain, 3.0},
       {"1k5", '.', kPlain, 1500.0},      {"1e308", '.', kPlain, 1e308},
+      {"4K7", '.', kOhms, 4700.0},       {"1G", '.', kOhms, 1e9},
+      {"2u2", '.', kFarads, 2.2e-6},     {"1 ohm", '.', kOhms, 1.0},
+      {"1\xE2\x84\xA6", '.', kOhms, 1.0}, {"\xC2\xA0" "47k\t", '.', kOhms, 47000.0},
+      // One comma, no point, a letter after the number: a decimal comma anywhere.
+      {"1,62k", '.', kOhms, 1620.0},     {"2,455 k\xCE\xA9", '.', kOhms, 2455.0},
+      {"4,7R", '.', kOhms, 4.7},         {"2,2nF", '.', kFarads, 2.2e-9},
+      {"1%", '.', kPercent, 1.0},        {"1 %", '.', kPercent, 1.0},
+      {"0.5%", '.', kPercent, 0.5},      {"0,5 %", '.', kPercent, 0.5},
   };
   for (const ReadRow& row : rows) {
     SCOPED_TRACE(row.text);
     double value = 0.0;
     ASSERT_TRUE(notation::ReadBuilderValue(row.text, row.separator, row.unit, value));
     EXPECT_EQ(value, row.value);
+    EXPECT_EQ(notation::BuilderValueTrouble(row.text, row.separator, row.unit), "");
   }
 }
 
-TEST(ReadBuilderValue, RefusesWhatIsNotAValue) {
-  const ReadRow rows[] = {
-      {"", '.', kOhms, 0},      {"  ", '.', kOhms, 0},    {"abc", '.', kOhms, 0},
-      {"4k7k", '.', kOhms, 0},  {"1..2", '.', kOhms, 0},  {"1,5", '.', kPlain, 0},
-      {"1e", '.', kPlain, 0},   {"k", '.', kOhms, 0},     {"4R7", '.', kFarads, 0},
-      {"100pF", '.', kOhms, 0}, {"2 F", '.', kPlain, 0},  {"1 meg5", '.', kOhms, 0},
-      {"4.7k7", '.', kOhms, 0}, {"--1", '.', kPlain, 0},  {"1 2", '.', kPlain, 0},
-      {"47k x", '.', kOhms, 0}, {"1e400", '.', kPlain, 0}, {"1e-400", '.', kPlain, 0},
-      {"1P", '.', kFarads, 0},  {"1kk", '.', kOhms, 0},   {"4R7R", '.', kOhms, 0},
+// Each refusal says what was not understood.
+TEST(ReadBuilderValue, RefusesWhatIsNotAValueAndSaysWhy) {
+  const char* const kStart = "it does not start with a number";
+  const struct {
+    const char* text;
+    char separator;
+    BuilderUnit unit;
+    const char* why;
+  } rows[] = {
+      {"", '.', kOhms, "nothing is typed"},  {"  ", '.', kOhms, "nothing is typed"},
+      {"abc", '.', kOhms, kStart},           {"k", '.', kOhms, kStart},
+      {"--1", '.', kPlain, kStart},          {"\xE2\x88\x9E", '.', kPlain, kStart},
+      {"4k7k", '.', kOhms, "\"k\" after \"4k7\" is not understood"},
+      {"1..2", '.', kOhms, "\".\" after \"1.\" is not understood"},
+      {"1e", '.', kPlain, "\"e\" after \"1\" is not understood"},
+      {"4R7", '.', kFarads, "\"R\" after \"4\" is not understood"},
+      {"100pF", '.', kOhms, "\"F\" after \"100p\" is not understood"},
+      {"2 F", '.', kPlain, "\"F\" after \"2\" is not understood"},
+      {"1 meg5", '.', kOhms, "\"5\" after \"1 meg\" is not understood"},
+      {"4.7k7", '.', kOhms, "\"7\" after \"4.7k\" is not understood"},
+      {"1 2", '.', kPlain, "\"2\" after \"1\" is not understood"},
+      {"47k x", '.', kOhms, "\"x\" after \"47k\" is not understood"},
+      {"1P", '.', kFarads, "\"P\" after \"1\" is not understood"},
+      {"1kk", '.', kOhms, "\"k\" after \"1k\" is not understood"},
+      {"4R7R", '.', kOhms, "\"R\" after \"4R7\" is not understood"},
+      {"1%", '.', kOhms, "\"%\" after \"1\" is not understood"},
+      {"5 \xC2\xB0", '.', kPlain, "\"\xC2\xB0\" after \"5\" is not understood"},
+      {"12345678901234567x", '.', kPlain, "\"x\" after \"...2345678901234567\" is not understood"},
+      // A comma is the point only with a letter after the number, once, without a point.
+      {"1,5", '.', kPlain, "\",\" after \"1\" is not understood (the decimal point here is \".\")"},
+      {"1,000,5k", '.', kOhms, "\",\" after \"1\" is not understood (the decimal point here is \".\")"},
+      {"1.000,5k", '.', kOhms, "\",\" after \"1.000\" is not understood (the decimal point here is \".\")"},
+      {"1,5kx", '.', kOhms, "\"x\" after \"1,5k\" is not understood"},
+      {"1.000,5", ',', kPlain, "\",\" after \"1.000\" is not understood"},
+      {"1e400", '.', kPlain, "the number is too large"},
+      {"1e-400", '.', kPlain, "the number is too small to tell from zero"},
   };
-  for (const ReadRow& row : rows) {
+  for (const auto& row : rows) {
     SCOPED_TRACE(row.text);
     double value = 7.0;
     EXPECT_FALSE(notation::ReadBuilderValue(row.text, row.separator, row.unit, value));
     EXPECT_EQ(value, 7.0) << "a refused text leaves the value alone";
+    EXPECT_EQ(notation::BuilderValueTrouble(row.text, row.separator, row.unit), row.why);
   }
 }
 

@@ -190,14 +190,21 @@ TEST_F(DesignWindowTest, DisplayShowsTheLastToleranceChosen) {
   }
 }
 
-TEST_F(DesignWindowTest, LinearChangesThePromptButNotTheNumbers) {
-  open();
+// The ladder is worked out in dB only: the curve type is greyed out with Log
+// selected, a click on Linear does nothing, and Tab from the positions goes
+// straight to the step, where Enter displays.
+TEST_F(DesignWindowTest, CurveTypeIsGreyedOutWithLogAndTabPassesIt) {
+  WindowTest::open(new ui::frmDesign, true);
   const surface::OpList logDrawing = lastDrawing();
+  EXPECT_FALSE(control<QGroupBox>("fraLinLog")->isEnabled());
   click("optLinear");
-  EXPECT_EQ(control<QLabel>("Label3")->text().toStdString(), "% per step: ");
-  EXPECT_EQ(lastDrawing(), logDrawing);
-  click("optLog");
+  EXPECT_TRUE(control<QRadioButton>("optLog")->isChecked());
+  control<QLineEdit>("Text2")->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), control<QWidget>("Text3"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   EXPECT_EQ(control<QLabel>("Label3")->text().toStdString(), "dB per step: ");
+  EXPECT_TRUE(control<QRadioButton>("optLog")->isChecked());
   EXPECT_EQ(lastDrawing(), logDrawing);
 }
 

@@ -342,32 +342,41 @@ TEST_F(InCircuitWindowTest, BadInputsAreNamedAndNeverReachTheScreenAsNaN) {
     const char* shown;
     const char* message;  // a part of it; nullptr: no message
   } const rows[] = {
-      {"txtLoad", "-47k", "47k", "Load: \"-47k\" is negative; 47k ohms is used instead."},
+      {"txtLoad", "-5", "47k", "Load: \"-5\" is negative; the box keeps 47k ohms."},
       {"txtLoad", "", "0", nullptr},
       {"txtLoad", "1e-30", "100u", "Load: \"1e-30\" is below 100u ohms (0 means no load)"},
       {"txtLoad", "0.00001", "100u", "Load: \"0.00001\" is below"},
       {"txtLoad", "1meg", "1M", nullptr},
       {"txtLoad", "4k7", "4.7k", nullptr},
       {"txtLoad", "100 ohms", "100", nullptr},
-      {"txtLoad", "abc", "100", "Load: \"abc\" is not a value; the box keeps 100 ohms."},
+      {"txtLoad", "abc", "100",
+       "Load: \"abc\" is not a value: it does not start with a number; the box keeps 100 ohms."},
       {"txtSource", "9e99", "1e12", "Source impedance: \"9e99\" is above 1e12 ohms"},
-      {"txtSource", "-1", "1", "Source impedance: \"-1\" is negative"},
+      {"txtSource", "-1", "1e12", "Source impedance: \"-1\" is negative; the box keeps 1e12"},
       {"txtCable", "5", "100p", "Cable capacitance: \"5\" is above 1uF"},
       {"txtCable", "zzz", "100p", "Cable capacitance: \"zzz\" is not a value"},
       {"txtTolerance", "0", "0.01", "Part tolerance: \"0\" is outside 0.01 to 20 %; 0.01 %"},
       {"txtTolerance", "99", "20", "Part tolerance: \"99\" is outside"},
       {"txtTolerance", "\xe2\x88\x9e", "20", "Part tolerance: \"\xe2\x88\x9e\" is not a value"},
+      {"txtTolerance", "0.5%", "0.5", nullptr},
+      {"txtPositions", "48", "48", nullptr},
+      {"txtSteps", "-5", "2", "Steps (dB): \"-5\" would take 48 positions to 230 dB, past "
+       "120 dB; 26 positions of that law fit; the box keeps \"2\"."},
   };
   open();
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.box) + " [" + row.typed + "]");
     messages_.clear();
     window_.forget();
+    const std::vector<std::vector<std::string>> before = shownTable();
     typeAndEnter(row.box, row.typed);
     EXPECT_EQ(text(row.box), row.shown);
     if (row.message) {
       ASSERT_EQ(messages_.size(), 1u);
       EXPECT_NE(messages_[0].find(row.message), std::string::npos) << messages_[0];
+      if (messages_[0].find("the box keeps") != std::string::npos) {
+        EXPECT_EQ(shownTable(), before) << "a refused box leaves the analysis as it was";
+      }
     } else {
       EXPECT_TRUE(messages_.empty()) << messages_.front();
     }

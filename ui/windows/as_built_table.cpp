@@ -74,7 +74,7 @@ bool AsBuiltTableModel::setData(const QModelIndex& index, const QVariant& value,
   // part the analysis holds, not the decimal the cell writes.
   if (value.toString() == data(index, Qt::EditRole).toString()) return true;
   if (!design::ReadFittedCell(text, separator_, (*fitted_)[column][k])) {
-    refused_(design::RefusedCellMessage(k, column, analysis_->Balanced, text));
+    refused_(design::RefusedCellMessage(k, column, analysis_->Balanced, text, separator_));
     return false;
   }
   emit fittedChanged();

@@ -85,9 +85,12 @@ void frmDesign::createControls() {
   cmdInCircuit = addButton("cmdInCircuit", "In circuit");
   cmdExit = addButton("cmdExit", "Exit");
 
-  // Every load starts from the laid-out selection: Log and 5%.
+  // Every load starts from the laid-out selection: Log and 5%. The ladder is
+  // always worked out in dB, so the curve type is shown greyed out with Log
+  // selected, and Tab passes it by.
   optLog->setChecked(true);
   opt5->setChecked(true);
+  fraLinLog->setEnabled(false);
 }
 
 void frmDesign::chainTabOrder() {
