@@ -12,6 +12,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QPlainTextEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -436,10 +438,14 @@ TEST_F(InCircuitWindowTest, CopiedTextParsesBackToTheNumbersShown) {
 
   QApplication::clipboard()->clear();
   const QList<QAction*> menu = w.grdPositions->actions();
-  ASSERT_EQ(menu.size(), 2);
+  ASSERT_EQ(menu.size(), 3);
   EXPECT_EQ(menu.front()->text(), QStringLiteral("Copy table"));
   menu.front()->trigger();
   EXPECT_EQ(Cells(QApplication::clipboard()->text()), copied);
+  EXPECT_EQ(menu.back()->text(), QStringLiteral("Copy build list"));
+  menu.back()->trigger();
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+            design::BuildListText(w.analysis(), ','));
 
   // Ctrl+Shift+C and the menu's second entry copy the parts list instead.
   for (const bool key : {true, false}) {
@@ -447,7 +453,7 @@ TEST_F(InCircuitWindowTest, CopiedTextParsesBackToTheNumbersShown) {
     if (key) {
       QTest::keyClick(w.grdPositions, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     } else {
-      menu.back()->trigger();
+      menu[1]->trigger();
     }
     const std::vector<std::vector<std::string>> parts = Cells(QApplication::clipboard()->text());
     ASSERT_FALSE(parts.empty());
@@ -484,7 +490,8 @@ TEST_F(InCircuitWindowTest, CtrlPPrintsInputsTableAndChartThenTheParts) {
                     [](const Op& op) { return std::holds_alternative<surface::ScaleOp>(op); }),
       2)
       << "the analysis on one page, the parts on the next";
-  EXPECT_TRUE(printed("  R1  lugs 0-1  1.82k"));  // the design's first E96 resistor
+  EXPECT_TRUE(printed("  R1  lugs 1-2  1.82k"));  // the design's first E96 resistor
+  EXPECT_TRUE(printed("  The last position, lug 11, is mute (no output)."));
 }
 
 TEST_F(InCircuitWindowTest, NeverWritesTheDesign) {
@@ -508,6 +515,83 @@ TEST_F(InCircuitWindowTest, EveryControlStaysInsideTheWindowAtEverySize) {
       EXPECT_TRUE(w.rect().contains(control->geometry())) << control->objectName().toStdString();
     }
   }
+}
+
+// Escape on an open series list closes the list and nothing else; on the
+// closed choice it goes back as anywhere in the window.
+TEST_F(InCircuitWindowTest, EscapeClosesAnOpenSeriesListOnly) {
+  ui::frmInCircuit& w = open();
+  w.cboSecondSeries->setFocus();
+  w.cboSecondSeries->showPopup();
+  QWidget* list = w.cboSecondSeries->view();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+  QTest::keyClick(list->window()->windowHandle(), Qt::Key_Escape);
+  ASSERT_EQ(onlyWindow(), &w);
+  EXPECT_FALSE(list->isVisible());
+  QTest::keyClick(w.windowHandle(), Qt::Key_Escape);
+  EXPECT_EQ(onlyWindow()->objectName(), QStringLiteral("frmDesign"));
+}
+
+// Screen readers hear the series chosen in the cells and headings of its
+// set and of the band, which the first set gives.
+TEST_F(InCircuitWindowTest, SpokenCellsNameTheSeriesChosen) {
+  ui::frmInCircuit& w = open();
+  QTest::keyClicks(w.cboFirstSeries, QStringLiteral("E1"));
+  ASSERT_EQ(w.analysis().Sets[0].RoundedIn, &design::kE192);
+  const QAbstractItemModel* model = w.grdPositions->model();
+  for (const int column : {5, 7, 9}) {
+    SCOPED_TRACE(column);
+    for (const QString& spoken :
+         {model->index(1, column).data(Qt::AccessibleTextRole).toString(),
+          model->headerData(column, Qt::Horizontal, Qt::AccessibleDescriptionRole).toString()}) {
+      EXPECT_TRUE(spoken.contains(QStringLiteral("E192"))) << spoken.toStdString();
+      EXPECT_FALSE(spoken.contains(QStringLiteral("E96"))) << spoken.toStdString();
+    }
+  }
+  EXPECT_TRUE(model->index(1, 6).data(Qt::AccessibleTextRole).toString().contains("E24"));
+}
+
+// The heading names the design while the string is the design's, and the
+// string as its boxes show it once it is another.
+TEST_F(InCircuitWindowTest, HeadingNamesTheStringWhenItIsNotTheDesigns) {
+  ui::frmInCircuit& w = open();
+  const QString design = QStringLiteral("Design: 10k ohms, 11 positions, 2 dB per step");
+  EXPECT_EQ(w.lblDesign->text(), design);
+  typeAndEnter("txtTotal", "50k");
+  typeAndEnter("txtPositions", "48");
+  typeAndEnter("txtSteps", "10x1 20x2 3");
+  EXPECT_EQ(w.lblDesign->text(), QStringLiteral("String: 50k, 48 positions, law 10x1 20x2 3"));
+  typeAndEnter("txtTotal", "10k");
+  typeAndEnter("txtPositions", "11");
+  typeAndEnter("txtSteps", "2");
+  EXPECT_EQ(w.lblDesign->text(), design);
+}
+
+// A larger window shows more of the table and a wider parts list, in text
+// of the same size; each column is as wide as its contents.
+TEST_F(InCircuitWindowTest, GrowingGivesTheTableMoreRowsNotLargerText) {
+  ui::frmInCircuit& w = open();
+  typeAndEnter("txtPositions", "48");
+  QTableView* table = w.grdPositions;
+  const auto rowsShown = [table] {
+    return table->rowAt(table->viewport()->height() - 1) - table->rowAt(0);
+  };
+  w.resize(1000, 715);
+  QApplication::processEvents();
+  const double points = table->font().pointSizeF();
+  const int rows = rowsShown();
+  w.resize(1900, 1050);
+  QApplication::processEvents();
+  EXPECT_EQ(table->font().pointSizeF(), points);
+  EXPECT_EQ(w.txtParts->font().pointSizeF(), points);
+  EXPECT_GT(rowsShown(), rows + rows / 3);
+  const QHeaderView* header = table->horizontalHeader();
+  EXPECT_EQ(header->sectionSize(13),
+            std::max(static_cast<QAbstractItemView*>(table)->sizeHintForColumn(13),
+                     header->sectionSizeHint(13)));
+  const QFontMetrics metrics(w.txtParts->font());
+  EXPECT_GT(w.txtParts->width(),
+            metrics.horizontalAdvance(QStringLiteral("  Common (wiper) to the output.")));
 }
 
 // The dB scale holds every point: 1 dB while it can, then the next round
