@@ -181,7 +181,8 @@ std::vector<BuildStep> BuildList(const CircuitAnalysis& analysis, int set) {
   if (set < 0 || static_cast<std::size_t>(set) >= analysis.Sets.size()) return steps;
   const RoundedSet& s = analysis.Sets[static_cast<std::size_t>(set)];
   for (int k = 1; k <= analysis.N - 1; ++k) {
-    steps.push_back({k, k, k + 1, s.RoundedIn->Decimal(s.Parts.Index[static_cast<std::size_t>(k)])});
+    steps.push_back(
+        {k, k, k + 1, s.RoundedIn->Decimal(s.Parts.Index[static_cast<std::size_t>(k)])});
   }
   return steps;
 }
@@ -225,7 +226,8 @@ namespace {
 // Mantissa x 10^Exponent written out in full: "1820", "0.91".
 std::string ExactDecimal(const DecimalValue& value, char separator) {
   std::string digits = std::to_string(value.Mantissa);
-  if (value.Exponent >= 0) return digits + std::string(static_cast<std::size_t>(value.Exponent), '0');
+  if (value.Exponent >= 0)
+    return digits + std::string(static_cast<std::size_t>(value.Exponent), '0');
   const int whole = static_cast<int>(digits.size()) + value.Exponent;  // digits before the point
   if (whole <= 0) {
     digits = "0" + std::string(1, separator) + std::string(static_cast<std::size_t>(-whole), '0') +
@@ -249,10 +251,10 @@ std::string BuildListText(const CircuitAnalysis& analysis, char separator) {
     for (std::size_t set = 0; set < analysis.Sets.size(); ++set) {
       const std::string series(analysis.Sets[set].RoundedIn->Name());
       for (const BuildStep& step : BuildList(analysis, static_cast<int>(set))) {
-        AppendTabLine(text, std::array<std::string, 6>{
-                                deck, "R" + std::to_string(step.Resistor),
-                                std::to_string(step.FromLug), std::to_string(step.ToLug), series,
-                                ExactDecimal(step.Value, separator)});
+        AppendTabLine(text, std::array<std::string, 6>{deck, "R" + std::to_string(step.Resistor),
+                                                       std::to_string(step.FromLug),
+                                                       std::to_string(step.ToLug), series,
+                                                       ExactDecimal(step.Value, separator)});
       }
     }
   }

@@ -169,9 +169,8 @@ std::vector<std::string> PartsLines(const design::CircuitAnalysis& a, char separ
     lines.push_back(name + " parts (" + std::to_string(perValue) + " strings):");
     // One part per resistor and string, grouped by exact value.
     std::vector<design::BuildStep> byValue = design::BuildList(a, static_cast<int>(set));
-    std::stable_sort(byValue.begin(), byValue.end(), [](const auto& x, const auto& y) {
-      return x.Value.Ohms() < y.Value.Ohms();
-    });
+    std::stable_sort(byValue.begin(), byValue.end(),
+                     [](const auto& x, const auto& y) { return x.Value.Ohms() < y.Value.Ohms(); });
     for (std::size_t i = 0; i < byValue.size();) {
       std::size_t j = i;
       std::string which;

@@ -88,8 +88,7 @@ QVariant CircuitTableModel::data(const QModelIndex& index, int role) const {
       return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::AccessibleTextRole: {
       const QString value = cell.empty() ? QStringLiteral("none") : QString::fromStdString(cell);
-      return QStringLiteral("%1: %2 %3")
-          .arg(meaning(index.column()), value, unit(index.column()));
+      return QStringLiteral("%1: %2 %3").arg(meaning(index.column()), value, unit(index.column()));
     }
     default:
       return {};

@@ -35,7 +35,7 @@ class CircuitTableModel : public QAbstractTableModel {
 
   std::vector<design::CircuitRow> rows_;  // as shown
   std::array<std::string, design::kCircuitColumnCount> names_;  // as the copied header has them
-  std::array<std::string, 2> series_;  // the rounded sets' series, "E96"
+  std::array<std::string, 2> series_;                           // the rounded sets' series, "E96"
 };
 
 }  // namespace ui

@@ -384,8 +384,8 @@ void frmInCircuit::placeTableAndParts() {
   const QRect parts(QPoint(width() - margin - partsWidth, txtParts->y()),
                     QPoint(width() - margin - 1, bottom));
   txtParts->setGeometry(parts);
-  grdPositions->setGeometry(QRect(QPoint(margin, grdPositions->y()),
-                                  QPoint(parts.left() - margin - 1, bottom)));
+  grdPositions->setGeometry(
+      QRect(QPoint(margin, grdPositions->y()), QPoint(parts.left() - margin - 1, bottom)));
 }
 
 }  // namespace ui
