@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "design/tab_text.h"
+#include "notation/builder_value.h"
 #include "notation/decimal_separator.h"
 
 namespace design {
@@ -129,8 +130,6 @@ std::vector<CircuitRow> CircuitCells(const CircuitAnalysis& a, char separator) {
   return rows;
 }
 
-namespace {}  // namespace
-
 std::string CircuitTableText(const CircuitAnalysis& analysis, char separator) {
   std::string text;
   CircuitRow header;
@@ -180,12 +179,142 @@ std::string PartsListText(const CircuitAnalysis& analysis, char separator) {
 std::vector<BuildStep> BuildList(const CircuitAnalysis& analysis, int set) {
   std::vector<BuildStep> steps;
   if (set < 0 || static_cast<std::size_t>(set) >= analysis.Sets.size()) return steps;
+  const RoundedSet& s = analysis.Sets[static_cast<std::size_t>(set)];
   for (int k = 1; k <= analysis.N - 1; ++k) {
-    const RoundedSet& s = analysis.Sets[static_cast<std::size_t>(set)];
     steps.push_back(
-        {k, k - 1, k, s.RoundedIn->Decimal(s.Parts.Index[static_cast<std::size_t>(k)]).Ohms()});
+        {k, k, k + 1, s.RoundedIn->Decimal(s.Parts.Index[static_cast<std::size_t>(k)])});
   }
   return steps;
+}
+
+std::vector<std::string> BuildDecks(bool balanced) {
+  if (balanced) return {"left hot", "left cold", "right hot", "right cold"};
+  return {"left", "right"};
+}
+
+std::vector<std::string> BuildLines(const CircuitAnalysis& analysis, int set, char separator) {
+  const std::vector<BuildStep> steps = BuildList(analysis, set);
+  if (steps.empty()) return {};
+  const std::string series(analysis.Sets[static_cast<std::size_t>(set)].RoundedIn->Name());
+  const std::string last = std::to_string(analysis.N);
+  std::string decks;
+  for (const std::string& deck : BuildDecks(analysis.Balanced)) {
+    decks += (decks.empty() ? "" : ", ") + deck;
+  }
+  std::vector<std::string> lines{series + " build list, every deck alike:",
+                                 "  Decks: " + decks + "."};
+  if (analysis.Balanced) {
+    lines.push_back("  Input (the deck's leg) to lug 1 (full volume).");
+    lines.push_back("  Common (wiper) to the output (the deck's leg).");
+    lines.push_back("  Lug " + last + " to ground, with the other leg's lug " + last + ".");
+  } else {
+    lines.push_back("  Input to lug 1 (full volume).");
+    lines.push_back("  Common (wiper) to the output.");
+    lines.push_back("  Lug " + last + " to ground.");
+  }
+  lines.push_back("  The last position, lug " + last + ", is mute (no output).");
+  for (const BuildStep& step : steps) {
+    lines.push_back("  R" + std::to_string(step.Resistor) + "  lugs " +
+                    std::to_string(step.FromLug) + "-" + std::to_string(step.ToLug) + "  " +
+                    notation::WriteBuilderValue(step.Value.Ohms(), separator));
+  }
+  return lines;
+}
+
+namespace {
+
+// Mantissa x 10^Exponent written out in full: "1820", "0.91".
+std::string ExactDecimal(const DecimalValue& value, char separator) {
+  std::string digits = std::to_string(value.Mantissa);
+  if (value.Exponent >= 0)
+    return digits + std::string(static_cast<std::size_t>(value.Exponent), '0');
+  const int whole = static_cast<int>(digits.size()) + value.Exponent;  // digits before the point
+  if (whole <= 0) {
+    digits = "0" + std::string(1, separator) + std::string(static_cast<std::size_t>(-whole), '0') +
+             digits;
+  } else {
+    digits.insert(static_cast<std::size_t>(whole), 1, separator);
+  }
+  while (digits.back() == '0') digits.pop_back();
+  if (digits.back() == separator) digits.pop_back();
+  return digits;
+}
+
+}  // namespace
+
+std::string BuildListText(const CircuitAnalysis& analysis, char separator) {
+  std::string text = "deck\tresistor\tlug_from\tlug_to\tseries\tvalue_ohm\n";
+  if (analysis.N < 2 || analysis.Sets.empty()) return text;
+  for (const std::string& deck : BuildDecks(analysis.Balanced)) {
+    AppendTabLine(text, std::array<std::string, 5>{deck, "wiring", "input 1", "common output",
+                                                   "ground " + std::to_string(analysis.N)});
+    for (std::size_t set = 0; set < analysis.Sets.size(); ++set) {
+      const std::string series(analysis.Sets[set].RoundedIn->Name());
+      for (const BuildStep& step : BuildList(analysis, static_cast<int>(set))) {
+        AppendTabLine(text, std::array<std::string, 6>{deck, "R" + std::to_string(step.Resistor),
+                                                       std::to_string(step.FromLug),
+                                                       std::to_string(step.ToLug), series,
+                                                       ExactDecimal(step.Value, separator)});
+      }
+    }
+  }
+  return text;
+}
+
+namespace {
+
+// Resistor numbers, ascending, as runs: "R1, R43–R47".
+std::string Runs(const std::vector<int>& resistors) {
+  std::string text;
+  for (std::size_t i = 0; i < resistors.size();) {
+    std::size_t j = i;
+    while (j + 1 < resistors.size() && resistors[j + 1] == resistors[j] + 1) ++j;
+    if (!text.empty()) text += ", ";
+    text += "R" + std::to_string(resistors[i]);
+    if (j > i) text += "\u2013R" + std::to_string(resistors[j]);
+    i = j + 1;
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string PartsOutOfRangeWarning(const CircuitAnalysis& analysis) {
+  struct Side {
+    const char* words;
+    bool (*outside)(double ohms);
+  };
+  const Side sides[] = {
+      {" below 1 \u03a9", [](double ohms) { return ohms < kSmallestPartOhms; }},
+      {" above 10M", [](double ohms) { return ohms > kLargestPartOhms; }},
+  };
+  std::vector<std::string> phrases;
+  for (const Side& side : sides) {
+    std::vector<std::vector<int>> bySet;
+    for (std::size_t set = 0; set < analysis.Sets.size(); ++set) {
+      std::vector<int>& outside = bySet.emplace_back();
+      for (const BuildStep& step : BuildList(analysis, static_cast<int>(set))) {
+        if (side.outside(step.Value.Ohms())) outside.push_back(step.Resistor);
+      }
+    }
+    const bool same = std::all_of(bySet.begin(), bySet.end(),
+                                  [&bySet](const std::vector<int>& r) { return r == bySet[0]; });
+    std::string named;
+    for (std::size_t set = 0; set < bySet.size(); ++set) {
+      if (bySet[set].empty()) continue;
+      if (same) {
+        named = Runs(bySet[set]);
+        break;
+      }
+      if (!named.empty()) named += " and ";
+      named += std::string(analysis.Sets[set].RoundedIn->Name()) + " " + Runs(bySet[set]);
+    }
+    if (!named.empty()) phrases.push_back(named + side.words);
+  }
+  if (phrases.empty()) return {};
+  std::string warning = "Warning: ";
+  for (std::size_t i = 0; i < phrases.size(); ++i) warning += (i > 0 ? "; " : "") + phrases[i];
+  return warning + ", hard to buy and measure.";
 }
 
 }  // namespace design

@@ -67,16 +67,60 @@ std::string CircuitTableText(const CircuitAnalysis& analysis, char separator);
 // ascending ("R3 R7"). Tab-separated, each line ended by a line feed.
 std::string PartsListText(const CircuitAnalysis& analysis, char separator);
 
-// Where resistor k of a set is soldered: between switch lugs k - 1 and k.
+// Switch lugs are numbered as on the switch, 1 .. N: lug p + 1 is position
+// p, so lug 1 is the top of the string (full volume) and lug N its ground
+// end, the mute position. Resistor k of a set is soldered between lugs k and
+// k + 1.
 struct BuildStep {
   int Resistor = 0;
   int FromLug = 0;
   int ToLug = 0;
-  double Ohms = 0.0;  // the part's exact standard value
+  DecimalValue Value;  // the part's standard value, exactly
 };
 
 // Resistors 1 .. N - 1 of set `set` (0 or 1), in order; empty for a set the
 // analysis does not have.
 std::vector<BuildStep> BuildList(const CircuitAnalysis& analysis, int set);
+
+// The decks (switch wafers) a build has, one string each: "left", "right";
+// balanced "left hot", "left cold", "right hot", "right cold".
+std::vector<std::string> BuildDecks(bool balanced);
+
+// The build list of set `set` as lines to read, values in the boxes'
+// notation with `separator` as the point; empty for a set the analysis does
+// not have. For an 11-position E96 set, single-ended:
+//   "E96 build list, every deck alike:"
+//   "  Decks: left, right."
+//   "  Input to lug 1 (full volume)."
+//   "  Common (wiper) to the output."
+//   "  Lug 11 to ground."
+//   "  The last position, lug 11, is mute (no output)."
+//   "  R1  lugs 1-2  1.82k"   and so on to R10, lugs 10-11.
+// Balanced, the decks are the four legs, the input and the output are the
+// deck's own leg, and lug 11 goes to ground with the other leg's lug 11:
+//   "  Input (the deck's leg) to lug 1 (full volume)."
+//   "  Common (wiper) to the output (the deck's leg)."
+//   "  Lug 11 to ground, with the other leg's lug 11."
+std::vector<std::string> BuildLines(const CircuitAnalysis& analysis, int set, char separator);
+
+// The build list as "Copy build list" puts it on the clipboard: the header
+// "deck\tresistor\tlug_from\tlug_to\tseries\tvalue_ohm", then for each deck
+// of BuildDecks one wiring line of five cells, the input lug, the common
+// (wiper) going to the output and the ground lug:
+// "left\twiring\tinput 1\tcommon output\tground 11"; then one line per set
+// and resistor, each set's resistors in order: "left\tR1\t1\t2\tE96\t1820".
+// The value is the exact standard value as a plain decimal (no exponent, no
+// trailing zeros), `separator` as the point. Tab-separated, each line ended
+// by a line feed; only the header when the analysis holds no string.
+std::string BuildListText(const CircuitAnalysis& analysis, char separator);
+
+// The summary's warning about parts outside 1 ohm .. 10 Mohm (nominal
+// standard values, as CircuitAnalysis::PartOutOfRange), naming them:
+// "Warning: R43–R47 below 1 Ω; R1 above 10M, hard to buy and measure."
+// A run of consecutive resistors is given as a range, runs are separated by
+// ", ". Where the two sets differ on a side, each set with parts there is
+// named by its series: "E24 R4 and E192 R3 below 1 Ω". Empty when every part
+// is within range.
+std::string PartsOutOfRangeWarning(const CircuitAnalysis& analysis);
 
 }  // namespace design

@@ -1,5 +1,5 @@
 // Series as data, laws of any steps, balanced legs, the finished optimiser,
-// and the copied header and parts list.
+// the copied header, parts list and build list, and the parts out of range.
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -145,17 +145,25 @@ TEST(CircuitTableText, NamesTheChosenSeriesInTheHeader) {
   EXPECT_NE(text.find("\n4\t\t\t\t"), std::string::npos);
 }
 
-// Resistors 4.7k, 1k, 4.7k in E24 and 4.7k, 1k, 4.75k in E192.
-TEST(PartsListText, CountsEachValueOverBothChannels) {
+// An analysis of only two sets, `e24` and `e192` (index 0 unused) rounded.
+design::CircuitAnalysis TwoSets(const design::OhmsColumn& e24, const design::OhmsColumn& e192,
+                                bool balanced = false) {
   design::CircuitAnalysis a;
-  a.N = 4;
+  a.N = static_cast<int>(e24.size());
+  a.Balanced = balanced;
   a.Sets.resize(2);
   a.Sets[0].RoundedIn = &design::kE24;
   a.Sets[1].RoundedIn = &design::kE192;
-  design::RoundEach({0, 4700, 1000, 4700}, design::kE24, a.Sets[0].Parts);
-  design::RoundEach({0, 4700, 1000, 4750}, design::kE192, a.Sets[1].Parts);
+  design::RoundEach(e24, design::kE24, a.Sets[0].Parts);
+  design::RoundEach(e192, design::kE192, a.Sets[1].Parts);
+  return a;
+}
+
+// Resistors 4.7k, 1k, 4.7k in E24 and 4.7k, 1k, 4.75k in E192.
+TEST(PartsListText, CountsEachValueOverBothChannels) {
   for (const bool balanced : {false, true}) {
-    a.Balanced = balanced;
+    const design::CircuitAnalysis a =
+        TwoSets({0, 4700, 1000, 4700}, {0, 4700, 1000, 4750}, balanced);
     const std::string two = balanced ? "4" : "2", four = balanced ? "8" : "4";
     EXPECT_EQ(design::PartsListText(a, ','),
               "series\tvalue_ohm\tquantity\tresistors\n"
@@ -174,11 +182,60 @@ TEST(PartsListText, CountsEachValueOverBothChannels) {
                   "e192\t4750,00\t" +
                   two + "\tR3\n");
   }
-  const std::vector<design::BuildStep> build = design::BuildList(a, 1);
-  ASSERT_EQ(build.size(), 3u);
-  EXPECT_EQ(build[2].FromLug, 2);
-  EXPECT_EQ(build[2].ToLug, 3);
-  EXPECT_EQ(build[2].Ohms, 4750.0);
+}
+
+const design::OhmsColumn kE24Parts{0, 4700, 1000, 0.91}, kE192Parts{0, 4700, 1000, 4.75};
+
+// Four positions are lugs 1 .. 4: R1 joins lugs 1 and 2, R3 lugs 3 and 4;
+// the input goes to lug 1, lug 4 to ground.
+TEST(BuildLines, NumbersLugsFromOneAndBeginsWithTheWiring) {
+  EXPECT_EQ(design::BuildLines(TwoSets(kE24Parts, kE192Parts), 1, ','),
+            (std::vector<std::string>{
+                "E192 build list, every deck alike:", "  Decks: left, right.",
+                "  Input to lug 1 (full volume).", "  Common (wiper) to the output.",
+                "  Lug 4 to ground.", "  The last position, lug 4, is mute (no output).",
+                "  R1  lugs 1-2  4,7k", "  R2  lugs 2-3  1k", "  R3  lugs 3-4  4,75"}));
+  const auto balanced = design::BuildLines(TwoSets(kE24Parts, kE192Parts, true), 0, '.');
+  EXPECT_EQ(balanced.at(1), "  Decks: left hot, left cold, right hot, right cold.");
+  EXPECT_EQ(balanced.at(4), "  Lug 4 to ground, with the other leg's lug 4.");
+}
+
+TEST(BuildListText, WiresEachDeckThenListsEverySetsResistorsExactly) {
+  std::string expected = "deck\tresistor\tlug_from\tlug_to\tseries\tvalue_ohm\n";
+  for (const std::string deck : {"left", "right"}) {
+    expected += deck + "\twiring\tinput 1\tcommon output\tground 4\n" + deck +
+                "\tR1\t1\t2\tE24\t4700\n" + deck + "\tR2\t2\t3\tE24\t1000\n" + deck +
+                "\tR3\t3\t4\tE24\t0,91\n" + deck + "\tR1\t1\t2\tE192\t4700\n" + deck +
+                "\tR2\t2\t3\tE192\t1000\n" + deck + "\tR3\t3\t4\tE192\t4,75\n";
+  }
+  EXPECT_EQ(design::BuildListText(TwoSets(kE24Parts, kE192Parts), ','), expected);
+  const std::string balanced = design::BuildListText(TwoSets(kE24Parts, kE192Parts, true), '.');
+  EXPECT_EQ(std::count(balanced.begin(), balanced.end(), '\n'), 1 + 4 * 7);  // decks of 7 lines
+  EXPECT_EQ(balanced.substr(balanced.rfind("right cold\twiring"), 49),
+            "right cold\twiring\tinput 1\tcommon output\tground 4\n");
+}
+
+// 1 ohm and 10M themselves are parts to buy; 0.91, 0.988, 11M, 10.1M not.
+TEST(PartsOutOfRangeWarning, NamesThePartsOutsideEachEndAsRuns) {
+  struct Row {
+    design::OhmsColumn e24, e192;
+    const char* warning;
+  } const rows[] = {
+      {{0, 10e6, 1e3, 1.0}, {0, 10e6, 1e3, 1.0}, ""},
+      {{0, 11e6, 1e3, 0.91}, {0, 10.1e6, 1e3, 0.988},
+       "Warning: R3 below 1 \u03a9; R1 above 10M, hard to buy and measure."},
+      {{0, 1e3, 10, 0.91, 0.1, 0.1, 1.0, 0.91}, {0, 1e3, 10, 0.9, 0.1, 0.1, 1.0, 0.5},
+       "Warning: R3\u2013R5, R7 below 1 \u03a9, hard to buy and measure."},
+      {{0, 11e6, 1e3, 1.0, 0.91}, {0, 10e6, 1e3, 0.988, 0.91},
+       "Warning: E24 R4 and E192 R3\u2013R4 below 1 \u03a9; E24 R1 above 10M, hard to buy and "
+       "measure."},
+  };
+  for (const Row& row : rows) {
+    for (const bool balanced : {false, true}) {
+      SCOPED_TRACE(testing::Message() << row.warning << (balanced ? " balanced" : ""));
+      EXPECT_EQ(design::PartsOutOfRangeWarning(TwoSets(row.e24, row.e192, balanced)), row.warning);
+    }
+  }
 }
 
 }  // namespace

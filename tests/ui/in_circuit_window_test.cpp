@@ -12,8 +12,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
@@ -179,6 +181,7 @@ TEST_F(InCircuitWindowTest, OpensWithTheDefaultsAndTheFocusInTheLoadBox) {
   EXPECT_EQ(text("txtCable"), "100p");
   EXPECT_EQ(text("txtTolerance"), "1");
   EXPECT_EQ(QApplication::focusWidget(), w.txtLoad);
+  EXPECT_EQ(w.lblDesign->text(), QStringLiteral("Design: 10k ohms, 11 positions, 2 dB per step"));
   EXPECT_TRUE(messages_.empty());
   EXPECT_EQ(w.grdPositions->model()->rowCount(), 11);
   EXPECT_EQ(w.analysis().Inputs.LoadOhms, 47000.0);
@@ -256,6 +259,11 @@ TEST_F(InCircuitWindowTest, ChoicesAndTheLawRecomputeAtOnce) {
   QTest::keyClicks(w.cboFirstSeries, QStringLiteral("E1"));
   EXPECT_EQ(w.analysis().Sets[0].RoundedIn, &design::kE192);
   EXPECT_EQ(Cells(w.tableText())[0][5], "compensated_e192_ohm");
+  const QAbstractItemModel* model = w.grdPositions->model();  // spoken: its set's and the band's
+  for (const QVariant& spoken : {model->index(1, 5).data(Qt::AccessibleTextRole),
+                                 model->headerData(9, Qt::Horizontal, Qt::ToolTipRole)}) {
+    EXPECT_TRUE(spoken.toString().contains("compensated E192")) << spoken.toString().toStdString();
+  }
 
   w.chkBalanced->setFocus();
   QTest::keyClick(w.chkBalanced, Qt::Key_Space);
@@ -273,6 +281,7 @@ TEST_F(InCircuitWindowTest, ChoicesAndTheLawRecomputeAtOnce) {
   EXPECT_DOUBLE_EQ(a.Target[22], 55.0);
   EXPECT_TRUE(a.Designed.empty()) << "not the design's string";
   EXPECT_EQ(Cells(w.tableText())[1][2], "");
+  EXPECT_EQ(w.lblDesign->text(), QStringLiteral("String: 10k, 24 positions, law 11x2 3"));
 }
 
 // Returning keeps what was typed and the focus where it was; a new design
@@ -445,10 +454,14 @@ TEST_F(InCircuitWindowTest, CopiedTextParsesBackToTheNumbersShown) {
 
   QApplication::clipboard()->clear();
   const QList<QAction*> menu = w.grdPositions->actions();
-  ASSERT_EQ(menu.size(), 2);
+  ASSERT_EQ(menu.size(), 3);
   EXPECT_EQ(menu.front()->text(), QStringLiteral("Copy table"));
   menu.front()->trigger();
   EXPECT_EQ(Cells(QApplication::clipboard()->text()), copied);
+  EXPECT_EQ(menu.back()->text(), QStringLiteral("Copy build list"));
+  menu.back()->trigger();
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+            design::BuildListText(w.analysis(), ','));
 
   // Ctrl+Shift+C and the menu's second entry copy the parts list instead.
   for (const bool key : {true, false}) {
@@ -456,7 +469,7 @@ TEST_F(InCircuitWindowTest, CopiedTextParsesBackToTheNumbersShown) {
     if (key) {
       QTest::keyClick(w.grdPositions, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     } else {
-      menu.back()->trigger();
+      menu[1]->trigger();
     }
     const std::vector<std::vector<std::string>> parts = Cells(QApplication::clipboard()->text());
     ASSERT_FALSE(parts.empty());
@@ -493,7 +506,7 @@ TEST_F(InCircuitWindowTest, CtrlPPrintsInputsTableAndChartThenTheParts) {
                     [](const Op& op) { return std::holds_alternative<surface::ScaleOp>(op); }),
       2)
       << "the analysis on one page, the parts on the next";
-  EXPECT_TRUE(printed("  R1  lugs 0-1  1.82k"));  // the design's first E96 resistor
+  EXPECT_TRUE(printed("  R1  lugs 1-2  1.82k"));  // the design's first E96 resistor
 }
 
 TEST_F(InCircuitWindowTest, NeverWritesTheDesign) {
@@ -517,6 +530,39 @@ TEST_F(InCircuitWindowTest, EveryControlStaysInsideTheWindowAtEverySize) {
       EXPECT_TRUE(w.rect().contains(control->geometry())) << control->objectName().toStdString();
     }
   }
+}
+
+// Escape on an open series list closes the list and nothing else.
+TEST_F(InCircuitWindowTest, EscapeClosesAnOpenSeriesListOnly) {
+  ui::frmInCircuit& w = open();
+  w.cboSecondSeries->showPopup();
+  QWidget* list = w.cboSecondSeries->view();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+  QTest::keyClick(list->window()->windowHandle(), Qt::Key_Escape);
+  EXPECT_EQ(onlyWindow(), &w);
+  EXPECT_FALSE(list->isVisible());
+}
+
+// More room shows more rows, not larger text; columns and parts fit their text.
+TEST_F(InCircuitWindowTest, GrowingShowsMoreRowsNotLargerText) {
+  ui::frmInCircuit& w = open();
+  typeAndEnter("txtPositions", "48");
+  QTableView* table = w.grdPositions;
+  const auto rowsShown = [&w, table](QSize size) {
+    w.resize(size);
+    QApplication::processEvents();
+    return table->rowAt(table->viewport()->height() - 1) - table->rowAt(0);
+  };
+  const int rows = rowsShown(QSize(1000, 715));
+  const double points = table->font().pointSizeF();
+  EXPECT_GT(rowsShown(QSize(1900, 1050)), rows + rows / 3);
+  EXPECT_EQ(table->font().pointSizeF(), points);
+  const QHeaderView* header = table->horizontalHeader();
+  EXPECT_EQ(header->sectionSize(13),
+            std::max(static_cast<QAbstractItemView*>(table)->sizeHintForColumn(13),
+                     header->sectionSizeHint(13)));
+  EXPECT_GT(w.txtParts->width(), QFontMetrics(w.txtParts->font())
+                                     .horizontalAdvance(QStringLiteral("  Lug 48 to ground.")));
 }
 
 // The dB scale holds every point: 1 dB while it can, then the next round

@@ -2,6 +2,8 @@
 #include "ui/desktop/window_keys.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
@@ -41,9 +43,36 @@ class EnterPresses : public QObject {
   }
 };
 
+// Escape on an open drop-down list closes the list and does nothing else:
+// it takes the key before any shortcut of the window (Escape for Return, say)
+// can, and hides the list. Watches the list's view, which has the keys while
+// the list is open; the filter's parent is the drop-down.
+class EscapeClosesList : public QObject {
+ public:
+  explicit EscapeClosesList(QComboBox* choice) : QObject(choice), choice_(choice) {}
+
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress) {
+      return false;
+    }
+    if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape || !choice_->view()->isVisible()) {
+      return false;
+    }
+    if (event->type() == QEvent::KeyPress) choice_->hidePopup();
+    event->accept();  // on ShortcutOverride: the key is the list's, not a shortcut's
+    return true;
+  }
+
+ private:
+  QComboBox* choice_;
+};
+
 }  // namespace
 
 void InstallWindowKeys(QWidget* window) {
+  for (QComboBox* choice : window->findChildren<QComboBox*>()) {
+    choice->view()->installEventFilter(new EscapeClosesList(choice));
+  }
   auto* enter = new EnterPresses(window);
   window->installEventFilter(enter);
   for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {

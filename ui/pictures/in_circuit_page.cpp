@@ -151,8 +151,8 @@ std::vector<std::string> SummaryLines(const design::CircuitAnalysis& a, char sep
   if (a.FarAboveLoad) {
     lines.push_back("Warning: the string is far above the load; the load sets the law.");
   }
-  if (a.PartOutOfRange) {
-    lines.push_back("Warning: a part is below 1 ohm or above 10M, hard to buy and measure.");
+  if (std::string parts = design::PartsOutOfRangeWarning(a); !parts.empty()) {
+    lines.push_back(std::move(parts));
   }
   if (a.BestSetStrays) {
     lines.push_back("Warning: even the better set strays more than 0.5 dB from the law.");
@@ -167,27 +167,24 @@ std::vector<std::string> PartsLines(const design::CircuitAnalysis& a, char separ
   for (std::size_t set = 0; set < a.Sets.size(); ++set) {
     const std::string name(a.Sets[set].RoundedIn->Name());
     lines.push_back(name + " parts (" + std::to_string(perValue) + " strings):");
-    const std::vector<design::BuildStep> steps = design::BuildList(a, static_cast<int>(set));
-    std::vector<design::BuildStep> byValue = steps;
+    // One part per resistor and string, grouped by exact value.
+    std::vector<design::BuildStep> byValue = design::BuildList(a, static_cast<int>(set));
     std::stable_sort(byValue.begin(), byValue.end(),
-                     [](const auto& x, const auto& y) { return x.Ohms < y.Ohms; });
+                     [](const auto& x, const auto& y) { return x.Value.Ohms() < y.Value.Ohms(); });
     for (std::size_t i = 0; i < byValue.size();) {
       std::size_t j = i;
       std::string which;
-      while (j < byValue.size() && byValue[j].Ohms == byValue[i].Ohms) {
+      while (j < byValue.size() && byValue[j].Value == byValue[i].Value) {
         which += " R" + std::to_string(byValue[j].Resistor);
         ++j;
       }
       lines.push_back("  " + std::to_string(static_cast<int>(j - i) * perValue) + " x " +
-                      notation::WriteBuilderValue(byValue[i].Ohms, separator) + ":" + which);
+                      notation::WriteBuilderValue(byValue[i].Value.Ohms(), separator) + ":" +
+                      which);
       i = j;
     }
-    lines.push_back(name + " build list:");
-    for (const design::BuildStep& step : steps) {
-      lines.push_back("  R" + std::to_string(step.Resistor) + "  lugs " +
-                      std::to_string(step.FromLug) + "-" + std::to_string(step.ToLug) + "  " +
-                      notation::WriteBuilderValue(step.Ohms, separator));
-    }
+    const std::vector<std::string> build = design::BuildLines(a, static_cast<int>(set), separator);
+    lines.insert(lines.end(), build.begin(), build.end());
   }
   return lines;
 }

@@ -39,8 +39,8 @@ std::string StringLine(const design::CircuitAnalysis& analysis, const std::strin
 // worst deviation of each set and where, the widest band, and a warning
 // for each implausible design.
 std::vector<std::string> SummaryLines(const design::CircuitAnalysis& analysis, char separator);
-// The parts list of each set and its build list, a line each, values in
-// the window's notation.
+// The parts list of each set and its build list (design::BuildLines), a
+// line each, values in the window's notation.
 std::vector<std::string> PartsLines(const design::CircuitAnalysis& analysis, char separator);
 
 }  // namespace ui

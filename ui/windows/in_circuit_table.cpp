@@ -40,6 +40,33 @@ void CircuitTableModel::setAnalysis(const design::CircuitAnalysis& analysis, cha
   endResetModel();
 }
 
+QString CircuitTableModel::unit(int column) const {
+  const design::CircuitColumn& kind = design::kCircuitColumns[static_cast<std::size_t>(column)];
+  QString text =
+      QString::fromLatin1(design::kCircuitHeadings[static_cast<std::size_t>(column)].unit);
+  if (kind.Set >= 0) {  // "E96 ohm": the series, then the unit
+    text = QString::fromStdString(series_[static_cast<std::size_t>(kind.Set)]) + text.mid(3);
+  }
+  return text;
+}
+
+QString CircuitTableModel::meaning(int column) const {
+  QString text =
+      QString::fromLatin1(design::kCircuitHeadings[static_cast<std::size_t>(column)].meaning);
+  // The headings name the default series of the compensated sets, E96 and
+  // E24; a meaning names one set at most.
+  const char* const defaults[] = {"compensated E96", "compensated E24"};
+  for (std::size_t set = 0; set < std::size(defaults); ++set) {
+    const QString named = QString::fromLatin1(defaults[set]);
+    const qsizetype at = text.indexOf(named);
+    if (at < 0 || series_[set].empty()) continue;
+    text.replace(at, named.size(),
+                 QStringLiteral("compensated ") + QString::fromStdString(series_[set]));
+    break;
+  }
+  return text;
+}
+
 int CircuitTableModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
@@ -60,11 +87,8 @@ QVariant CircuitTableModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::AccessibleTextRole: {
-      const design::Heading& heading =
-          design::kCircuitHeadings[static_cast<std::size_t>(index.column())];
       const QString value = cell.empty() ? QStringLiteral("none") : QString::fromStdString(cell);
-      return QStringLiteral("%1: %2 %3")
-          .arg(QString::fromLatin1(heading.meaning), value, QString::fromLatin1(heading.unit));
+      return QStringLiteral("%1: %2 %3").arg(meaning(index.column()), value, unit(index.column()));
     }
     default:
       return {};
@@ -78,23 +102,18 @@ QVariant CircuitTableModel::headerData(int section, Qt::Orientation orientation,
   const design::Heading& heading = design::kCircuitHeadings[static_cast<std::size_t>(section)];
   switch (role) {
     case Qt::DisplayRole: {
-      // The rounded sets' headings name the series chosen, and every dB
-      // column is attenuation into the load.
+      // Every dB column is attenuation into the load.
       const design::CircuitColumn& column = design::kCircuitColumns[static_cast<std::size_t>(section)];
-      QString unit = QString::fromLatin1(heading.unit);
-      if (column.Set >= 0) {  // "E96 ohm": the series, then the unit
-        unit = QString::fromStdString(series_[static_cast<std::size_t>(column.Set)]) + unit.mid(3);
-      }
+      QString shown = unit(section);
       if (column.Kind == design::CellKind::Decibels && section != 1) {
-        unit += QStringLiteral("\ninto load");
+        shown += QStringLiteral("\ninto load");
       }
-      return QStringLiteral("%1\n%2").arg(QString::fromLatin1(heading.what), unit);
+      return QStringLiteral("%1\n%2").arg(QString::fromLatin1(heading.what), shown);
     }
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
       return QStringLiteral("%1 (%2)").arg(
-          QString::fromLatin1(heading.meaning),
-          QString::fromStdString(names_[static_cast<std::size_t>(section)]));
+          meaning(section), QString::fromStdString(names_[static_cast<std::size_t>(section)]));
     default:
       return QAbstractTableModel::headerData(section, orientation, role);
   }

@@ -29,9 +29,13 @@ class CircuitTableModel : public QAbstractTableModel {
                       int role = Qt::DisplayRole) const override;
 
  private:
+  // A column's unit and meaning, naming the series chosen for its set.
+  QString unit(int column) const;
+  QString meaning(int column) const;
+
   std::vector<design::CircuitRow> rows_;  // as shown
-  std::array<std::string, design::kCircuitColumnCount> names_;
-  std::array<std::string, 2> series_;  // the rounded sets' series, "E96"  // as the copied header has them
+  std::array<std::string, design::kCircuitColumnCount> names_;  // as the copied header has them
+  std::array<std::string, 2> series_;                           // the rounded sets' series, "E96"
 };
 
 }  // namespace ui

@@ -1,18 +1,23 @@
 // The in-circuit window: its controls, the keys, Recompute and the chart.
 #include "ui/windows/in_circuit_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QPlainTextEdit>
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStringList>
 #include <QTableView>
+#include <QTextDocument>
+#include <QtMath>
 
 #include "design/circuit_inputs.h"
 #include "design/design_state.h"
@@ -165,9 +170,9 @@ void frmInCircuit::createControls() {
   grdPositions->setWordWrap(false);
   grdPositions->setTabKeyNavigation(false);  // arrows move among the cells, Tab moves on
   grdPositions->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-  // Each column as wide as its contents, the room left over shared out.
+  // Each column as wide as its contents; room left over stays beside the last.
   grdPositions->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  grdPositions->horizontalHeader()->setStretchLastSection(true);
+  grdPositions->horizontalHeader()->setStretchLastSection(false);
 
   txtParts = new QPlainTextEdit(this);
   txtParts->setObjectName(QStringLiteral("txtParts"));
@@ -209,11 +214,13 @@ void frmInCircuit::connectHandlers() {
   copyParts->setShortcutContext(Qt::WindowShortcut);
   connect(copyParts, &QAction::triggered, this,
           [this] { CopyTable([this] { return partsText(); }); });
+  auto* copyBuild = new QAction(QStringLiteral("Copy build list"), this);
+  connect(copyBuild, &QAction::triggered, this,
+          [this] { CopyTable([this] { return buildText(); }); });
   for (QWidget* owner : {static_cast<QWidget*>(this), static_cast<QWidget*>(grdPositions),
                          static_cast<QWidget*>(txtParts)}) {
     owner->setContextMenuPolicy(Qt::ActionsContextMenu);
-    owner->addAction(copy);
-    owner->addAction(copyParts);
+    owner->addActions({copy, copyParts, copyBuild});
   }
 }
 
@@ -241,8 +248,7 @@ void frmInCircuit::recompute() {
   design::AnalyseString(SessionSpec(session, state), analysis_);
   const char separator = notation::DecimalSeparator();
   model_->setAnalysis(analysis_, separator);
-  lblDesign->setText(QString::fromStdString(
-      state.NumPositions >= design::kMinPositions ? DesignLine(state) : std::string("No design yet.")));
+  showHeading();
   QStringList summary;
   for (const std::string& line : SummaryLines(analysis_, separator)) {
     summary << QString::fromStdString(line);
@@ -252,11 +258,24 @@ void frmInCircuit::recompute() {
   drawChart();
 }
 
+void frmInCircuit::showHeading() {
+  const design::DesignState& state = design::modMain();
+  if (state.NumPositions >= design::kMinPositions &&
+      design::IsDesignString(KeptCircuitSession().String, state)) {
+    lblDesign->setText(QString::fromStdString(DesignLine(state)));
+    return;
+  }
+  // Another string than the design's: as its boxes show it.
+  lblDesign->setText(QStringLiteral("String: %1, %2 positions, law %3")
+                         .arg(txtTotal->text(), txtPositions->text(), txtSteps->text()));
+}
+
 void frmInCircuit::showParts() {
   const char separator = notation::DecimalSeparator();
   std::string text;
   for (const std::string& line : PartsLines(analysis_, separator)) text += line + '\n';
   txtParts->setPlainText(QString::fromStdString(text));
+  placeTableAndParts();  // the longest line sets the box's width
 }
 
 void frmInCircuit::drawChart() {
@@ -268,6 +287,10 @@ void frmInCircuit::drawChart() {
 
 QString frmInCircuit::partsText() const {
   return QString::fromStdString(design::PartsListText(analysis_, notation::DecimalSeparator()));
+}
+
+QString frmInCircuit::buildText() const {
+  return QString::fromStdString(design::BuildListText(analysis_, notation::DecimalSeparator()));
 }
 
 QString frmInCircuit::tableText() const {
@@ -323,28 +346,46 @@ void frmInCircuit::layoutControls() {
   lblSummary->setFont(scaledFont(WindowFont(kSummaryPoints)));
   placeAt(lblSummary, 240, 3380, 6000, 1500);
 
-  QFont table = scaledFont(WindowFont(kTablePoints));
+  placeTableAndParts();
+}
+
+void frmInCircuit::placeTableAndParts() {
+  // The table and the parts box keep their text at its true size (smaller
+  // only in a window made smaller than the layout's true size): a larger
+  // window shows more rows and columns, not larger text.
+  QFont table = WindowFont(kTablePoints);
   table.setBold(false);
+  table.setPointSizeF(std::min(scaledFont(table).pointSizeF(), kTablePoints));
   grdPositions->setFont(table);
   txtParts->setFont(table);
   QFont heading = table;
   heading.setBold(true);
   grdPositions->horizontalHeader()->setFont(heading);
-  const double line = QFontMetricsF(table).height();
+  const QFontMetricsF metrics(table);
+  const double line = metrics.height();
   grdPositions->verticalHeader()->setDefaultSectionSize(qRound(line * 1.35));
-  // The table and the parts list take whatever the window has below and
-  // beside the laid-out area, not only their share of it.
+
+  // The parts box: at least its laid-out width, and as wide as its longest
+  // line up to a third of the window; the table takes the rest, to the
+  // window's left and bottom edges.
   placeAt(grdPositions, 240, 4920, 9400, 3930);
   placeAt(txtParts, 9740, 4150, 2020, 4700);
   const int margin = qRound(line / 2.0);
-  QRect tableArea = grdPositions->geometry();
-  tableArea.setLeft(std::min(tableArea.left(), margin));
-  tableArea.setBottom(std::max(tableArea.bottom(), height() - margin));
-  grdPositions->setGeometry(tableArea);
-  QRect partsArea = txtParts->geometry();
-  partsArea.setRight(std::max(partsArea.right(), width() - margin));
-  partsArea.setBottom(std::max(partsArea.bottom(), height() - margin));
-  txtParts->setGeometry(partsArea);
+  double longest = 0.0;
+  for (const QString& text : txtParts->toPlainText().split(QLatin1Char('\n'))) {
+    longest = std::max(longest, metrics.horizontalAdvance(text));
+  }
+  const int chrome = 2 * txtParts->frameWidth() +
+                     qCeil(2.0 * txtParts->document()->documentMargin()) +
+                     txtParts->verticalScrollBar()->sizeHint().width() + margin;
+  const int partsWidth =
+      std::max(txtParts->width(), std::min(qCeil(longest) + chrome, width() / 3));
+  const int bottom = std::max(grdPositions->geometry().bottom(), height() - margin - 1);
+  const QRect parts(QPoint(width() - margin - partsWidth, txtParts->y()),
+                    QPoint(width() - margin - 1, bottom));
+  txtParts->setGeometry(parts);
+  grdPositions->setGeometry(
+      QRect(QPoint(margin, grdPositions->y()), QPoint(parts.left() - margin - 1, bottom)));
 }
 
 }  // namespace ui

@@ -40,6 +40,8 @@ class frmInCircuit : public ScaledWindow {
   QString tableText() const;
   // The parts list as Ctrl+Shift+C puts it on the clipboard.
   QString partsText() const;
+  // The build list as "Copy build list" puts it on the clipboard.
+  QString buildText() const;
   const design::CircuitAnalysis& analysis() const { return analysis_; }
 
   QLabel* lblDesign;
@@ -84,6 +86,8 @@ class frmInCircuit : public ScaledWindow {
   void drawChart();
   void showBoxes(const design::CircuitBoxes& boxes);
   void showParts();
+  void showHeading();
+  void placeTableAndParts();
 
   CircuitTableModel* model_;
   design::CircuitAnalysis analysis_;
