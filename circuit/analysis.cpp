@@ -46,10 +46,18 @@ bool Describable(const KindSpec& spec) {
 
 void Lay(const KindSpec& spec, const Surroundings& leg, KindDesign& design) {
   switch (spec.What) {
-    case Kind::String: StringDesign(spec.Ohms, spec.Targets, leg, design); break;
-    case Kind::Ladder: LadderDesign(spec.Ohms, spec.Targets, leg, design); break;
-    case Kind::Shunt: ShuntDesign(spec.Ohms, spec.Targets, leg, design); break;
-    case Kind::RelayLadder: RelayDesign(spec.Ohms, spec.Stages, spec.StepDb, leg, design); break;
+    case Kind::String:
+      StringDesign(spec.Ohms, spec.Targets, leg, design);
+      break;
+    case Kind::Ladder:
+      LadderDesign(spec.Ohms, spec.Targets, leg, design);
+      break;
+    case Kind::Shunt:
+      ShuntDesign(spec.Ohms, spec.Targets, leg, design);
+      break;
+    case Kind::RelayLadder:
+      RelayDesign(spec.Ohms, spec.Stages, spec.StepDb, leg, design);
+      break;
   }
 }
 
@@ -131,8 +139,8 @@ bool AnalyseKind(const KindSpec& spec, KindAnalysis& analysis) {
   // Ladder and relay ladder take the load into their shunts; far above it
   // they say so through their open shunts and missing termination.
   const bool loadDecides = spec.What == Kind::String || spec.What == Kind::Shunt;
-  a.FarAboveLoad = loadDecides && around.LoadOhms > 0.0 &&
-                   spec.Ohms > design::kFarAboveLoad * around.LoadOhms;
+  a.FarAboveLoad =
+      loadDecides && around.LoadOhms > 0.0 && spec.Ohms > design::kFarAboveLoad * around.LoadOhms;
   double best = std::numeric_limits<double>::infinity();
   for (const PartSet& set : a.Sets) best = std::fmin(best, set.Worst.Db);
   a.BestSetStrays = best > design::kStrayDb;

@@ -46,14 +46,14 @@ struct KindAnalysis {
   int Stages = 0;
   double StepDb = 0.0;
   bool Balanced = false;
-  design::CircuitInputs Inputs;    // as the analysis used them
-  TargetColumn Target;             // dB, by position with output
-  KindDesign Design;               // the chains, part names, ideal parts, sections
-  std::vector<PartSet> Sets;       // the two rounded sets, in the order asked for
-  PositionColumn BandLowDb;        // of the first set
+  design::CircuitInputs Inputs;  // as the analysis used them
+  TargetColumn Target;           // dB, by position with output
+  KindDesign Design;             // the chains, part names, ideal parts, sections
+  std::vector<PartSet> Sets;     // the two rounded sets, in the order asked for
+  PositionColumn BandLowDb;      // of the first set
   PositionColumn BandHighDb;
-  PositionColumn ZoutOhms;         // seen by the load, first set (across the pair if balanced)
-  PositionColumn ZinOhms;          // seen by the source; kOpenOhms where open
+  PositionColumn ZoutOhms;  // seen by the load, first set (across the pair if balanced)
+  PositionColumn ZinOhms;   // seen by the source; kOpenOhms where open
   std::vector<std::optional<double>> F3dbHz;
   PositionColumn NoiseMicrovolts;  // into the load, first set
   // Summary.
@@ -62,11 +62,11 @@ struct KindAnalysis {
   double InsertionLossDb = 0.0;  // the first set's A(0)
   LoudestNoise Noise;
   // Warnings.
-  std::vector<int> NoShuntAt;    // ladder positions whose shunt is open
-  bool NoTermination = false;    // relay ladder without a termination
-  std::vector<int> OutOfRange;   // parts whose value in either set lies outside 1 ohm .. 10 Mohm
-  bool FarAboveLoad = false;     // string total or shunt X above kFarAboveLoad x the load
-  bool BestSetStrays = false;    // even the better set strays beyond kStrayDb
+  std::vector<int> NoShuntAt;   // ladder positions whose shunt is open
+  bool NoTermination = false;   // relay ladder without a termination
+  std::vector<int> OutOfRange;  // parts whose value in either set lies outside 1 ohm .. 10 Mohm
+  bool FarAboveLoad = false;    // string total or shunt X above kFarAboveLoad x the load
+  bool BestSetStrays = false;   // even the better set strays beyond kStrayDb
 };
 
 // Analyses the attenuator `spec` describes. Returns false and leaves

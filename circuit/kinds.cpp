@@ -27,15 +27,18 @@ int Part(KindDesign& design, const std::string& name, double ohms) {
   return AddPart(design.Net, name);
 }
 
+// An element of one part, or a wire, or nothing.
+void AddOne(Network& net, Place where, int part) {
+  if (part == kOpen) return AddOpen(net, where);
+  AddElement(net, where, part == kWire ? std::vector<int>{} : std::vector<int>{part});
+}
+
 // A one-section position: its series part (or a wire), its shunt part
 // (or a wire or nothing).
 void AddSection(KindDesign& design, Section section) {
   AddPosition(design.Net);
-  if (section.Series == kWire) AddElement(design.Net, Place::Series, {});
-  else AddElement(design.Net, Place::Series, {section.Series});
-  if (section.Shunt == kOpen) AddOpen(design.Net, Place::Shunt);
-  else if (section.Shunt == kWire) AddElement(design.Net, Place::Shunt, {});
-  else AddElement(design.Net, Place::Shunt, {section.Shunt});
+  AddOne(design.Net, Place::Series, section.Series);
+  AddOne(design.Net, Place::Shunt, section.Shunt);
   design.Sections.push_back(section);
 }
 
@@ -100,8 +103,8 @@ void ShuntDesign(double seriesOhms, const TargetColumn& targets, const Surroundi
       const double shortfall = Shortfall(targets[p]);
       const double y = rl > 0.0 ? s * a * rl / (shortfall * (s + rl)) : s * a / shortfall;
       // At 0 dB no shunt is wanted at all.
-      section.Shunt = std::isfinite(y) && y > 0.0 ? Part(design, "Y" + std::to_string(p), y)
-                                                  : kOpen;
+      section.Shunt =
+          std::isfinite(y) && y > 0.0 ? Part(design, "Y" + std::to_string(p), y) : kOpen;
     }
     AddSection(design, section);
   }
@@ -123,9 +126,8 @@ void RelayDesign(double ohms, int stages, double stepDb, const Surroundings& aro
   }
   const double rl = around.LoadOhms;
   design.NoTermination = rl > 0.0 && !(rl > ohms);
-  const int t = design.NoTermination
-                    ? kOpen
-                    : Part(design, "T", rl > 0.0 ? ohms * rl / (rl - ohms) : ohms);
+  const int t =
+      design.NoTermination ? kOpen : Part(design, "T", rl > 0.0 ? ohms * rl / (rl - ohms) : ohms);
   const int codes = 1 << stages;
   for (int c = 0; c < codes; ++c) {
     AddPosition(design.Net);
@@ -134,8 +136,7 @@ void RelayDesign(double ohms, int stages, double stepDb, const Surroundings& aro
       AddElement(design.Net, Place::Series, {series[i - 1]});
       AddElement(design.Net, Place::Shunt, {shunt[i - 1]});
     }
-    if (t == kOpen) AddOpen(design.Net, Place::Shunt);
-    else AddElement(design.Net, Place::Shunt, {t});
+    AddOne(design.Net, Place::Shunt, t);
     design.Targets.push_back(static_cast<double>(c) * stepDb);
   }
 }

@@ -24,7 +24,9 @@ struct Section {
   int Shunt = kOpen;
 };
 
-// A kind laid out for its surroundings.
+// A kind laid out for its surroundings. Its parts are numbered in the order
+// their names are listed below, which is also the order the improvement of
+// a rounding visits them.
 struct KindDesign {
   Network Net;
   PartOhms Ideal;                 // ohms, by part

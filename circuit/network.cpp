@@ -122,9 +122,19 @@ void Attenuation(const Network& net, const PartOhms& parts, const Surroundings& 
   }
 }
 
+bool TargetsCover(const Network& net, const TargetColumn& targets) {
+  for (int p = Positions(net) - 1; p >= 0; --p) {
+    if (HasOutput(net, p)) return targets.size() > static_cast<std::size_t>(p);
+  }
+  return true;
+}
+
 WorstPoint WorstOfColumn(const Network& net, const PositionColumn& db,
                          const TargetColumn& targets) {
   WorstPoint worst;
+  if (!TargetsCover(net, targets) || db.size() != static_cast<std::size_t>(Positions(net))) {
+    return worst;
+  }
   for (int p = 1; p < Positions(net); ++p) {
     if (!HasOutput(net, p)) continue;
     const double error = std::fabs(design::Deviation(db, p, targets));

@@ -71,8 +71,12 @@ bool HasOutput(const Network& net, int p);
 void Attenuation(const Network& net, const PartOhms& parts, const Surroundings& around,
                  PositionColumn& db);
 
+// Whether `targets` (dB, by position) hold one for every position with output.
+bool TargetsCover(const Network& net, const TargetColumn& targets);
+
 // Largest |(A(p) - A(0)) - target(p)| over positions p >= 1 with output,
-// dB, and the first position where it lies; targets by position.
+// dB, and the first position where it lies; targets by position. Nothing
+// (0 at position 0) when the targets or `db` do not cover the positions.
 WorstPoint WorstOfColumn(const Network& net, const PositionColumn& db, const TargetColumn& targets);
 WorstPoint WorstDeviation(const Network& net, const PartOhms& parts, const TargetColumn& targets,
                           const Surroundings& around);

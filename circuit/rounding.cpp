@@ -14,12 +14,7 @@ bool Fits(const Network& net, const RoundedParts& rounded, const TargetColumn& t
       rounded.Steps.size() != parts) {
     return false;
   }
-  const int n = Positions(net);
-  if (n < 1 || !HasOutput(net, 0)) return false;
-  for (int p = n - 1; p >= 0; --p) {
-    if (HasOutput(net, p)) return targets.size() > static_cast<std::size_t>(p);
-  }
-  return true;
+  return Positions(net) >= 1 && HasOutput(net, 0) && TargetsCover(net, targets);
 }
 
 // The attenuations of a move being tried: the positions whose chains hold
@@ -111,8 +106,9 @@ int ImproveRounding(const Network& net, RoundedParts& rounded, const TargetColum
       const std::vector<int>& users = net.Users[static_cast<std::size_t>(j)];
       // A part in neither the top's chain nor the worst position's leaves
       // the worst deviation where it is.
-      const bool matters = !users.empty() && (users.front() == 0 ||
-                           std::binary_search(users.begin(), users.end(), best.Position));
+      const bool matters =
+          !users.empty() &&
+          (users.front() == 0 || std::binary_search(users.begin(), users.end(), best.Position));
       if (!matters) continue;
       for (const bool up : {true, false}) {
         const int steps = rounded.Steps[j] + (up ? 1 : -1);

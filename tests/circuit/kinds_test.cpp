@@ -50,7 +50,8 @@ TEST(KindDesign, IdealPartsMatchWorkedValues) {
       {"ladder top shunt", Spec(Kind::Ladder, 10e3, TwentyFourPositions()), "P0", 10e3, 1e-9},
       {"ladder mute series", Spec(Kind::Ladder, 10e3, TwentyFourPositions()), "S23", 10e3, 1e-9},
       // 3162.28 || P = 4700 at 10 dB.
-      {"ladder shunt into 4k7", Spec(Kind::Ladder, 10e3, {0, 3, 6, 10}, 4700), "P3", 9665.402, 1e-3},
+      {"ladder shunt into 4k7", Spec(Kind::Ladder, 10e3, {0, 3, 6, 10}, 4700), "P3", 9665.402,
+       1e-3},
       {"relay 1 dB series", Relay(10e3, 3, 1.0), "S1", 1087.4906, 1e-4},
       {"relay 1 dB shunt", Relay(10e3, 3, 1.0), "H1", 81954.816, 1e-3},
       {"relay 4 dB shunt", Relay(10e3, 3, 1.0), "H3", 17097.1386, 1e-3},
@@ -111,11 +112,21 @@ TEST(KindAnalysis, WarnsOfWhatCannotBeBuilt) {
     bool farAboveLoad;
   } const rows[] = {
       // a R >= 4.7k down to 6.56 dB.
-      {"ladder above its load", Spec(Kind::Ladder, 10e3, {0, 3, 6, 10}, 4700), {0, 1, 2}, false, {}, false},
+      {"ladder above its load",
+       Spec(Kind::Ladder, 10e3, {0, 3, 6, 10}, 4700),
+       {0, 1, 2},
+       false,
+       {},
+       false},
       {"relay into R", Relay(10e3, 3, 1.0, 10e3), {}, true, {}, false},
       {"relay just above R", Relay(10e3, 3, 1.0, 10.1e3), {}, false, {}, false},
       // The shunts of 160 dB and deeper fall below 1e-4 ohm; 80 dB's is 1.0001.
-      {"relay of 20 dB steps", Relay(10e3, 8, 20.0), {}, false, {"H4", "H5", "H6", "H7", "H8"}, false},
+      {"relay of 20 dB steps",
+       Relay(10e3, 8, 20.0),
+       {},
+       false,
+       {"H4", "H5", "H6", "H7", "H8"},
+       false},
       {"shunt far above its load", Spec(Kind::Shunt, 100e3, {0, 3}, 4700), {}, false, {}, true},
       {"shunt at ten loads", Spec(Kind::Shunt, 47e3, {0, 3}, 4700), {}, false, {}, false},
   };
@@ -167,14 +178,16 @@ TEST(ImproveRounding, NeverWorseThanEachPartRoundedAlone) {
     for (const circuit::PartSet& set : a.Sets) {
       circuit::RoundedParts alone, again = set.Parts;
       circuit::RoundEach(a.Design.Ideal, *set.RoundedIn, alone);
-      const double worstAlone = circuit::WorstDeviation(a.Design.Net, alone.Ohms, a.Target, around).Db;
+      const double worstAlone =
+          circuit::WorstDeviation(a.Design.Net, alone.Ohms, a.Target, around).Db;
       EXPECT_LE(set.Worst.Db, worstAlone);
       improved += set.Worst.Db < worstAlone;
       for (std::size_t j = 0; j < alone.Index.size(); ++j) {
         int index = alone.Index[j];
         const int steps = set.Parts.Steps[j];
         EXPECT_LE(std::abs(steps), circuit::kMostSteps);
-        for (int s = 0; s < std::abs(steps); ++s) index = set.RoundedIn->Neighbour(index, steps > 0);
+        for (int s = 0; s < std::abs(steps); ++s)
+          index = set.RoundedIn->Neighbour(index, steps > 0);
         EXPECT_EQ(set.Parts.Index[j], index) << a.Design.Net.Names[j];
       }
       EXPECT_EQ(circuit::ImproveRounding(a.Design.Net, again, a.Target, around, *set.RoundedIn), 0);
