@@ -21,8 +21,9 @@ inline circuit::KindSpec Spec(circuit::Kind kind, double ohms, design::TargetCol
   return spec;
 }
 
-inline circuit::KindSpec Relay(double ohms, int stages, double stepDb, double load = 0.0) {
-  circuit::KindSpec spec = Spec(circuit::Kind::RelayLadder, ohms, {}, load);
+inline circuit::KindSpec Relay(double ohms, int stages, double stepDb, double load = 0.0,
+                               double source = 0.0) {
+  circuit::KindSpec spec = Spec(circuit::Kind::RelayLadder, ohms, {}, load, source);
   spec.Stages = stages;
   spec.StepDb = stepDb;
   return spec;
