@@ -82,8 +82,10 @@ std::vector<Role> LadderRoles(const KindAnalysis& a) {
   const std::vector<int> grounded = LugsHolding(a, false, circuit::kWire);
   const std::vector<int> open = LugsHolding(a, false, circuit::kOpen);
   shunt.Wiring.push_back("ground " + LugRuns(grounded));
-  std::string words = "  Shunt deck: common (wiper) to the output; P parts from their lugs to "
-                      "ground; " + Lugs(grounded) + " wired to ground";
+  std::string words =
+      "  Shunt deck: common (wiper) to the output; P parts from their lugs to "
+      "ground; " +
+      Lugs(grounded) + " wired to ground";
   if (!open.empty()) {
     shunt.Wiring.push_back("open " + LugRuns(open));
     words += "; " + Lugs(open) + " open (no shunt)";
@@ -171,9 +173,10 @@ std::vector<std::string> BuildLines(const KindAnalysis& a, int set, char separat
   const circuit::PartSet& parts = a.Sets[static_cast<std::size_t>(set)];
   const std::string series(parts.RoundedIn->Name());
   const bool relay = a.What == Kind::RelayLadder;
-  const char* const alike = a.What == Kind::Ladder ? "every series deck alike and every shunt deck alike"
-                            : relay              ? "every board alike"
-                                                 : "every deck alike";
+  const char* const alike = a.What == Kind::Ladder
+                                ? "every series deck alike and every shunt deck alike"
+                            : relay ? "every board alike"
+                                    : "every deck alike";
   std::string decks;
   for (const std::string& deck : BuildDecks(a)) decks += (decks.empty() ? "" : ", ") + deck;
   std::vector<std::string> lines{series + " build list, " + alike + ":",

@@ -60,8 +60,7 @@ std::vector<std::string> BuildDecks(const circuit::KindAnalysis& analysis);
 // relay ladder).
 // A part's line is its name, where it goes ("lug 2 to output", "input to
 // output", "K1 in to K1 out", "output to ground") and its value.
-std::vector<std::string> BuildLines(const circuit::KindAnalysis& analysis, int set,
-                                    char separator);
+std::vector<std::string> BuildLines(const circuit::KindAnalysis& analysis, int set, char separator);
 
 // The copy: the header "deck\tresistor\tlug_from\tlug_to\tseries\tvalue_ohm",
 // then for each deck a wiring line, "wiring" in its second cell and where

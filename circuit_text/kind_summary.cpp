@@ -35,8 +35,8 @@ std::string Where(Kind kind, int p) {
 std::string NoiseText(const circuit::LoudestNoise& noise, const std::string& where,
                       char separator) {
   if (!(noise.Microvolts > 0.0) || !noise.Dbu) return "No output noise at any position.";
-  return "Largest output noise " + notation::PartText(noise.Microvolts, separator) +
-         " \u00b5V (" + Fixed(*noise.Dbu, 1, separator) + " dBu) at " + where + ".";
+  return "Largest output noise " + notation::PartText(noise.Microvolts, separator) + " \u00b5V (" +
+         Fixed(*noise.Dbu, 1, separator) + " dBu) at " + where + ".";
 }
 
 }  // namespace
@@ -102,10 +102,9 @@ std::vector<std::string> SummaryLines(const KindAnalysis& a, char separator) {
     lines.push_back(std::string(set.RoundedIn->Name()) + " set: worst deviation " +
                     db(set.Worst.Db) + " at " + Where(a.What, set.Worst.Position) + ".");
   }
-  lines.push_back("Two channels of \u00b1" +
-                  notation::WriteBuilderValue(a.Inputs.TolerancePercent, separator) +
-                  " % parts differ by up to " + db(a.WidestBand) + " (" +
-                  Where(a.What, a.WidestBandAt) + ").");
+  lines.push_back(
+      "Two channels of \u00b1" + notation::WriteBuilderValue(a.Inputs.TolerancePercent, separator) +
+      " % parts differ by up to " + db(a.WidestBand) + " (" + Where(a.What, a.WidestBandAt) + ").");
   lines.push_back(NoiseLine(a, separator));
   if (a.FarAboveLoad) {
     lines.push_back(a.What == Kind::Shunt

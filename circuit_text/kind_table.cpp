@@ -44,8 +44,7 @@ void AddPartNames(const KindAnalysis& a, Shape shape, Line& line) {
   }
 }
 
-void AddPartCells(const KindAnalysis& a, Shape shape, Section section, char separator,
-                  Line& line) {
+void AddPartCells(const KindAnalysis& a, Shape shape, Section section, char separator, Line& line) {
   const auto add = [&](const circuit::PartOhms& values) {
     if (shape.Series) line.push_back(PartCell(section.Series, values, separator));
     if (shape.Shunt) line.push_back(PartCell(section.Shunt, values, separator));
@@ -88,13 +87,13 @@ KindTable PositionTable(const KindAnalysis& a, char separator) {
       line.push_back(output ? Number(column, p, separator) : std::string());
     };
     for (const circuit::PartSet& set : a.Sets) measure(set.Db);
-    for (const design::PositionColumn* column : {&a.BandLowDb, &a.BandHighDb, &a.ZoutOhms,
-                                                 &a.ZinOhms}) {
+    for (const design::PositionColumn* column :
+         {&a.BandLowDb, &a.BandHighDb, &a.ZoutOhms, &a.ZinOhms}) {
       measure(*column);
     }
-    const std::optional<double> corner =
-        static_cast<std::size_t>(p) < a.F3dbHz.size() ? a.F3dbHz[static_cast<std::size_t>(p)]
-                                                       : std::nullopt;
+    const std::optional<double> corner = static_cast<std::size_t>(p) < a.F3dbHz.size()
+                                             ? a.F3dbHz[static_cast<std::size_t>(p)]
+                                             : std::nullopt;
     line.push_back(output && corner ? design::PlainDecimal(*corner, separator) : std::string());
     measure(a.NoiseMicrovolts);
     table.Lines.push_back(std::move(line));

@@ -34,9 +34,9 @@ std::string PartsListText(const std::vector<PartsListSet>& sets, int perPart, ch
     std::stable_sort(lines.begin(), lines.end(),
                      [](const auto& a, const auto& b) { return a.second.ohms < b.second.ohms; });
     for (const auto& [cell, group] : lines) {
-      design::AppendTabLine(text, std::array<std::string, 4>{set.Series, cell,
-                                                             std::to_string(group.count * perPart),
-                                                             group.names});
+      design::AppendTabLine(
+          text, std::array<std::string, 4>{set.Series, cell, std::to_string(group.count * perPart),
+                                           group.names});
     }
   }
   return text;
