@@ -43,6 +43,20 @@ class WindowFlowTest : public testing_support::WindowTest {
     EXPECT_EQ(shown.size(), 1u);
     return shown.size() == 1 ? shown.front() : nullptr;
   }
+  // Runs the event loop until something ends it; `action` runs inside it.
+  static int runUntilQuit(const std::function<void()>& action) {
+    QTimer start;
+    start.setSingleShot(true);
+    QObject::connect(&start, &QTimer::timeout, action);
+    // A safety net so a fault fails the test instead of hanging it; it dies
+    // with this call, so it never fires into a later test.
+    QTimer safetyNet;
+    safetyNet.setSingleShot(true);
+    QObject::connect(&safetyNet, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    start.start(0);
+    safetyNet.start(5000);
+    return QApplication::exec();
+  }
 };
 
 TEST_F(WindowFlowTest, StartsAtTheOpeningWindowAlone) {

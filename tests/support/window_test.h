@@ -1,10 +1,9 @@
-// The fixture every window test starts from: the design, the as-built
-// session, the seams and the decimal separator reset around each test,
-// messages, questions and print dialogs answered without a modal box,
-// drawings recorded, and controls reached by their object names.
+// The fixture every window test starts from: the design, the seams and the
+// decimal separator reset around each test, messages, questions and print
+// dialogs answered without a modal box, drawings recorded, and controls
+// reached by their object names.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,7 +12,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -39,7 +37,7 @@ class WindowTest : public testing::Test {
     seams.showMessage = [this](const std::string& message) { messages_.push_back(message); };
     seams.askQuestion = [this](const std::string& question) {
       questions_.push_back(question);
-      return answerYes_;
+      return false;  // No
     };
     seams.choosePrinter = [this](QPrinter&) {
       ++printDialogs_;
@@ -113,22 +111,6 @@ class WindowTest : public testing::Test {
   }
   void click(const char* button) const { click(window_, button); }
 
-  // Runs the event loop until something ends it and returns its exit code;
-  // `action` runs inside it. A safety net ends it with 99 after 5 s, so a
-  // fault fails the test instead of hanging it; it dies with this call, so
-  // it never fires into a later test.
-  static int runUntilQuit(const std::function<void()>& action) {
-    QTimer start;
-    start.setSingleShot(true);
-    QObject::connect(&start, &QTimer::timeout, action);
-    QTimer safetyNet;
-    safetyNet.setSingleShot(true);
-    QObject::connect(&safetyNet, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    start.start(0);
-    safetyNet.start(5000);
-    return QApplication::exec();
-  }
-
   // What the windows drew since the last clear.
   surface::OpList lastDrawing() const {
     surface::OpList found;
@@ -143,8 +125,7 @@ class WindowTest : public testing::Test {
   surface::RecordingSurface drawing_;  // every window's drawing
   surface::RecordingSurface page_;     // every printed page
   std::vector<std::string> messages_;
-  std::vector<std::string> questions_;  // every yes-or-no question asked
-  bool answerYes_ = false;              // the answer they get
+  std::vector<std::string> questions_;  // every yes-or-no question, answered No
   int printDialogs_ = 0;
 
  private:
