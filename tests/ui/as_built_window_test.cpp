@@ -23,8 +23,8 @@
 #include "tests/support/recorded_ops.h"
 #include "tests/support/window_test.h"
 #include "ui/desktop/message_box.h"
-#include "ui/desktop/window_palette.h"
 #include "ui/desktop/seams.h"
+#include "ui/desktop/window_palette.h"
 #include "ui/surface/recording_surface.h"
 #include "ui/windows/as_built_session.h"
 #include "ui/windows/as_built_window.h"
@@ -244,7 +244,8 @@ TEST_F(AsBuiltWindowTest, UsesItsRoomForMoreRowsNotLargerText) {
   const int margins = 2 * heading->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, heading);
   for (int column = 0; column < heading->count(); ++column) {
     const QString text = grid()->model()->headerData(column, Qt::Horizontal).toString();
-    EXPECT_GE(heading->sectionSize(column), heading->fontMetrics().horizontalAdvance(text) + margins)
+    EXPECT_GE(heading->sectionSize(column),
+              heading->fontMetrics().horizontalAdvance(text) + margins)
         << text.toStdString();
     EXPECT_GE(heading->sectionSize(column),
               static_cast<QAbstractItemView*>(grid())->sizeHintForColumn(column));
@@ -276,12 +277,14 @@ TEST_F(AsBuiltWindowTest, MarksPartsBeyondToleranceAndLikelyWrongParts) {
   openOn(7, [&rows](design::FittedStrings& fitted) {
     for (int k = 1; k <= 6; ++k) fitted[1][k] = rows[k - 1].ohms;
   });
-  QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(grid())->tableInterface();
+  QAccessibleTableInterface* table =
+      QAccessible::queryAccessibleInterface(grid())->tableInterface();
   for (int k = 1; k <= 6; ++k) {
     SCOPED_TRACE(rows[k - 1].ohms);
     const QVariant background = at(k, 2).data(Qt::BackgroundRole);
-    EXPECT_EQ(background.isValid() ? std::optional(background.value<QBrush>().color()) : std::nullopt,
-              rows[k - 1].colour);
+    EXPECT_EQ(
+        background.isValid() ? std::optional(background.value<QBrush>().color()) : std::nullopt,
+        rows[k - 1].colour);
     EXPECT_EQ(table->cellAt(k, 2)->text(QAccessible::Description), rows[k - 1].description);
     EXPECT_EQ(at(k, 2).data(Qt::ToolTipRole).toString(), rows[k - 1].description);
   }

@@ -1,6 +1,6 @@
 // How the windows reach the modal parts of the platform (the message box, the
-// printer dialog, a yes-or-no question), and where tests can listen in. One set for the process,
-// because windows create one another.
+// printer dialog, a yes-or-no question), and where tests can listen in. One
+// set for the process, because windows create one another.
 #pragma once
 
 #include <functional>

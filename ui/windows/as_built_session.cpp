@@ -35,9 +35,13 @@ void StartAsBuilt(const design::CircuitAnalysis& circuit) {
   }
 }
 
-bool UndoFitted(AsBuiltSession& session) { return Step(session.Undo, session.Redo, session.Fitted); }
+bool UndoFitted(AsBuiltSession& session) {
+  return Step(session.Undo, session.Redo, session.Fitted);
+}
 
-bool RedoFitted(AsBuiltSession& session) { return Step(session.Redo, session.Undo, session.Fitted); }
+bool RedoFitted(AsBuiltSession& session) {
+  return Step(session.Redo, session.Undo, session.Fitted);
+}
 
 void NoteFittedCopied(AsBuiltSession& session) { session.Kept = session.Fitted; }
 

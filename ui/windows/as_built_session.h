@@ -14,8 +14,8 @@ namespace ui {
 // strings of 64 values, some 2 KB each, so a long history costs little and
 // every step puts back exactly what was there.
 struct AsBuiltSession {
-  design::CircuitAnalysis Circuit;  // the in-circuit window's, as last computed
-  design::FittedStrings Fitted;     // the table's values
+  design::CircuitAnalysis Circuit;          // the in-circuit window's, as last computed
+  design::FittedStrings Fitted;             // the table's values
   std::vector<design::FittedStrings> Undo;  // earlier values, the latest last
   std::vector<design::FittedStrings> Redo;  // values undone, the latest undone last
   // The values the table started from or was last copied with: ending the

@@ -22,10 +22,9 @@ AsBuiltTableModel::AsBuiltTableModel(std::function<void(const std::string&)> ref
 void AsBuiltTableModel::show(const design::AsBuiltAnalysis* analysis, AsBuiltSession* session,
                              char separator) {
   const int rows = analysis && session && analysis->N >= 2 ? analysis->N : 0;
-  const int columns =
-      session ? 1 + static_cast<int>(session->Fitted.size()) +
-                    static_cast<int>(std::size(kResultHeadings))
-              : 0;
+  const int columns = session ? 1 + static_cast<int>(session->Fitted.size()) +
+                                    static_cast<int>(std::size(kResultHeadings))
+                              : 0;
   const bool reshaped = rows != rows_ || columns != columns_ || session != session_;
   if (reshaped) beginResetModel();
   analysis_ = analysis;
@@ -86,9 +85,10 @@ QVariant AsBuiltTableModel::fittedData(int k, int column, int role) const {
     case Qt::AccessibleDescriptionRole: {
       const std::string part = design::FittedText(designed, analysis_->FirstSeries, separator_);
       if (misfit) {
-        return QString::fromStdString("Likely a wrong part: more than " +
-                                      notation::WriteBuilderValue(design::kMisfitRatio, separator_) +
-                                      " times off the designed " + part);
+        return QString::fromStdString(
+            "Likely a wrong part: more than " +
+            notation::WriteBuilderValue(design::kMisfitRatio, separator_) +
+            " times off the designed " + part);
       }
       return QString::fromStdString("Beyond the " +
                                     notation::WriteBuilderValue(tolerance, separator_) +

@@ -37,9 +37,8 @@ class AsBuiltTableModel : public QAbstractTableModel {
   AsBuiltTableModel(std::function<void(const std::string&)> refused, QObject* parent);
 
   // Shows `analysis` of `session`'s fitted values (both kept by the caller
-  // and outliving the model). While the table keeps its rows and columns the
-  // view keeps its place and its cell editor; the cells are only told
-  // they changed.
+  // and outliving the model). While the table keeps its rows and columns
+  // the cells are only told they changed, so the view keeps its place.
   void show(const design::AsBuiltAnalysis* analysis, AsBuiltSession* session, char separator);
 
   int stringColumns() const;

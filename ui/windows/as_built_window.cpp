@@ -249,8 +249,8 @@ void frmAsBuilt::showChanged(const design::FittedStrings& before) {
   for (std::size_t k = 1; k < (now.empty() ? 0 : now[0].size()); ++k) {
     for (std::size_t column = 0; column < now.size(); ++column) {
       if (k < before[column].size() && before[column][k] == now[column][k]) continue;
-      grdFitted->setCurrentIndex(model_->index(AsBuiltTableModel::RowOfResistor(static_cast<int>(k)),
-                                               static_cast<int>(column) + 1));
+      grdFitted->setCurrentIndex(model_->index(
+          AsBuiltTableModel::RowOfResistor(static_cast<int>(k)), static_cast<int>(column) + 1));
       return;
     }
   }
