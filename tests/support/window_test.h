@@ -1,7 +1,7 @@
 // The fixture every window test starts from: the design, the seams and the
-// decimal separator reset around each test, messages and print dialogs
-// answered without a modal box, drawings recorded, and controls reached by
-// their object names.
+// decimal separator reset around each test, messages, questions and print
+// dialogs answered without a modal box, drawings recorded, and controls
+// reached by their object names.
 #pragma once
 
 #include <string>
@@ -20,6 +20,7 @@
 #include "notation/eng_notation.h"
 #include "ui/desktop/seams.h"
 #include "ui/surface/recording_surface.h"
+#include "ui/windows/as_built_session.h"
 
 #include "tests/support/open_windows.h"
 
@@ -29,10 +30,15 @@ class WindowTest : public testing::Test {
  public:  // table rows' lambdas reach into the fixture
   void SetUp() override {
     design::modMain() = {};
+    ui::KeptAsBuilt() = {};
     separator_ = notation::DecimalSeparator();
     ui::Seams& seams = ui::AppSeams();
     seams = {};
     seams.showMessage = [this](const std::string& message) { messages_.push_back(message); };
+    seams.askQuestion = [this](const std::string& question) {
+      questions_.push_back(question);
+      return false;  // No
+    };
     seams.choosePrinter = [this](QPrinter&) {
       ++printDialogs_;
       return false;  // cancelled
@@ -44,6 +50,7 @@ class WindowTest : public testing::Test {
     for (QWidget* window : OpenWindows()) delete window;
     ui::AppSeams() = {};
     design::modMain() = {};
+    ui::KeptAsBuilt() = {};
     notation::SetDecimalSeparator(separator_);
   }
 
@@ -118,6 +125,7 @@ class WindowTest : public testing::Test {
   surface::RecordingSurface drawing_;  // every window's drawing
   surface::RecordingSurface page_;     // every printed page
   std::vector<std::string> messages_;
+  std::vector<std::string> questions_;  // every yes-or-no question, answered No
   int printDialogs_ = 0;
 
  private:

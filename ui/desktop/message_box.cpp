@@ -1,4 +1,4 @@
-// The modal OK-only message box.
+// The modal OK-only message box and the Yes/No question.
 #include "ui/desktop/message_box.h"
 
 #include <QMessageBox>
@@ -12,6 +12,21 @@ design::MessageSeam MessageBoxSeam(QWidget* parent) {
                     QString::fromStdString(message), QMessageBox::Ok, parent);
     box.exec();
   };
+}
+
+void SetUpQuestion(QMessageBox& box, const std::string& question) {
+  box.setIcon(QMessageBox::Question);
+  box.setWindowTitle(QString::fromLatin1(kApplicationName));
+  box.setText(QString::fromStdString(question));
+  box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+}
+
+bool AskQuestion(QWidget* parent, const std::string& question) {
+  QMessageBox box(parent);
+  SetUpQuestion(box, question);
+  return box.exec() == QMessageBox::Yes;
 }
 
 }  // namespace ui

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QShortcut>
+#include <QVariant>
 #include <QWidget>
 
 namespace ui {
@@ -67,9 +68,50 @@ class EscapeClosesList : public QObject {
   QComboBox* choice_;
 };
 
+QuitCheck& TheQuitCheck() {
+  static QuitCheck check;
+  return check;
+}
+
+bool MayQuit(QWidget* window) {
+  const QuitCheck& check = TheQuitCheck();
+  return !check || check(window);
+}
+
+// Closing the window through its frame (the only close the window system
+// starts) ends the program when it is the last window: the quit check
+// decides first. The hand-over's own closes pass untouched.
+class FrameCloseAsks : public QObject {
+ public:
+  using QObject::QObject;
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Close || !event->spontaneous() || watched != parent()) {
+      return false;
+    }
+    if (MayQuit(static_cast<QWidget*>(watched))) return false;
+    event->ignore();
+    return true;
+  }
+};
+
+constexpr const char* kKeysInstalled = "kestrixWindowKeys";
+
 }  // namespace
 
+void SetQuitCheck(QuitCheck check) { TheQuitCheck() = std::move(check); }
+
+bool QuitProgram(QWidget* window) {
+  if (!MayQuit(window)) return false;
+  window->close();
+  QCoreApplication::quit();
+  return true;
+}
+
 void InstallWindowKeys(QWidget* window) {
+  // Twice installed, Ctrl+Q would be an ambiguous shortcut and do nothing.
+  if (window->property(kKeysInstalled).toBool()) return;
+  window->setProperty(kKeysInstalled, true);
   for (QComboBox* choice : window->findChildren<QComboBox*>()) {
     choice->view()->installEventFilter(new EscapeClosesList(choice));
   }
@@ -80,10 +122,8 @@ void InstallWindowKeys(QWidget* window) {
   }
   auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), window);
   quit->setContext(Qt::WindowShortcut);
-  QObject::connect(quit, &QShortcut::activated, window, [window] {
-    window->close();
-    QCoreApplication::quit();
-  });
+  QObject::connect(quit, &QShortcut::activated, window, [window] { QuitProgram(window); });
+  window->installEventFilter(new FrameCloseAsks(window));
 }
 
 void PressOnKey(QAbstractButton* button, const QKeySequence& keys) {

@@ -14,6 +14,13 @@ inline const QColor kButtonFace(224, 224, 224);
 // The opening window's titles, and the focus frame on a dark window.
 inline const QColor kLightCyan(192, 255, 255);
 
+// Table cells that want a second look, under the tables' black text on every
+// window, dark ones included (their tables keep white cells): a likely wrong
+// part (light red, 12:1) and a part beyond its tolerance (light amber, 17:1).
+// The two stay apart from each other, from white and from the selection.
+inline const QColor kMisfitCell(255, 176, 176);
+inline const QColor kBeyondToleranceCell(255, 236, 160);
+
 // A palette for a window painted in `background`: text in black on a light
 // background and in white on a dark one, white input boxes with black text,
 // light grey buttons with black captions, and selection, disabled and tooltip

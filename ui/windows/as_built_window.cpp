@@ -2,9 +2,12 @@
 // the chart.
 #include "ui/windows/as_built_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -50,7 +53,23 @@ class FittedTable : public QTableView {
     return QTableView::moveCursor(action, modifiers);
   }
 
+  // Tab out of an open cell moves on as Enter moves down: the next cell
+  // becomes current without an editor, so what is typed next replaces it.
+  // (The view's own Tab opened the next cell's editor, which the recompute
+  // after the commit then closed, leaving the keys nowhere to go.)
   void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override {
+    const bool next = hint == QAbstractItemDelegate::EditNextItem;
+    const bool previous = hint == QAbstractItemDelegate::EditPreviousItem;
+    if (next || previous) {
+      QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+      const QModelIndex to = moveCursor(next ? MoveNext : MovePrevious, Qt::NoModifier);
+      if (to.isValid()) {
+        setCurrentIndex(to);
+      } else {
+        focusNextPrevChild(next);
+      }
+      return;
+    }
     QTableView::closeEditor(editor, hint);
     if (hint == QAbstractItemDelegate::SubmitModelCache) {
       const QModelIndex below = currentIndex().sibling(currentIndex().row() + 1, currentIndex().column());
@@ -77,7 +96,7 @@ frmAsBuilt::frmAsBuilt(QWidget* parent) : ScaledWindow("frmAsBuilt", kCaption, Q
   open();
   recompute();
   grdFitted->setFocus();
-  grdFitted->setCurrentIndex(model_->index(0, 1));
+  grdFitted->setCurrentIndex(model_->index(AsBuiltTableModel::RowOfResistor(1), 1));
 }
 
 void frmAsBuilt::createControls() {
@@ -105,6 +124,10 @@ void frmAsBuilt::createControls() {
   grdFitted->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                              QAbstractItemView::EditKeyPressed);
   grdFitted->setTabKeyNavigation(true);
+  grdFitted->setWordWrap(false);
+  // Every column as wide as its heading and cells, whatever font the style
+  // gives the heading when the window is first shown.
+  grdFitted->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 }
 
 void frmAsBuilt::connectHandlers() {
@@ -119,15 +142,27 @@ void frmAsBuilt::connectHandlers() {
   auto* pasteKey = new QShortcut(QKeySequence::Paste, grdFitted, nullptr, nullptr,
                                  Qt::WidgetShortcut);
   connect(pasteKey, &QShortcut::activated, this, &frmAsBuilt::paste);
+  // Explicit keys rather than the platform's Redo, which is Ctrl+Shift+Z on
+  // some desktops and Ctrl+Y on others; an open cell's editor keeps them for
+  // its own text.
+  const struct {
+    QKeySequence keys;
+    void (frmAsBuilt::*step)();
+  } history[] = {{QKeySequence(Qt::CTRL | Qt::Key_Z), &frmAsBuilt::undo},
+                 {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &frmAsBuilt::redo},
+                 {QKeySequence(Qt::CTRL | Qt::Key_Y), &frmAsBuilt::redo}};
+  for (const auto& key : history) {
+    auto* shortcut = new QShortcut(key.keys, this, nullptr, nullptr, Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, key.step);
+  }
 
-  InstallTableCopy(this, [this] { return tableText(); });
+  InstallTableCopy(this, [this] { return copyTable(); });
   auto* copy = new QAction(QStringLiteral("Copy table"), this);
-  connect(copy, &QAction::triggered, this, [this] { CopyTable([this] { return tableText(); }); });
+  connect(copy, &QAction::triggered, this, [this] { CopyTable([this] { return copyTable(); }); });
   for (QWidget* owner : {static_cast<QWidget*>(this), static_cast<QWidget*>(grdFitted)}) {
     owner->setContextMenuPolicy(Qt::ActionsContextMenu);
     owner->addAction(copy);
   }
-  InstallWindowKeys(this);
 }
 
 void frmAsBuilt::showMessage(const std::string& message) {
@@ -144,9 +179,10 @@ void frmAsBuilt::recompute() {
   design::AnalyseAsBuilt(kept.Circuit, kept.Fitted, analysis_);
   const QModelIndex current = grdFitted->currentIndex();
   const char separator = notation::DecimalSeparator();
-  model_->show(&analysis_, &kept.Fitted, separator);
-  if (current.isValid()) grdFitted->setCurrentIndex(model_->index(current.row(), current.column()));
-  grdFitted->resizeColumnsToContents();
+  model_->show(&analysis_, &kept, separator);
+  if (current.isValid() && current != grdFitted->currentIndex()) {
+    grdFitted->setCurrentIndex(model_->index(current.row(), current.column()));
+  }
   lblSurroundings->setText(
       QString::fromStdString(AsBuiltSurroundingsText(kept.Circuit, separator)));
   const QString summary = analysis_.N > 0
@@ -161,12 +197,16 @@ void frmAsBuilt::recompute() {
 void frmAsBuilt::paste() {
   AsBuiltSession& kept = KeptAsBuilt();
   const QModelIndex at = grdFitted->currentIndex();
-  const int column = at.isValid() ? std::max(at.column() - 1, 0) : 0;
   if (at.isValid() && at.column() > model_->stringColumns()) return;
+  const int column = at.isValid() ? std::max(at.column() - 1, 0) : 0;
+  // From position 0's row, which has no resistor, the paste starts at R1.
+  const int resistor = at.isValid() ? std::max(AsBuiltTableModel::ResistorOfRow(at.row()), 1) : 1;
   const std::string text = QApplication::clipboard()->text().toStdString();
-  const design::PasteOutcome outcome =
-      design::PasteFitted(text, notation::DecimalSeparator(), (at.isValid() ? at.row() : 0) + 1,
-                          column, kept.Circuit.Balanced, kept.Fitted);
+  design::PasteOutcome outcome;
+  ChangeFitted(kept, [&](design::FittedStrings& fitted) {
+    outcome = design::PasteFitted(text, notation::DecimalSeparator(), resistor, column,
+                                  kept.Circuit.Balanced, fitted);
+  });
   recompute();
   const std::string message = design::PasteMessage(outcome);
   if (!message.empty()) showMessage(message);
@@ -175,15 +215,45 @@ void frmAsBuilt::paste() {
 void frmAsBuilt::makeChange() {
   if (!analysis_.Best) return;
   const design::SingleChange change = *analysis_.Best;
-  KeptAsBuilt().Fitted[change.Column][change.Resistor] = change.To.Ohms();
+  ChangeFitted(KeptAsBuilt(), [&change](design::FittedStrings& fitted) {
+    fitted[change.Column][change.Resistor] = change.To.Ohms();
+  });
   recompute();
-  grdFitted->setCurrentIndex(model_->index(change.Resistor - 1, change.Column + 1));
+  grdFitted->setCurrentIndex(
+      model_->index(AsBuiltTableModel::RowOfResistor(change.Resistor), change.Column + 1));
 }
 
 void frmAsBuilt::designedValues() {
   AsBuiltSession& kept = KeptAsBuilt();
-  design::DesignedFitted(kept.Circuit, kept.Fitted);
+  const design::FittedStrings before = kept.Fitted;
+  ChangeFitted(kept, [&kept](design::FittedStrings& fitted) {
+    design::DesignedFitted(kept.Circuit, fitted);
+  });
+  showChanged(before);
+}
+
+void frmAsBuilt::undo() {
+  const design::FittedStrings before = KeptAsBuilt().Fitted;
+  if (UndoFitted(KeptAsBuilt())) showChanged(before);
+}
+
+void frmAsBuilt::redo() {
+  const design::FittedStrings before = KeptAsBuilt().Fitted;
+  if (RedoFitted(KeptAsBuilt())) showChanged(before);
+}
+
+void frmAsBuilt::showChanged(const design::FittedStrings& before) {
   recompute();
+  const design::FittedStrings& now = KeptAsBuilt().Fitted;
+  if (before.size() != now.size()) return;
+  for (std::size_t k = 1; k < (now.empty() ? 0 : now[0].size()); ++k) {
+    for (std::size_t column = 0; column < now.size(); ++column) {
+      if (k < before[column].size() && before[column][k] == now[column][k]) continue;
+      grdFitted->setCurrentIndex(model_->index(
+          AsBuiltTableModel::RowOfResistor(static_cast<int>(k)), static_cast<int>(column) + 1));
+      return;
+    }
+  }
 }
 
 void frmAsBuilt::printClicked() {
@@ -206,6 +276,11 @@ QString frmAsBuilt::tableText() const {
                                                          notation::DecimalSeparator()));
 }
 
+QString frmAsBuilt::copyTable() {
+  NoteFittedCopied(KeptAsBuilt());
+  return tableText();
+}
+
 void frmAsBuilt::drawChart() {
   picture().clear();
   picture().setScale(surface::Scale{0.0f, 0.0f, kUnitsAcross, kUnitsDown});
@@ -213,11 +288,26 @@ void frmAsBuilt::drawChart() {
   update();
 }
 
+QFont frmAsBuilt::textFont(double points) const {
+  QFont font = WindowFont(points);
+  font.setPointSizeF(points * textScale_);
+  return font;
+}
+
 void frmAsBuilt::layoutControls() {
-  const QFont text = scaledFont(WindowFont(kTextPoints));
+  const QFont probe = WindowFont(kTextPoints);
+  const double scale = scaledFont(probe).pointSizeF() / probe.pointSizeF();
+  if (!openingTextScale_) openingTextScale_ = scale;
+  textScale_ = std::min(scale, *openingTextScale_);
+  const QFont text = textFont(kTextPoints);
+  const QFont buttons = textFont(kWindowPoints);
   lblSurroundings->setFont(text);
   lblSummary->setFont(text);
   grdFitted->setFont(text);
+  grdFitted->horizontalHeader()->setFont(text);
+  for (QPushButton* button : {cmdMakeChange, cmdDesigned, cmdPrint, cmdReturn}) {
+    button->setFont(buttons);
+  }
   placeAt(lblSurroundings, 240, 150, 5600, 600);
   placeAt(lblSummary, 240, 800, 5600, 1500);
   placeAt(cmdMakeChange, 240, 2400, 1800, 375);
@@ -225,6 +315,14 @@ void frmAsBuilt::layoutControls() {
   placeAt(cmdPrint, 4040, 2400, 850, 375);
   placeAt(cmdReturn, 4990, 2400, 850, 375);
   placeAt(grdFitted, 240, 3600, 11520, 5250);
+  // The table takes whatever the window has beside and below the laid-out
+  // area too, so a wider or taller window shows more of it.
+  const int margin = qRound(QFontMetricsF(text).height() / 2.0);
+  QRect area = grdFitted->geometry();
+  area.setLeft(std::min(area.left(), margin));
+  area.setRight(std::max(area.right(), width() - 1 - margin));
+  area.setBottom(std::max(area.bottom(), height() - 1 - margin));
+  grdFitted->setGeometry(area);
 }
 
 }  // namespace ui

@@ -2,6 +2,8 @@
 // each channel into the load, their difference and the one swap that helps.
 #pragma once
 
+#include <optional>
+
 #include <QString>
 
 #include "design/as_built.h"
@@ -18,6 +20,10 @@ class AsBuiltTableModel;
 // Construction analyses the kept session (KeptAsBuilt: the in-circuit
 // analysis last handed over and the typed values). Messages go through
 // AppSeams().showMessage, or the program's message box when it is empty.
+// Typing, pasting, Make this change and Designed values are each one step
+// that Ctrl+Z undoes and Ctrl+Shift+Z or Ctrl+Y redoes. The window uses its
+// room: enlarged, it shows more of the table, its text keeping the size it
+// opened with.
 class frmAsBuilt : public ScaledWindow {
   Q_OBJECT
 
@@ -44,6 +50,8 @@ class frmAsBuilt : public ScaledWindow {
  private slots:
   void makeChange();
   void designedValues();
+  void undo();
+  void redo();
   void printClicked();
   void returnClicked();
 
@@ -53,9 +61,20 @@ class frmAsBuilt : public ScaledWindow {
   void showMessage(const std::string& message);
   void paste();
   void drawChart();
+  // Recomputes after the session's values changed from `before`, with the
+  // first changed cell made current.
+  void showChanged(const design::FittedStrings& before);
+  // The table as copied, noting the values as kept.
+  QString copyTable();
+  // The window's font at `points`, at textScale_.
+  QFont textFont(double points) const;
 
   AsBuiltTableModel* model_;
   design::AsBuiltAnalysis analysis_;
+  // How much scaledFont enlarges text now, never more than as the window
+  // opened: a larger window shows more, not larger text.
+  std::optional<double> openingTextScale_;
+  double textScale_ = 1.0;
 };
 
 }  // namespace ui

@@ -183,8 +183,8 @@ void frmDesign::printClicked() {
 }
 
 void frmDesign::exitClicked() {
-  close();
-  QCoreApplication::quit();
+  // Exit ends the program as Ctrl+Q does: unsaved fitted values are asked about first.
+  QuitProgram(this);
 }
 
 void frmDesign::RunDesign() {

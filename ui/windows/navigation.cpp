@@ -6,6 +6,9 @@
 #include <QString>
 #include <QWidget>
 
+#include "ui/desktop/message_box.h"
+#include "ui/desktop/seams.h"
+#include "ui/desktop/window_keys.h"
 #include "ui/windows/as_built_session.h"
 #include "ui/windows/as_built_window.h"
 #include "ui/windows/design_window.h"
@@ -14,7 +17,14 @@
 
 namespace ui {
 
+bool MayEndProgram(QWidget* window) {
+  if (!FittedUncopied(KeptAsBuilt())) return true;
+  const QuestionSeam& ask = AppSeams().askQuestion;
+  return ask ? ask(kDiscardFittedQuestion) : AskQuestion(window, kDiscardFittedQuestion);
+}
+
 void ShowOwnWindow(QWidget* window) {
+  SetQuitCheck(MayEndProgram);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->show();
 }
