@@ -46,6 +46,13 @@ const OhmsColumn* DesignedOf(const CircuitAnalysis& circuit) {
   return static_cast<int>(designed.size()) == circuit.N ? &designed : nullptr;
 }
 
+// Whether resistor k of a fitted string can hold `ohms`: what a cell takes
+// typed, or the designed value, which analysed into finite figures already.
+bool Takes(double ohms, const OhmsColumn* designed, int k) {
+  if (ohms >= kSmallestFittedOhms && ohms <= kLargestFittedOhms) return true;
+  return designed && ohms == (*designed)[k] && ohms > 0.0 && std::isfinite(ohms);
+}
+
 bool Fits(const CircuitAnalysis& circuit, const FittedStrings& fitted) {
   if (circuit.N < 2 || circuit.Sets.empty()) return false;
   if (static_cast<int>(fitted.size()) != FittedStringCount(circuit.Balanced)) return false;
@@ -53,11 +60,7 @@ bool Fits(const CircuitAnalysis& circuit, const FittedStrings& fitted) {
   for (const OhmsColumn& string : fitted) {
     if (static_cast<int>(string.size()) != circuit.N) return false;
     for (int k = 1; k < circuit.N; ++k) {
-      const double ohms = string[k];
-      const bool typeable = ohms >= kSmallestFittedOhms && ohms <= kLargestFittedOhms;
-      // The designed values analysed into finite figures already.
-      const bool asDesigned = designed && ohms == (*designed)[k] && ohms > 0.0 && std::isfinite(ohms);
-      if (!typeable && !asDesigned) return false;
+      if (!Takes(string[k], designed, k)) return false;
     }
   }
   return true;
@@ -215,8 +218,10 @@ std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
                    values.end());
       const std::optional<DecimalValue> fittedPart = PartOf(fittedOhms, series);
       for (const auto& [ohms, part] : values) {
-        // The part itself, exactly or as another value of the same decimal.
+        // The part itself, exactly or as another value of the same decimal;
+        // a value the string could not hold once changed.
         if (ohms == fittedOhms || (fittedPart && part == fittedPart)) continue;
+        if (!Takes(ohms, designed, k)) continue;
         // In the same order ChannelString adds a balanced pair: hot + cold.
         const double sum = !balanced ? ohms : (column % 2 == 0 ? ohms + partner : partner + ohms);
         const double kept = strings[channel][k];

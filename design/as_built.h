@@ -43,10 +43,10 @@ void DesignedFitted(const CircuitAnalysis& circuit, FittedStrings& fitted);
 // in-circuit window gives a leg, which divides the same.
 void ChannelString(const FittedStrings& fitted, bool balanced, int channel, OhmsColumn& string);
 
-// The value a change puts in a cell: a value of the first set's series (its
-// exact decimal), the designed part (the first set's own value, a single for
-// E24 and E96) or the value the other channel has there, any of which is
-// not always a three-digit decimal.
+// The value a change puts in a cell, To.Ohms(): a value of the first set's
+// series (its exact decimal), the designed part (the first set's own value,
+// a single for E24 and E96) or the value the other channel has there (any
+// value a cell holds), so ohms rather than a series' decimal.
 struct ChangedValue {
   double Value = 0.0;  // ohms
   double Ohms() const { return Value; }
@@ -146,13 +146,14 @@ bool AnalyseAsBuilt(const CircuitAnalysis& circuit, const FittedStrings& fitted,
 // either side), at its designed value (when `circuit` has a first set of N
 // values) and at the value the other channel's string has there (balanced:
 // the same leg of the other channel). A value that is the fitted part itself
-// (exactly, or as the series' value of the same decimal) is no change, and a
+// (exactly, or as the series' value of the same decimal) is no change, a
 // series value that is the same part as the designed or the other channel's
-// value is tried as that value. The best lowers the worst channel
-// difference most; within kChangeTieDb the smaller of the two channels'
-// worse deviation after the change wins, then the lower resistor, then the
-// string further left in the table, then the lower value. None when no
-// candidate lowers the worst difference by kWorthwhileChangeDb or more.
+// value is tried as that value, and values AnalyseAsBuilt would refuse are
+// not tried. The best lowers the worst channel difference most; within
+// kChangeTieDb the smaller of the two channels' worse deviation after the
+// change wins, then the lower resistor, then the string further left in the
+// table, then the lower value. None when no candidate lowers the worst
+// difference by kWorthwhileChangeDb or more.
 std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
                                              const FittedStrings& fitted);
 

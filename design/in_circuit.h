@@ -74,7 +74,7 @@ void CompensatedString(double totalOhms, const TargetColumn& targets, const Surr
 struct RoundedString {
   std::vector<int> Index;
   OhmsColumn Ohms;
-  std::vector<int> Nearest;
+  std::vector<int> Nearest{};
 };
 
 // Rounds each resistor on its own to the series' nearest value; Nearest
