@@ -233,8 +233,8 @@ std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
         if (!(before - after >= kWorthwhileChangeDb)) continue;
         const double other = deviation[1 - channel].Db;
         const double own = WorstOfColumn(changed, circuit.Target).Db;
-        candidates.push_back({{k, column, fittedOhms, {ohms}, before, after},
-                              own > other ? own : other});
+        candidates.push_back(
+            {{k, column, fittedOhms, {ohms}, before, after}, own > other ? own : other});
       }
     }
   }
@@ -460,9 +460,12 @@ FitMark MarkFitted(double fittedOhms, double designedOhms, double tolerancePerce
 
 std::string_view FitMarkName(FitMark mark) {
   switch (mark) {
-    case FitMark::AsDesigned: return "as designed";
-    case FitMark::BeyondTolerance: return "beyond tolerance";
-    case FitMark::LikelyMisfit: return "likely misfit";
+    case FitMark::AsDesigned:
+      return "as designed";
+    case FitMark::BeyondTolerance:
+      return "beyond tolerance";
+    case FitMark::LikelyMisfit:
+      return "likely misfit";
   }
   return {};
 }

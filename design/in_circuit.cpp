@@ -130,7 +130,8 @@ int StepsBetween(const Series& series, int from, int to) {
     if (next == at) break;  // the end of the series
     at = next;
     // A step past it (an index that is no entry of the series): stop there.
-    if (!(series.Decimal(at) == goal) && (up ? series.Value(at) > goalOhms : series.Value(at) < goalOhms)) {
+    if (!(series.Decimal(at) == goal) &&
+        (up ? series.Value(at) > goalOhms : series.Value(at) < goalOhms)) {
       ++steps;
       break;
     }

@@ -48,7 +48,8 @@ std::string AsBuiltViolation(std::string_view input) {
   }
   if (a.Marks.size() != fitted.size()) return "the cells are not all marked";
   for (const design::Misfit& m : a.Misfits) {
-    if (a.Marks[m.Column][m.Resistor] != design::FitMark::LikelyMisfit) return "a misfit is not marked";
+    if (a.Marks[m.Column][m.Resistor] != design::FitMark::LikelyMisfit)
+      return "a misfit is not marked";
   }
   if (design::AsBuiltTableText(a, fitted, ',').find("nan") != std::string::npos) return "nan in the table";
   return {};
