@@ -38,16 +38,55 @@ WorstPoint WorstDifferenceOf(const PositionColumn& left, const PositionColumn& r
   return worst;
 }
 
+// The first set's values, what the builder was told to fit; null when the
+// analysis has no first set of N values.
+const OhmsColumn* DesignedOf(const CircuitAnalysis& circuit) {
+  if (circuit.Sets.empty()) return nullptr;
+  const OhmsColumn& designed = circuit.Sets[0].Parts.Ohms;
+  return static_cast<int>(designed.size()) == circuit.N ? &designed : nullptr;
+}
+
+// Whether resistor k of a fitted string can hold `ohms`: what a cell takes
+// typed, or the designed value, which analysed into finite figures already.
+bool Takes(double ohms, const OhmsColumn* designed, int k) {
+  if (ohms >= kSmallestFittedOhms && ohms <= kLargestFittedOhms) return true;
+  return designed && ohms == (*designed)[k] && ohms > 0.0 && std::isfinite(ohms);
+}
+
 bool Fits(const CircuitAnalysis& circuit, const FittedStrings& fitted) {
   if (circuit.N < 2 || circuit.Sets.empty()) return false;
   if (static_cast<int>(fitted.size()) != FittedStringCount(circuit.Balanced)) return false;
+  const OhmsColumn* designed = DesignedOf(circuit);
   for (const OhmsColumn& string : fitted) {
     if (static_cast<int>(string.size()) != circuit.N) return false;
     for (int k = 1; k < circuit.N; ++k) {
-      if (!(string[k] >= kSmallestFittedOhms) || !(string[k] <= kLargestFittedOhms)) return false;
+      if (!Takes(string[k], designed, k)) return false;
     }
   }
   return true;
+}
+
+// The string of the other channel in the same place: the other channel's
+// string, or the same leg of the other channel.
+int OtherChannelColumn(int column, bool balanced) { return balanced ? column ^ 2 : column ^ 1; }
+
+// The part of `series` that `ohms` is exactly, as the series holds it or as
+// its decimal, or none. The single tables hold a decade's last value twice,
+// at the top of its decade and as the next decade's entry 0 (E96 its first
+// value too, above the decade below), with singles a few units apart in the
+// last place; the nearest-value search finds one entry for both, so the
+// entries up to two either side of it are looked at too. Past 1e36 ohms
+// those could lie beyond the tables, and only the nearest is.
+std::optional<DecimalValue> PartOf(double ohms, const Series& series) {
+  if (!(ohms > 0.0) || !std::isfinite(ohms)) return std::nullopt;
+  const std::vector<DecimalValue> decimal = series.Around(ohms, 0);
+  if (decimal.size() == 1 && decimal[0].Ohms() == ohms) return decimal[0];
+  const int centre = series.NearestIndex(ohms);
+  const int either = ohms < 1e36 ? 2 : 0;
+  for (int index = std::max(0, centre - either); index <= centre + either; ++index) {
+    if (series.Value(index) == ohms) return series.Decimal(index);
+  }
+  return std::nullopt;
 }
 
 std::string Value(double ohms, char separator) {
@@ -99,6 +138,15 @@ bool AnalyseAsBuilt(const CircuitAnalysis& circuit, const FittedStrings& fitted,
   a.Balanced = circuit.Balanced;
   a.Target = circuit.Target;
   a.FirstSeries = circuit.Sets[0].RoundedIn;
+  MarkFittedStrings(circuit, fitted, a.Marks);
+  if (const OhmsColumn* designed = DesignedOf(circuit)) {
+    for (int k = 1; k < a.N; ++k) {
+      for (std::size_t column = 0; column < fitted.size(); ++column) {
+        if (a.Marks[column][k] != FitMark::LikelyMisfit) continue;
+        a.Misfits.push_back({k, static_cast<int>(column), fitted[column][k], (*designed)[k]});
+      }
+    }
+  }
   const Surroundings around = ChannelSurroundings(circuit.Inputs);
   OhmsColumn string;
   for (int channel = 0; channel < 2; ++channel) {
@@ -118,6 +166,7 @@ std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
   if (!Fits(circuit, fitted)) return std::nullopt;
   const bool balanced = circuit.Balanced;
   const Series& series = *circuit.Sets[0].RoundedIn;
+  const OhmsColumn* designed = DesignedOf(circuit);
   const Surroundings around = ChannelSurroundings(circuit.Inputs);
   std::array<OhmsColumn, 2> strings;
   std::array<PositionColumn, 2> db;
@@ -139,16 +188,40 @@ std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
   };
   std::vector<Candidate> candidates;
   PositionColumn changed;
+  struct Trial {
+    double Ohms;
+    std::optional<DecimalValue> Part;  // the series value it is, if any
+  };
+  std::vector<Trial> values;
   const int columns = FittedStringCount(balanced);
   for (int k = 1; k < circuit.N; ++k) {
     for (int column = 0; column < columns; ++column) {
       const int channel = ChannelOf(column, balanced);
       const double fittedOhms = fitted[column][k];
       const double partner = balanced ? fitted[column ^ 1][k] : 0.0;
+      // The builder's own numbers first, then the series values around the
+      // part that are not the same part as one of those.
+      values.clear();
+      const double otherChannel = fitted[OtherChannelColumn(column, balanced)][k];
+      for (const double ohms : {designed ? (*designed)[k] : otherChannel, otherChannel}) {
+        values.push_back({ohms, PartOf(ohms, series)});
+      }
       for (const DecimalValue& value : series.Around(fittedOhms, 3)) {
-        const double ohms = value.Ohms();
-        // The part itself, as exact decimal or as the series' own value.
-        if (ohms == fittedOhms || series.Nearest(ohms) == fittedOhms) continue;
+        if (value != values[0].Part && value != values[1].Part) {
+          values.push_back({value.Ohms(), value});
+        }
+      }
+      std::sort(values.begin(), values.end(),
+                [](const Trial& a, const Trial& b) { return a.Ohms < b.Ohms; });
+      values.erase(std::unique(values.begin(), values.end(),
+                               [](const Trial& a, const Trial& b) { return a.Ohms == b.Ohms; }),
+                   values.end());
+      const std::optional<DecimalValue> fittedPart = PartOf(fittedOhms, series);
+      for (const auto& [ohms, part] : values) {
+        // The part itself, exactly or as another value of the same decimal;
+        // a value the string could not hold once changed.
+        if (ohms == fittedOhms || (fittedPart && part == fittedPart)) continue;
+        if (!Takes(ohms, designed, k)) continue;
         // In the same order ChannelString adds a balanced pair: hot + cold.
         const double sum = !balanced ? ohms : (column % 2 == 0 ? ohms + partner : partner + ohms);
         const double kept = strings[channel][k];
@@ -157,11 +230,11 @@ std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
         strings[channel][k] = kept;
         const double after = channel == 0 ? WorstDifferenceOf(changed, db[1]).Db
                                           : WorstDifferenceOf(db[0], changed).Db;
-        if (!(after < before - kChangeTieDb)) continue;
+        if (!(before - after >= kWorthwhileChangeDb)) continue;
         const double other = deviation[1 - channel].Db;
         const double own = WorstOfColumn(changed, circuit.Target).Db;
-        candidates.push_back({{k, column, fittedOhms, value, before, after},
-                              own > other ? own : other});
+        candidates.push_back(
+            {{k, column, fittedOhms, {ohms}, before, after}, own > other ? own : other});
       }
     }
   }
@@ -184,20 +257,31 @@ std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
 }
 
 std::string FittedText(double ohms, const Series* series, char separator) {
-  if (series && std::isfinite(ohms) && ohms > 0.0) {
-    const int index = series->NearestIndex(ohms);
-    if (series->Value(index) == ohms) return Value(series->Decimal(index).Ohms(), separator);
+  if (series) {
+    if (const std::optional<DecimalValue> part = PartOf(ohms, *series)) {
+      return Value(part->Ohms(), separator);
+    }
   }
   return Value(ohms, separator);
 }
 
 std::string BestChangeText(const AsBuiltAnalysis& analysis, char separator) {
-  if (!analysis.Best) return "No single change lowers the worst channel difference";
+  const std::string worst = notation::DecibelText(analysis.WorstDifference.Db, separator);
+  if (!analysis.Best) {
+    if (!(analysis.WorstDifference.Db < kWorthwhileChangeDb)) {
+      return std::string("No single change lowers the worst channel difference by 0") + separator +
+             "01 dB or more.";
+    }
+    if (!analysis.Misfits.empty()) {
+      return "The channels agree within " + worst + " dB; check the likely misfits.";
+    }
+    return "No change needed: the channels already agree within " + worst + " dB.";
+  }
   const SingleChange& c = *analysis.Best;
   return "Best single change: R" + std::to_string(c.Resistor) + " " +
          StringName(c.Column, analysis.Balanced) + " " +
-         FittedText(c.FromOhms, analysis.FirstSeries, separator) +
-         " \u2192 " + Value(c.To.Ohms(), separator) + ", worst channel difference " +
+         FittedText(c.FromOhms, analysis.FirstSeries, separator) + " \u2192 " +
+         FittedText(c.To.Ohms(), analysis.FirstSeries, separator) + ", worst channel difference " +
          notation::DecibelText(c.WorstBeforeDb, separator) + " \u2192 " +
          notation::DecibelText(c.WorstAfterDb, separator) + " dB";
 }
@@ -216,6 +300,19 @@ std::string AsBuiltSummary(const AsBuiltAnalysis& analysis, char separator) {
   text += "Worst channel difference " +
           notation::DecibelText(analysis.WorstDifference.Db, separator) + " dB at position " +
           std::to_string(analysis.WorstDifference.Position) + ".\n";
+  const int misfits = static_cast<int>(analysis.Misfits.size());
+  for (int i = 0; i < misfits && i < kMisfitLines; ++i) {
+    const Misfit& m = analysis.Misfits[static_cast<std::size_t>(i)];
+    text += "Likely misfit: R" + std::to_string(m.Resistor) + " " +
+            StringName(m.Column, analysis.Balanced) + " is " +
+            FittedText(m.FittedOhms, analysis.FirstSeries, separator) + ", designed " +
+            FittedText(m.DesignedOhms, analysis.FirstSeries, separator) + ".\n";
+  }
+  if (misfits > kMisfitLines) {
+    const int more = misfits - kMisfitLines;
+    text += std::to_string(more) + " more likely misfit" + (more == 1 ? " is" : "s are") +
+            " marked in the table.\n";
+  }
   text += BestChangeText(analysis, separator);
   return text;
 }
@@ -364,6 +461,33 @@ FitMark MarkFitted(double fittedOhms, double designedOhms, double tolerancePerce
     return FitMark::BeyondTolerance;
   }
   return FitMark::AsDesigned;
+}
+
+std::string_view FitMarkName(FitMark mark) {
+  switch (mark) {
+    case FitMark::AsDesigned:
+      return "as designed";
+    case FitMark::BeyondTolerance:
+      return "beyond tolerance";
+    case FitMark::LikelyMisfit:
+      return "likely misfit";
+  }
+  return {};
+}
+
+void MarkFittedStrings(const CircuitAnalysis& circuit, const FittedStrings& fitted,
+                       FitMarks& marks) {
+  const std::size_t n = static_cast<std::size_t>(std::max(circuit.N, 0));
+  marks.assign(fitted.size(), std::vector<FitMark>(n, FitMark::AsDesigned));
+  const OhmsColumn* designed = DesignedOf(circuit);
+  if (!designed) return;
+  for (std::size_t column = 0; column < fitted.size(); ++column) {
+    if (fitted[column].size() != n) continue;
+    for (std::size_t k = 1; k < n; ++k) {
+      marks[column][k] =
+          MarkFitted(fitted[column][k], (*designed)[k], circuit.Inputs.TolerancePercent);
+    }
+  }
 }
 
 }  // namespace design

@@ -43,16 +43,29 @@ void DesignedFitted(const CircuitAnalysis& circuit, FittedStrings& fitted);
 // in-circuit window gives a leg, which divides the same.
 void ChannelString(const FittedStrings& fitted, bool balanced, int channel, OhmsColumn& string);
 
+// The value a change puts in a cell, To.Ohms(): a value of the first set's
+// series (its exact decimal), the designed part (the first set's own value,
+// a single for E24 and E96) or the value the other channel has there (any
+// value a cell holds), so ohms rather than a series' decimal.
+struct ChangedValue {
+  double Value = 0.0;  // ohms
+  double Ohms() const { return Value; }
+};
+
 // A single part swapped: resistor `Resistor` of string `Column` from
-// `FromOhms` to the standard value `To`.
+// `FromOhms` to `To`.
 struct SingleChange {
   int Resistor = 0;
   int Column = 0;
   double FromOhms = 0.0;
-  DecimalValue To;
+  ChangedValue To;
   double WorstBeforeDb = 0.0;  // worst channel difference, dB
   double WorstAfterDb = 0.0;
 };
+
+// A change is offered only when it lowers the worst channel difference by
+// at least this, dB: well inside what a pair of 1% parts leaves anyway.
+inline constexpr double kWorthwhileChangeDb = 0.01;
 
 // How a fitted value stands against the value the builder was told to fit.
 enum class FitMark {
@@ -68,6 +81,30 @@ inline constexpr double kMisfitRatio = 3.0;
 // `tolerancePercent` is the tolerance box's percentage. Values that are not
 // positive numbers are marked as misfits.
 FitMark MarkFitted(double fittedOhms, double designedOhms, double tolerancePercent);
+// The mark in words, for screen readers: "as designed", "beyond tolerance",
+// "likely misfit".
+std::string_view FitMarkName(FitMark mark);
+
+// A mark per fitted cell: marks[column][k] for k = 1 .. N - 1 (index 0 is
+// AsDesigned), in the column order of FittedStrings.
+using FitMarks = std::vector<std::vector<FitMark>>;
+
+// Marks every fitted value against the designed one (the first set of
+// `circuit`, what DesignedFitted puts in) with the circuit's tolerance
+// percentage. `marks` gets one column per string; a string of the wrong
+// length, or a circuit without a first set of N values, is all AsDesigned.
+void MarkFittedStrings(const CircuitAnalysis& circuit, const FittedStrings& fitted,
+                       FitMarks& marks);
+
+// A fitted value marked LikelyMisfit, for the summary.
+struct Misfit {
+  int Resistor = 0;
+  int Column = 0;
+  double FittedOhms = 0.0;
+  double DesignedOhms = 0.0;
+};
+// The summary names this many misfits one by one and counts the rest.
+inline constexpr int kMisfitLines = 4;
 
 // Two results are taken as equal within this, dB.
 inline constexpr double kChangeTieDb = 1e-9;
@@ -83,35 +120,55 @@ struct AsBuiltAnalysis {
   WorstPoint WorstDifference;            // largest |difference| over 0 .. N - 2
   std::optional<SingleChange> Best;      // none when no single change helps
   const Series* FirstSeries = nullptr;   // the first set's, for writing values
+  FitMarks Marks;                        // every fitted cell, MarkFittedStrings
+  std::vector<Misfit> Misfits;           // the LikelyMisfit cells, by resistor then column
 };
 
 // A fitted value in the window's notation. The first set's parts are held
-// as the series' values (singles for E24 and E96, 1.82k is 1819.9998), and
-// such a value is written as the part's decimal value ("1.82k"); any other
-// value as exactly what it is. `series` may be null.
+// as the series' values (singles for E24 and E96, 1.82k is 1819.9998, and a
+// decade's first and last values have two singles each: E24 910 is 910 or
+// 909.99988), and such a value up to 1e36 ohms is written as the part's
+// decimal value ("1.82k", "910"); any other value as exactly what it is.
+// `series` may be null.
 std::string FittedText(double ohms, const Series* series, char separator);
 
-// Analyses `fitted` in the surroundings `circuit` was computed with. Returns
-// false and leaves N = 0 when the strings do not fit it (count, length, a
-// value outside kSmallestFittedOhms .. kLargestFittedOhms).
+// Analyses `fitted` in the surroundings `circuit` was computed with, marks
+// every cell and lists the likely misfits. Returns false and leaves N = 0
+// when the strings do not fit it: the count, a length, or a value that is
+// neither from kSmallestFittedOhms to kLargestFittedOhms nor the designed
+// value of its resistor (the designed values are always taken, whatever
+// their size).
 bool AnalyseAsBuilt(const CircuitAnalysis& circuit, const FittedStrings& fitted,
                     AsBuiltAnalysis& analysis);
 
-// The best single change: every resistor of every string tried at each of
-// the seven values of the first set's series around it (its nearest and
-// three either side; its own value is no change). The best lowers the worst
-// channel difference most; within kChangeTieDb the smaller of the two
-// channels' worse deviation after the change wins, then the lower resistor,
-// then the string further left in the table, then the lower value. None
-// when no candidate lowers the worst difference by more than kChangeTieDb.
+// The best single change: every resistor of every string tried at the
+// seven values of the first set's series around it (its nearest and three
+// either side), at its designed value (when `circuit` has a first set of N
+// values) and at the value the other channel's string has there (balanced:
+// the same leg of the other channel). A value that is the fitted part itself
+// (exactly, or as the series' value of the same decimal) is no change, a
+// series value that is the same part as the designed or the other channel's
+// value is tried as that value, and values AnalyseAsBuilt would refuse are
+// not tried. The best lowers the worst channel difference most; within
+// kChangeTieDb the smaller of the two channels' worse deviation after the
+// change wins, then the lower resistor, then the string further left in the
+// table, then the lower value. None when no candidate lowers the worst
+// difference by kWorthwhileChangeDb or more.
 std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
                                              const FittedStrings& fitted);
 
-// The summary: each channel's worst deviation and where, the worst channel
-// difference and where, and the best single change, one sentence a line.
+// The summary, one sentence a line: each channel's worst deviation and
+// where, the worst channel difference and where, the likely misfits ("Likely
+// misfit: R6 left hot is 2.74, designed 2.77k."; past kMisfitLines of them,
+// one line "3 more likely misfits are marked in the table."), then the
+// advice of BestChangeText.
 std::string AsBuiltSummary(const AsBuiltAnalysis& analysis, char separator);
-// Its last line: "Best single change: R7 right 1.641k → 1.62k, worst channel
-// difference 0.214 → 0.061 dB", or that no single change helps.
+// The advice: "Best single change: R7 right 1.641k → 1.62k, worst channel
+// difference 0.214 → 0.061 dB". Without a change, when the worst difference
+// is below kWorthwhileChangeDb: "No change needed: the channels already agree
+// within 0.004 dB." (with likely misfits: "The channels agree within 0.004
+// dB; check the likely misfits."); otherwise "No single change lowers the
+// worst channel difference by 0.01 dB or more."
 std::string BestChangeText(const AsBuiltAnalysis& analysis, char separator);
 
 // The copied table's header names, tab-separated.

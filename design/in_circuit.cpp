@@ -118,6 +118,27 @@ bool FitsTargets(std::size_t n, const TargetColumn& targets) {
   return PositionsInRange(n) && targets.size() + 1 >= n;
 }
 
+// Series steps from index `from` to index `to`, up positive. Compared as
+// decimals: a value can have two table entries whose singles differ.
+int StepsBetween(const Series& series, int from, int to) {
+  const DecimalValue goal = series.Decimal(to);
+  const double goalOhms = series.Value(to);
+  const bool up = goalOhms > series.Value(from);
+  int steps = 0;
+  for (int at = from; !(series.Decimal(at) == goal); ++steps) {
+    const int next = series.Neighbour(at, up);
+    if (next == at) break;  // the end of the series
+    at = next;
+    // A step past it (an index that is no entry of the series): stop there.
+    if (!(series.Decimal(at) == goal) &&
+        (up ? series.Value(at) > goalOhms : series.Value(at) < goalOhms)) {
+      ++steps;
+      break;
+    }
+  }
+  return up ? steps : -steps;
+}
+
 }  // namespace
 
 TargetColumn EqualSteps(int n, double stepDb) {
@@ -203,6 +224,7 @@ void RoundEach(const OhmsColumn& precise, const Series& series, RoundedString& r
     rounded.Index[k] = series.NearestIndex(precise[k]);
     rounded.Ohms[k] = series.Value(rounded.Index[k]);
   }
+  rounded.Nearest = rounded.Index;
 }
 
 int ImproveRounding(RoundedString& rounded, const TargetColumn& targets,
@@ -210,6 +232,13 @@ int ImproveRounding(RoundedString& rounded, const TargetColumn& targets,
   OhmsColumn& string = rounded.Ohms;
   const int n = static_cast<int>(string.size());
   if (!FitsTargets(string.size(), targets) || rounded.Index.size() != string.size()) return 0;
+  // Each part's steps from where it rounded to on its own.
+  std::vector<int> reach(string.size(), 0);
+  if (rounded.Nearest.size() == string.size()) {
+    for (int k = 1; k <= n - 1; ++k) {
+      reach[k] = StepsBetween(series, rounded.Nearest[k], rounded.Index[k]);
+    }
+  }
   // `arms` belong to the string as it stands, `trial` to the string with the
   // move being tried; a move touches Rl above and Ru below the resistor.
   Arms arms = WalkWhole(string);
@@ -222,6 +251,7 @@ int ImproveRounding(RoundedString& rounded, const TargetColumn& targets,
     moved = false;
     for (int k = 1; k <= n - 1; ++k) {
       for (const bool up : {true, false}) {
+        if ((up ? reach[k] : -reach[k]) >= kImproveReach) continue;
         const double kept = string[k];
         const int next = series.Neighbour(rounded.Index[k], up);
         const double value = series.Value(next);
@@ -240,6 +270,7 @@ int ImproveRounding(RoundedString& rounded, const TargetColumn& targets,
           best = worst;
           quick = QuickLook(targets, best);
           rounded.Index[k] = next;
+          reach[k] += up ? 1 : -1;
           ++moves;
           moved = true;
           break;

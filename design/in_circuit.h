@@ -68,22 +68,33 @@ void CompensatedString(double totalOhms, const TargetColumn& targets, const Surr
                        OhmsColumn& resistors);
 
 // A string rounded to a series: each resistor's index in the series and its
-// value (ohms), at k = 1 .. N - 1; index 0 unused.
+// value (ohms), at k = 1 .. N - 1; index 0 unused. Nearest holds the index
+// each resistor rounded to on its own (RoundEach), which improvement stays
+// near; empty when the string was not rounded from precise values.
 struct RoundedString {
   std::vector<int> Index;
   OhmsColumn Ohms;
+  std::vector<int> Nearest{};
 };
 
-// Rounds each resistor on its own to the series' nearest value.
+// Rounds each resistor on its own to the series' nearest value; Nearest
+// gets the same indices as Index.
 void RoundEach(const OhmsColumn& precise, const Series& series, RoundedString& rounded);
+
+// How many series steps improvement may move a part from the value it
+// rounded to on its own: far enough to trade a step's error between
+// neighbours, never so far that a part stops being near its ideal value.
+inline constexpr int kImproveReach = 3;
 
 // Improves a rounded string in place: visits resistors 1 .. N - 1 in turn,
 // moving one at a time one series step up (else down) whenever that makes
-// the worst deviation strictly smaller, and repeats the visits until none
-// does, however many that takes. Each move lowers the worst deviation, so
-// no string comes back and the visits end; on the result no single move
-// lowers it at all (let alone by 1e-9 dB), and a second call makes no move.
-// Every value stays a value of the series. Returns the moves made.
+// the worst deviation strictly smaller and leaves the part within
+// kImproveReach steps of its Nearest index (of its Index on entry when
+// Nearest is not N long), and repeats the visits until none does. Each move
+// lowers the worst deviation, so no string comes back and the visits end;
+// on the result no single move within reach lowers it at all, and a second
+// call makes no move. Every value stays a value of the series. Returns the
+// moves made.
 int ImproveRounding(RoundedString& rounded, const TargetColumn& targets,
                     const Surroundings& around, const Series& series);
 

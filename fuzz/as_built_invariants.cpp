@@ -34,13 +34,23 @@ std::string AsBuiltViolation(std::string_view input) {
   if (changed > outcome.Written) return "a cell changed that the paste did not write";
 
   design::AsBuiltAnalysis a;
+  if (!design::AnalyseAsBuilt(circuit, before, a) || a.Best || !a.Misfits.empty()) {
+    return "the designed strings are not as designed";
+  }
   if (!design::AnalyseAsBuilt(circuit, fitted, a)) return "positive cells did not analyse";
   for (int channel = 0; channel < 2; ++channel) {
     for (int p = 0; p < a.N; ++p) {
       if (!std::isfinite(a.Db[channel][p])) return "an attenuation is not finite";
     }
   }
-  if (a.Best && !(a.Best->WorstAfterDb < a.WorstDifference.Db)) return "the best change does not help";
+  if (a.Best && !(a.WorstDifference.Db - a.Best->WorstAfterDb >= design::kWorthwhileChangeDb)) {
+    return "the best change does not help enough";
+  }
+  if (a.Marks.size() != fitted.size()) return "the cells are not all marked";
+  for (const design::Misfit& m : a.Misfits) {
+    if (a.Marks[m.Column][m.Resistor] != design::FitMark::LikelyMisfit)
+      return "a misfit is not marked";
+  }
   if (design::AsBuiltTableText(a, fitted, ',').find("nan") != std::string::npos) return "nan in the table";
   return {};
 }

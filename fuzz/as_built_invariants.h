@@ -1,6 +1,7 @@
 // What must hold once any pasted text has gone into the as-built table: the
-// cell reader takes only positive finite values, and the balanced channels
-// they make give finite attenuations and a best change that really helps.
+// cell reader takes only positive finite values, the designed strings need
+// no change, and the balanced channels the cells make give finite
+// attenuations, a mark on every cell and a best change that really helps.
 #pragma once
 
 #include <string>

@@ -1,12 +1,15 @@
 // The fitted strings: the channel difference by hand, balanced loops against
 // a node solve, the best single change's tie rules and pasting.
+#include <array>
 #include <cmath>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "design/as_built.h"
+#include "notation/builder_value.h"
 
 namespace {
 
@@ -24,6 +27,15 @@ CircuitAnalysis Surroundings(int n, double stepDb, double loadOhms, double sourc
   circuit.Target = design::EqualSteps(n, stepDb);
   circuit.Sets.resize(1);
   circuit.Sets[0].RoundedIn = &design::kE24;
+  return circuit;
+}
+
+// With the designed first set `leg` in E192, whose parts are exact decimals.
+CircuitAnalysis Designed(const design::OhmsColumn& leg, bool balanced, double load = 0,
+                         double source = 0) {
+  CircuitAnalysis circuit = Surroundings(int(leg.size()), 6.0, load, source, balanced);
+  circuit.Sets[0].RoundedIn = &design::kE192;
+  design::RoundEach(leg, design::kE192, circuit.Sets[0].Parts);
   return circuit;
 }
 
@@ -215,5 +227,171 @@ TEST(AsBuilt, WritesTheFirstSetsPartsAsTheirDecimals) {
   }
 }
 
-}  // namespace
+// Every part of every series, as the roundings of 0.1% below, at and 0.1%
+// above its decimal hold it (E24 910 is 910 or 909.99988), writes as that.
+TEST(FittedText, WritesEveryPartOfEverySeriesAsItsDecimal) {
+  for (const design::Series* series : design::kAllSeries) {
+    for (int exponent = -3; exponent <= 7; ++exponent) {
+      for (const int mantissa : series->Decade()) {
+        const double ohms = std::stod(std::to_string(mantissa) + "e" + std::to_string(exponent));
+        for (const double by : {0.999, 1.0, 1.001}) {
+          ASSERT_EQ(design::FittedText(series->Nearest(ohms * by), series, '.'),
+                    notation::WriteBuilderValue(ohms, '.'))
+              << series->Name() << " " << ohms << " x" << by;
+        }
+      }
+    }
+  }
+}
 
+// Three 1k resistors designed for 0, 3.52 and 9.54 dB with 2% parts; a row's
+// cells are the single-ended values, balanced the legs' in the hot legs. The
+// summary's lines after the figures: misfits, then advice.
+TEST(AsBuiltSummary, FlagsEachSideOfItsLines) {
+  struct Cell {
+    int column, k;
+    double single, leg;
+  };
+  struct Row {
+    std::vector<Cell> cells;
+    design::FitMark mark;  // of the first cell
+    std::vector<std::string> lines;
+  } const rows[] = {
+      {{}, {}, {"No change needed: the channels already agree within 0.000 dB."}},
+      {{{1, 2, 1020, 1020}}, design::FitMark::AsDesigned, {}},
+      {{{1, 2, 979.99, 979.99}}, design::FitMark::BeyondTolerance, {}},
+      {{{1, 2, 3000, 3000}}, design::FitMark::BeyondTolerance, {}},
+      {{{1, 2, 3000.5, 3000.5}},
+       design::FitMark::LikelyMisfit,
+       {"Likely misfit: R2 right is 3.0005k, designed 1k."}},
+      {{{1, 2, 333.34, 333.34}}, design::FitMark::BeyondTolerance, {}},
+      {{{1, 2, 333.33, 333.33}},
+       design::FitMark::LikelyMisfit,
+       {"Likely misfit: R2 right is 333.33, designed 1k."}},
+      // 20 log10(3 x / (2000 + x)) at position 2: 0.01012 dB, then 0.00989.
+      {{{1, 3, 1001.75, 1003.5}},
+       {},
+       {"Best single change: R3 right 1.00175k \u2192 1k, worst channel difference 0.010 \u2192 "
+        "0.000 dB"}},
+      {{{1, 3, 1001.71, 1003.42}},
+       {},
+       {"No change needed: the channels already agree within 0.010 dB."}},
+      // Left R1 0.8% high and right R3 0.5% low part cancel: 0.016 dB apart,
+      // and no one change closes that by 0.01 dB.
+      {{{0, 1, 1008, 1016}, {1, 3, 995, 990}},
+       {},
+       {"No single change lowers the worst channel difference by 0.01 dB or more."}},
+      {{{0, 2, 3300, 3300}, {1, 2, 3300, 3300}},
+       design::FitMark::LikelyMisfit,
+       {"Likely misfit: R2 left is 3.3k, designed 1k.",
+        "Likely misfit: R2 right is 3.3k, designed 1k.",
+        "The channels agree within 0.000 dB; check the likely misfits."}},
+      {{{0, 1, 1e4, 1e4},
+        {1, 1, 1e4, 1e4},
+        {0, 2, 1e4, 1e4},
+        {1, 2, 1e4, 1e4},
+        {0, 3, 1e4, 1e4},
+        {1, 3, 1e4, 1e4}},
+       design::FitMark::LikelyMisfit,
+       {"Likely misfit: R1 left is 10k, designed 1k.",
+        "Likely misfit: R1 right is 10k, designed 1k.",
+        "Likely misfit: R2 left is 10k, designed 1k.",
+        "Likely misfit: R2 right is 10k, designed 1k.",
+        "2 more likely misfits are marked in the table.",
+        "The channels agree within 0.000 dB; check the likely misfits."}},
+  };
+  for (const bool balanced : {false, true}) {
+    CircuitAnalysis circuit = Designed({0, 1000, 1000, 1000}, balanced);
+    circuit.Target = {0.0, 3.521825, 9.542425};
+    circuit.Inputs.TolerancePercent = 2.0;
+    for (const Row& row : rows) {
+      FittedStrings fitted;
+      design::DesignedFitted(circuit, fitted);
+      std::vector<std::pair<std::string, std::string>> swaps{{"left ", "left hot "},
+                                                             {"right ", "right hot "}};
+      for (const Cell& c : row.cells) {
+        fitted[balanced ? 2 * c.column : c.column][c.k] = balanced ? c.leg : c.single;
+        swaps.emplace_back(notation::WriteBuilderValue(c.single, '.'),
+                           notation::WriteBuilderValue(c.leg, '.'));
+      }
+      std::vector<std::string> lines = row.lines;
+      for (std::string& line : lines) {
+        for (const auto& [from, to] : swaps) {
+          if (const auto at = line.find(from); balanced && at != line.npos)
+            line.replace(at, from.size(), to);
+        }
+      }
+      SCOPED_TRACE(testing::Message()
+                   << (lines.empty() ? "" : lines.back()) << (balanced ? ", balanced" : ""));
+      design::AsBuiltAnalysis a;
+      ASSERT_TRUE(design::AnalyseAsBuilt(circuit, fitted, a));
+      if (!row.cells.empty()) {
+        const Cell& c = row.cells[0];
+        EXPECT_EQ(a.Marks[balanced ? 2 * c.column : c.column][c.k], row.mark);
+      }
+      std::istringstream summary(design::AsBuiltSummary(a, '.'));
+      std::vector<std::string> got;
+      for (std::string line; std::getline(summary, line);) got.push_back(line);
+      got.erase(got.begin(), got.begin() + 3);
+      if (lines.empty() || lines.back().find("misfit:") != std::string::npos)
+        got.pop_back();  // advice not worked
+      EXPECT_EQ(got, lines);
+    }
+  }
+}
+
+// Changes that put the channels exactly together: a 2.74 ohm part fitted for
+// 2.77k (a balanced 12-position string into 47k from 100 ohms) goes back to
+// the designed part; a part matching no series value is copied from the
+// other channel (the same leg, balanced) when both then deviate least from
+// 6 dB: 1013 (0.035 dB) against 990 (0.065 dB).
+TEST(BestSingleChange, PutsTheDesignedPartBackOrCopiesTheOtherChannel) {
+  const design::OhmsColumn leg{0, 8660, 6980, 5490, 4420, 3480, 2770, 2210, 1740, 1400, 1100, 4220};
+  struct Row {
+    CircuitAnalysis circuit;
+    std::vector<std::array<double, 3>> cells;  // column, resistor, ohms
+    int column;                                // of the change; its resistor is the first cell's
+    double to;
+  } const rows[] = {{Designed(leg, true, 47e3, 100), {{0, 6, 2.74}}, 0, 2770},
+                    {Designed({0, 1000, 1000}, false), {{0, 2, 1013}, {1, 2, 990}}, 1, 1013},
+                    {Designed({0, 1000, 1000}, true), {{0, 2, 1026}, {2, 2, 980}}, 2, 1026}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.to);
+    FittedStrings fitted;
+    design::DesignedFitted(row.circuit, fitted);
+    for (const auto& [column, k, ohms] : row.cells) fitted[int(column)][int(k)] = ohms;
+    design::AsBuiltAnalysis a;
+    ASSERT_TRUE(design::AnalyseAsBuilt(row.circuit, fitted, a));
+    ASSERT_TRUE(a.Best.has_value());
+    EXPECT_EQ(a.Best->Resistor, int(row.cells[0][1]));
+    EXPECT_EQ(a.Best->Column, row.column);
+    EXPECT_EQ(a.Best->To.Ohms(), row.to);
+    EXPECT_EQ(a.Best->WorstAfterDb, 0.0);
+    const std::string misfit =
+        "\nLikely misfit: R6 left hot is 2.74, designed 2.77k.\n"
+        "Best single change: R6 left hot 2.74 \u2192 2.77k, ";
+    EXPECT_EQ(design::AsBuiltSummary(a, '.').find(misfit) != misfit.npos, row.to == 2770);
+  }
+}
+
+// Designed values beyond what a cell takes typed (a 1e-4 ohm string of 25
+// steps of 4 dB ends in nanohms, a 1e13 ohm one lies above 1e12) analyse.
+TEST(AnalyseAsBuilt, TakesTheDesignedValuesWhateverTheirSize) {
+  for (const auto& [total, n] : {std::pair{1e-4, 25}, {1e13, 3}}) {
+    SCOPED_TRACE(total);
+    design::StringSpec spec;
+    spec.TotalOhms = total;
+    spec.Targets = design::EqualSteps(n, 4.0);
+    CircuitAnalysis circuit;
+    ASSERT_TRUE(design::AnalyseString(spec, circuit));
+    FittedStrings fitted;
+    design::DesignedFitted(circuit, fitted);
+    design::AsBuiltAnalysis a;
+    ASSERT_TRUE(design::AnalyseAsBuilt(circuit, fitted, a));
+    EXPECT_FALSE(a.Best.has_value());
+    fitted[1][n - 1] = total < 1.0 ? 5e-7 : 2e12;  // typed, and refused
+    EXPECT_FALSE(design::AnalyseAsBuilt(circuit, fitted, a));
+  }
+}
+
+}  // namespace

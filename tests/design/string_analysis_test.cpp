@@ -130,6 +130,36 @@ TEST(ImproveRounding, LeavesNothingForASecondCall) {
   }
 }
 
+// Two E24 resistors with nothing connected: the one deviation is
+// 20 log10((R1 + R2) / R2) - target, worked by hand move by move.
+TEST(ImproveRounding, WalksAsWorkedByHand) {
+  struct Row {
+    double r1, r2, targetDb, to1, to2, worstDb;  // as rounded alone, then improved
+    int moves;
+  } const rows[] = {
+      // 5.6k / 16k gives 2.607 dB; R1 to 5.1k gives 2.403, then R2 to 15k
+      // 2.542 dB, 0.0421 off; no step of either comes closer.
+      {5600, 16000, 2.5, 5100, 15000, 0.042096, 2},
+      // 620 / 390: 8.265 dB; R2 430 (7.754), R1 680 (8.237), R2 470 (7.772):
+      // the last part moves twice.
+      {620, 390, 8.0, 680, 470, 0.228000, 3},
+      // 1k / 1k aims at 9.54 dB: R1 and R2 take turns, 1.1k / 910 ... and
+      // stop at 1.3k / 750 (8.734 dB), three steps each; 1.5k would hit it.
+      {1000, 1000, 9.542425, 1300, 750, 0.808573, 6},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.moves);
+    const design::TargetColumn targets{0.0, row.targetDb};
+    design::RoundedString rounded;
+    design::RoundEach({0, row.r1, row.r2}, design::kE24, rounded);
+    EXPECT_EQ(design::ImproveRounding(rounded, targets, Surroundings{}, design::kE24), row.moves);
+    EXPECT_NEAR(rounded.Ohms[1], row.to1, row.to1 * 1e-6);
+    EXPECT_NEAR(rounded.Ohms[2], row.to2, row.to2 * 1e-6);
+    EXPECT_NEAR(design::WorstDeviation(rounded.Ohms, targets, Surroundings{}).Db, row.worstDb,
+                1e-5);
+  }
+}
+
 TEST(CircuitTableText, NamesTheChosenSeriesInTheHeader) {
   design::StringSpec spec = Spec(10e3, 5, 3.0, 47e3, 0, design::kE192, design::kE48);
   spec.Targets = {0.0, 2.0, 4.0, 10.0};
