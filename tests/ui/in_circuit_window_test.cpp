@@ -216,7 +216,7 @@ TEST_F(InCircuitWindowTest, TabVisitsTheBoxesInOrderThenTheButtonsAndTable) {
   open();
   const char* const order[] = {
       "txtSource",   "txtCable",     "txtTolerance", "txtTotal",     "txtPositions",
-      "txtSteps",    "cboFirstSeries", "cboSecondSeries", "chkBalanced", "cmdRecompute",
+      "txtSteps",    "cboFirstSeries", "cboSecondSeries", "chkBalanced", "cboKind", "cmdRecompute",
       "grdPositions", "txtParts",    "cmdPrint",     "cmdReturn",    "cmdAsBuilt", "txtLoad"};
   for (const char* name : order) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
