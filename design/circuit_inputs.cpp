@@ -346,7 +346,21 @@ void ReadRelayStep(const std::string& text, StringInputs& relay, Notes& notes) {
     NoteLaw(text, law, true, keeps, notes);
     return;
   }
-  if (law.Text != LawText({law.StepsDb.front()}, separator)) {
+  // One entry, a bare step: a second entry or a COUNTxSTEP is refused.
+  std::size_t entries = 0;
+  bool counted = false;
+  for (std::size_t at = text.find_first_not_of(" \t"); at != std::string::npos;
+       at = text.find_first_not_of(" \t", at)) {
+    const std::size_t end = std::min(text.find_first_of(" \t", at), text.size());
+    const std::string word = text.substr(at, end - at);
+    at = end;
+    const bool dropped = std::any_of(law.Dropped.begin(), law.Dropped.end(),
+                                     [&word](const LawWord& w) { return w.Text == word; });
+    if (dropped) continue;
+    ++entries;
+    counted = counted || word.find_first_of("xX*") != std::string::npos;
+  }
+  if (entries != 1 || counted) {
     notes.line("Steps (dB): " + Quoted(text) +
                " is more than one step (a relay ladder takes one, 0.01 to 20 dB); " + keeps);
     return;
