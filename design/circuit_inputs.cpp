@@ -289,21 +289,85 @@ void ReadString(const CircuitBoxes& typed, StringInputs& string, Notes& notes) {
   }
 }
 
-bool Normalise(CircuitBoxes& boxes, CircuitInputs& inputs, StringInputs& string,
-               const MessageSeam& showMessage) {
-  const CircuitBoxes typed = boxes;
-  Notes notes;
+// The boxes every kind reads alike: load, source, cable, tolerance, total.
+void ReadFirstFive(const CircuitBoxes& typed, CircuitInputs& inputs, double& totalOhms,
+                   Notes& notes) {
   ReadOhms("Load", typed.Load, true, inputs.LoadOhms, notes);
   ReadOhms("Source impedance", typed.Source, false, inputs.SourceOhms, notes);
   ReadCable(typed.Cable, inputs.CableFarads, notes);
   ReadTolerance(typed.Tolerance, inputs.TolerancePercent, notes);
-  ReadTotal(typed.Total, string.TotalOhms, notes);
+  ReadTotal(typed.Total, totalOhms, notes);
+}
+
+bool Normalise(CircuitBoxes& boxes, CircuitInputs& inputs, StringInputs& string,
+               const MessageSeam& showMessage) {
+  const CircuitBoxes typed = boxes;
+  Notes notes;
+  ReadFirstFive(typed, inputs, string.TotalOhms, notes);
   ReadString(typed, string, notes);
 
   WriteCircuitBoxes(inputs, string, boxes);
   if (notes.message().empty()) return false;
   if (showMessage) showMessage(notes.message());
   return true;
+}
+
+void ReadRelays(const std::string& text, int& relays, Notes& notes) {
+  constexpr const char* kBox = "Relays";
+  const std::optional<double> typed = Read(text, BuilderUnit::None);
+  if (!typed || IsNegative(*typed)) {
+    notes.add(kBox, text, {typed ? "is negative" : NotAValue(text, BuilderUnit::None)},
+              "the box keeps " + std::to_string(relays) + ".");
+    return;
+  }
+  double value = std::fabs(*typed);
+  std::vector<std::string> reasons;
+  if (value < 1.0) {
+    value = 1.0;
+    reasons.emplace_back("is below 1");
+  } else if (value > kMaxRelays) {
+    value = kMaxRelays;
+    reasons.emplace_back("is above 8");
+  }
+  if (value != std::trunc(value)) reasons.emplace_back("is not a whole number");
+  relays = static_cast<int>(value);
+  notes.add(kBox, text, reasons, std::to_string(relays) + " is used instead.");
+}
+
+// One step, as a law of one entry: its text names one step and no more.
+void ReadRelayStep(const std::string& text, StringInputs& relay, Notes& notes) {
+  const char separator = notation::DecimalSeparator();
+  LawReading law;
+  ReadLaw(text, 3, separator, law);  // three positions: exactly one step
+  std::string kept = relay.LawText;
+  notation::PointToSeparator(kept, separator);
+  const std::string keeps = "the box keeps \"" + kept + "\".";
+  if (!law.Usable) {
+    NoteLaw(text, law, true, keeps, notes);
+    return;
+  }
+  // One entry, a bare step: a second entry or a COUNTxSTEP is refused.
+  std::size_t entries = 0;
+  bool counted = false;
+  for (std::size_t at = text.find_first_not_of(" \t"); at != std::string::npos;
+       at = text.find_first_not_of(" \t", at)) {
+    const std::size_t end = std::min(text.find_first_of(" \t", at), text.size());
+    const std::string word = text.substr(at, end - at);
+    at = end;
+    const bool dropped = std::any_of(law.Dropped.begin(), law.Dropped.end(),
+                                     [&word](const LawWord& w) { return w.Text == word; });
+    if (dropped) continue;
+    ++entries;
+    counted = counted || word.find_first_of("xX*") != std::string::npos;
+  }
+  if (entries != 1 || counted) {
+    notes.line("Steps (dB): " + Quoted(text) +
+               " is more than one step (a relay ladder takes one, 0.01 to 20 dB); " + keeps);
+    return;
+  }
+  relay.StepsDb = {law.StepsDb.front()};
+  relay.LawText = LawText(relay.StepsDb, '.');
+  NoteLaw(text, law, false, "\"" + law.Text + "\" is used instead.", notes);
 }
 
 }  // namespace
@@ -354,6 +418,20 @@ void WriteCircuitBoxes(const CircuitInputs& inputs, const StringInputs& string,
 bool NormaliseCircuitInputs(CircuitBoxes& boxes, CircuitInputs& inputs, StringInputs& string,
                             const MessageSeam& showMessage) {
   return Normalise(boxes, inputs, string, showMessage);
+}
+
+bool NormaliseRelayInputs(CircuitBoxes& boxes, CircuitInputs& inputs, StringInputs& relay,
+                          const MessageSeam& showMessage) {
+  const CircuitBoxes typed = boxes;
+  Notes notes;
+  ReadFirstFive(typed, inputs, relay.TotalOhms, notes);
+  ReadRelays(typed.Positions, relay.Positions, notes);
+  ReadRelayStep(typed.Steps, relay, notes);
+
+  WriteCircuitBoxes(inputs, relay, boxes);
+  if (notes.message().empty()) return false;
+  if (showMessage) showMessage(notes.message());
+  return true;
 }
 
 

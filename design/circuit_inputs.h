@@ -81,5 +81,18 @@ void WriteCircuitBoxes(const CircuitInputs& inputs, const StringInputs& string,
 bool NormaliseCircuitInputs(CircuitBoxes& boxes, CircuitInputs& inputs, StringInputs& string,
                             const MessageSeam& showMessage);
 
+inline constexpr int kMaxRelays = 8;
+
+// The relay ladder's boxes by the same rules, `relay` holding the stage's
+// ohms in TotalOhms, the relays in Positions and the one step in StepsDb:
+// the first five boxes as NormaliseCircuitInputs reads them; the relays
+// ("Relays") held to 1 .. 8 before the fraction is dropped, a text that is
+// not a value or is negative keeping the previous count; the step box read
+// by ReadLaw, where a law without an entry, with a step outside 0.01 .. 20
+// dB or with more than one step keeps the previous step. One message names
+// every box that did not take its text as typed. Returns whether it was shown.
+bool NormaliseRelayInputs(CircuitBoxes& boxes, CircuitInputs& inputs, StringInputs& relay,
+                          const MessageSeam& showMessage);
+
 
 }  // namespace design

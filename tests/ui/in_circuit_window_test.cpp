@@ -24,6 +24,9 @@
 
 #include <gtest/gtest.h>
 
+#include "circuit_text/build_list.h"
+#include "circuit_text/kind_table.h"
+#include "circuit_text/parts_list.h"
 #include "design/circuit_inputs.h"
 #include "design/design_state.h"
 #include "design/in_circuit_text.h"
@@ -35,6 +38,7 @@
 #include "tests/support/open_windows.h"
 #include "ui/desktop/seams.h"
 #include "ui/pictures/in_circuit_chart.h"
+#include "ui/pictures/kind_page.h"
 #include "ui/surface/recording_surface.h"
 #include "ui/windows/circuit_session.h"
 #include "ui/windows/in_circuit_window.h"
@@ -216,7 +220,7 @@ TEST_F(InCircuitWindowTest, TabVisitsTheBoxesInOrderThenTheButtonsAndTable) {
   open();
   const char* const order[] = {
       "txtSource",   "txtCable",     "txtTolerance", "txtTotal",     "txtPositions",
-      "txtSteps",    "cboFirstSeries", "cboSecondSeries", "chkBalanced", "cmdRecompute",
+      "txtSteps",    "cboFirstSeries", "cboSecondSeries", "chkBalanced", "cboKind", "cmdRecompute",
       "grdPositions", "txtParts",    "cmdPrint",     "cmdReturn",    "cmdAsBuilt", "txtLoad"};
   for (const char* name : order) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -567,6 +571,168 @@ TEST_F(InCircuitWindowTest, GrowingShowsMoreRowsNotLargerText) {
 
 // The dB scale holds every point: 1 dB while it can, then the next round
 // value, and every marker falls inside the frame.
+// The kinds as the Kind choice lists them.
+enum KindRow { kString, kLadder, kShunt, kRelay };
+
+void ChooseKind(ui::frmInCircuit& w, int index) {
+  w.cboKind->setCurrentIndex(index);
+  emit w.cboKind->activated(index);
+}
+
+// Each kind's captions and greyed choices; a kind chosen the first time
+// starts from the string's boxes (the relay ladder: 6 relays of 1 dB), and
+// each keeps what was typed into it while the others are shown.
+TEST_F(InCircuitWindowTest, EachKindHasItsCaptionsAndKeepsItsOwnBoxes) {
+  struct Row {
+    int kind;
+    const char* box;  // typed into after the check, or none
+    const char* typed;
+    const char* total;
+    const char* totalCaption;
+    const char* positions;
+    const char* positionsCaption;
+    const char* steps;
+  } const rows[] = {
+      {kLadder, "txtTotal", "22k", "10k", "&Input (ohms):", "11", "&Positions:", "2"},
+      {kShunt, "txtPositions", "5", "10k", "Se&ries (ohms):", "11", "&Positions:", "2"},
+      {kRelay, "txtPositions", "3", "10k", "Sta&ge (ohms):", "6", "Rela&ys:", "1"},
+      {kLadder, nullptr, "", "22k", "&Input (ohms):", "11", "&Positions:", "2"},
+      {kShunt, nullptr, "", "10k", "Se&ries (ohms):", "5", "&Positions:", "2"},
+      {kRelay, nullptr, "", "10k", "Sta&ge (ohms):", "3", "Rela&ys:", "1"},
+      {kString, nullptr, "", "10k", "T&otal (ohms):", "11", "&Positions:", "2"},
+  };
+  ui::frmInCircuit& w = open();
+  const QString stringTable = w.tableText();
+  QTest::keyClick(w.txtLoad, Qt::Key_K, Qt::AltModifier);
+  EXPECT_EQ(QApplication::focusWidget(), w.cboKind);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.kind << " " << row.total);
+    ChooseKind(w, row.kind);
+    EXPECT_EQ(text("txtTotal"), row.total);
+    EXPECT_EQ(text("txtPositions"), row.positions);
+    EXPECT_EQ(text("txtSteps"), row.steps);
+    EXPECT_EQ(w.lblTotal->text().toStdString(), row.totalCaption);
+    EXPECT_EQ(w.lblPositions->text().toStdString(), row.positionsCaption);
+    const bool string = row.kind == kString;
+    for (QWidget* choice : {static_cast<QWidget*>(w.chkBalanced), static_cast<QWidget*>(w.cmdAsBuilt)}) {
+      EXPECT_EQ(choice->isEnabled(), string);
+      EXPECT_EQ(choice->toolTip().contains(QStringLiteral("series-string choice")), !string);
+    }
+    if (!string) {
+      EXPECT_EQ(static_cast<int>(w.kindAnalysis().What), row.kind);
+    }
+    if (row.box) typeAndEnter(row.box, row.typed);
+  }
+  EXPECT_EQ(w.tableText(), stringTable) << "the string comes back as it was";
+  EXPECT_TRUE(messages_.empty());
+}
+
+// A kind's boxes refuse and correct by the string's rules, naming the box
+// by its kind's caption; the relay ladder takes one step and no law.
+TEST_F(InCircuitWindowTest, KindBoxesAreNamedAndTheRelayLadderTakesOneStep) {
+  struct Row {
+    int kind;
+    const char* box;
+    const char* typed;
+    const char* shown;
+    const char* message;  // empty: none
+  } const rows[] = {
+      {kLadder, "txtTotal", "-5", "10k", "Input (ohms): \"-5\" is negative; the box keeps 10k ohms."},
+      {kShunt, "txtTotal", "0", "10k",
+       "Series (ohms): \"0\" is below 100u ohms, the least total designed; the box keeps 10k ohms."},
+      {kRelay, "txtSteps", "1 2", "1",
+       "Steps (dB): \"1 2\" is more than one step (a relay ladder takes one, 0.01 to 20 dB); the "
+       "box keeps \"1\"."},
+      {kRelay, "txtSteps", "2x1", "1",
+       "Steps (dB): \"2x1\" is more than one step (a relay ladder takes one, 0.01 to 20 dB); the "
+       "box keeps \"1\"."},
+      {kRelay, "txtSteps", "25", "1",
+       "Steps (dB): \"25\" is outside 0.01 to 20 dB; the box keeps \"1\"."},
+      {kRelay, "txtSteps", "0.5", "0.5", ""},
+      {kRelay, "txtPositions", "9", "8", "Relays: \"9\" is above 8; 8 is used instead."},
+      {kRelay, "txtPositions", "x", "8", "Relays: \"x\" is not a value"},
+  };
+  ui::frmInCircuit& w = open();
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.typed);
+    ChooseKind(w, row.kind);
+    messages_.clear();
+    typeAndEnter(row.box, row.typed);
+    EXPECT_EQ(text(row.box), row.shown);
+    if (*row.message == '\0') {
+      EXPECT_TRUE(messages_.empty());
+    } else {
+      ASSERT_EQ(messages_.size(), 1u);
+      EXPECT_EQ(messages_[0].rfind(row.message, 0), 0u) << messages_[0];
+    }
+  }
+  EXPECT_EQ(w.kindAnalysis().Stages, 8);
+  EXPECT_EQ(w.kindAnalysis().StepDb, 0.5);
+  EXPECT_EQ(w.kindAnalysis().Positions, 256);
+}
+
+// Each kind's table, copies, parts box and printed pages are its own texts.
+TEST_F(InCircuitWindowTest, EachKindCopiesAndPrintsItsOwnTexts) {
+  struct Row {
+    int kind;
+    int rows;  // ladder and shunt: positions; relay ladder: 2^6 codes
+    const char* firstColumn;
+    const char* partInBox;
+  } const rows[] = {{kLadder, 11, "position", "S1  lug 2 to output"},
+                    {kShunt, 11, "position", "Y1  lug 2 to ground"},
+                    {kRelay, 64, "code", "stage  stage_dB"}};
+  ui::frmInCircuit& w = open();
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.kind);
+    ChooseKind(w, row.kind);
+    const circuit::KindAnalysis& a = w.kindAnalysis();
+    ASSERT_EQ(a.Positions, row.rows);
+    EXPECT_EQ(w.grdPositions->model()->rowCount(), row.rows);
+    EXPECT_EQ(w.grdPositions->model()->index(1, 1).data(Qt::AccessibleTextRole).toString(),
+              QStringLiteral("target_dB: ") + w.grdPositions->model()->index(1, 1).data().toString());
+    EXPECT_TRUE(w.txtParts->toPlainText().contains(QString::fromLatin1(row.partInBox)));
+
+    QTest::keyClick(w.grdPositions, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), circuit_text::KindTableText(a, '.'));
+    EXPECT_EQ(Cells(w.tableText())[0][0], row.firstColumn);
+    QTest::keyClick(w.grdPositions, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), circuit_text::PartsListText(a, '.'));
+    w.grdPositions->actions().back()->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), circuit_text::BuildListText(a, '.'));
+
+    page_.forget();
+    QTest::keyClick(w.txtLoad, Qt::Key_P, Qt::ControlModifier);
+    std::vector<std::string> texts;
+    for (const Op& op : page_.ops()) {
+      if (const auto* printed = std::get_if<TextOp>(&op)) texts.push_back(printed->text);
+    }
+    const auto printed = [&texts](const std::string& wanted) {
+      return std::find(texts.begin(), texts.end(), wanted) != texts.end();
+    };
+    const int pages = ui::KindPageCount(a, '.');
+    EXPECT_EQ(std::count_if(page_.ops().begin(), page_.ops().end(),
+                            [](const Op& op) { return std::holds_alternative<surface::ScaleOp>(op); }),
+              pages);
+    EXPECT_TRUE(printed(w.lblDesign->text().toStdString()));
+    EXPECT_TRUE(printed(a.Design.Net.Names.front())) << "the schematic names its parts";
+    const std::vector<std::vector<std::string>> copied = Cells(w.tableText());
+    for (const std::string& cell : copied[static_cast<std::size_t>(row.rows)]) {
+      if (!cell.empty()) {
+        EXPECT_TRUE(printed(cell)) << cell;
+      }
+    }
+    const std::string foot = " - Page 1 of " + std::to_string(pages);
+    EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
+                            [&foot](const std::string& t) {
+                              return t.size() > foot.size() &&
+                                     t.compare(t.size() - foot.size(), foot.size(), foot) == 0;
+                            }),
+              1);
+    expectCleanDrawing(page_);
+    expectCleanDrawing(window_);
+  }
+}
+
 TEST(InCircuitChart, ScaleWidensToARoundValueThatHoldsEveryPoint) {
   // The design's string is worst near -6 dB (position 3), where its two
   // halves divide into the load: 10k into 47k is 0.45 dB off, 25k 1.08 dB,

@@ -24,19 +24,82 @@ struct Deviations {
   std::vector<double> designed, compensated, bandLow, bandHigh;
 };
 
-// The designed series is empty when the string is not the design's.
-Deviations DeviationsOf(const design::CircuitAnalysis& a) {
+// What the chart draws: `points` positions, the outlined series (the
+// design's set, or a kind's second set) and the filled one with their
+// legends, the band, and the word under the axis.
+struct ChartData {
+  int points = 0;
   Deviations d;
-  const design::PositionColumn& first = a.Sets.front().Db;
-  const double top = first[0];
-  for (int p = 0; p <= a.N - 2; ++p) {
+  std::string outlined, filled;
+  double tolerancePercent = 0.0;
+  const char* axis = "Position";
+};
+
+// The deviations of `outlined` (none when null) and `filled` from the
+// targets at positions 0 .. points - 1, the band measured from the filled
+// set's top.
+Deviations DeviationsOf(int points, const design::PositionColumn* outlined,
+                        const design::PositionColumn& filled, const design::TargetColumn& target,
+                        const design::PositionColumn& low, const design::PositionColumn& high) {
+  Deviations d;
+  const double top = filled[0];
+  for (int p = 0; p < points; ++p) {
     const auto i = static_cast<std::size_t>(p);
-    if (!a.Designed.empty()) d.designed.push_back(design::Deviation(a.Designed[0].Db, p, a.Target));
-    d.compensated.push_back(design::Deviation(first, p, a.Target));
-    d.bandLow.push_back((a.BandLowDb[i] - top) - a.Target[i]);
-    d.bandHigh.push_back((a.BandHighDb[i] - top) - a.Target[i]);
+    if (outlined) d.designed.push_back(design::Deviation(*outlined, p, target));
+    d.compensated.push_back(design::Deviation(filled, p, target));
+    d.bandLow.push_back((low[i] - top) - target[i]);
+    d.bandHigh.push_back((high[i] - top) - target[i]);
   }
   return d;
+}
+
+// The designed series is empty when the string is not the design's.
+Deviations DeviationsOf(const design::CircuitAnalysis& a) {
+  return DeviationsOf(a.N - 1, a.Designed.empty() ? nullptr : &a.Designed[0].Db, a.Sets.front().Db,
+                      a.Target, a.BandLowDb, a.BandHighDb);
+}
+
+ChartData DataOf(const design::CircuitAnalysis& a) {
+  ChartData data;
+  data.points = a.N - 1;
+  if (a.N >= design::kMinPositions) data.d = DeviationsOf(a);
+  data.outlined = "Design's E96 set";
+  if (!a.Sets.empty()) data.filled = "Compensated " + std::string(a.Sets.front().RoundedIn->Name());
+  data.tolerancePercent = a.Inputs.TolerancePercent;
+  return data;
+}
+
+ChartData DataOf(const circuit::KindAnalysis& a) {
+  ChartData data;
+  data.points = static_cast<int>(a.Target.size());
+  data.tolerancePercent = a.Inputs.TolerancePercent;
+  if (a.What == circuit::Kind::RelayLadder) data.axis = "Code";
+  if (a.Positions == 0 || a.Sets.empty() || data.points < 1) {
+    data.points = 0;
+    return data;
+  }
+  const design::PositionColumn* second = a.Sets.size() > 1 ? &a.Sets[1].Db : nullptr;
+  data.d = DeviationsOf(data.points, second, a.Sets[0].Db, a.Target, a.BandLowDb, a.BandHighDb);
+  data.filled = std::string(a.Sets[0].RoundedIn->Name()) + " set";
+  if (second) data.outlined = std::string(a.Sets[1].RoundedIn->Name()) + " set";
+  return data;
+}
+
+double HalfRange(const Deviations& d) {
+  double largest = 0.0;
+  for (const std::vector<double>* values : {&d.designed, &d.compensated, &d.bandLow, &d.bandHigh}) {
+    for (double v : *values) {
+      if (std::isfinite(v)) largest = std::fmax(largest, std::fabs(v));
+    }
+  }
+  // 1, 2, 5, 10, 20, 50 ... dB; the analysis never comes near the end.
+  double half = 1.0;
+  for (int i = 0; half < largest && i < 60; ++i) {
+    const double decade = std::pow(10.0, std::floor(std::log10(half) + 1e-9));
+    const double leading = std::round(half / decade);
+    half = leading == 1.0 ? 2.0 * decade : leading == 2.0 ? 5.0 * decade : 10.0 * decade;
+  }
+  return half;
 }
 
 // The dB between grid lines for a half range of 1, 2 or 5 times a power of
@@ -52,7 +115,7 @@ std::string Label(double value) { return notation::FormatEngTrimmed(static_cast<
 
 class Chart {
  public:
-  Chart(surface::Surface& s, const design::CircuitAnalysis& a, const CircuitChartLayout& l)
+  Chart(surface::Surface& s, const ChartData& a, const CircuitChartLayout& l)
       : s_(s), a_(a), l_(l) {
     fontHeight_ = l.textPoints * l.unitsPerPoint;
     line_ = fontHeight_ * kLineHeight;
@@ -62,13 +125,13 @@ class Chart {
   void draw() {
     s_.setFontSize(l_.textPoints);
     text(l_.left, l_.top - 1.4f * line_, "Deviation from the target steps into the load, dB");
-    if (a_.N < design::kMinPositions) {
+    if (a_.points < 1) {
       frame();
       text(l_.left + char_, l_.top + line_, "No design to analyse.");
       return;
     }
-    const Deviations d = DeviationsOf(a_);
-    half_ = ChartHalfRangeDb(a_);
+    const Deviations& d = a_.d;
+    half_ = HalfRange(d);
     grid();
     frame();
     positions();
@@ -80,7 +143,7 @@ class Chart {
 
  private:
   float x(int p) const {
-    const int intervals = a_.N - 2;
+    const int intervals = a_.points - 1;
     const float middle = (l_.left + l_.right) / 2.0f;
     if (intervals <= 0) return middle;
     const float inset = kInsetMarkers * l_.marker;
@@ -120,7 +183,7 @@ class Chart {
 
   void positions() {
     s_.setPenWidth(l_.gridPen);
-    const int last = a_.N - 2;
+    const int last = a_.points - 1;
     // Every position is numbered while the numbers fit, else every 2nd,
     // 5th or 10th, so labels thin out rather than overlap.
     const float room = last > 0 ? x(1) - x(0) : l_.right - l_.left;
@@ -138,7 +201,7 @@ class Chart {
       text(x(p) - width(number) / 2.0f, l_.bottom + 0.25f * line_, number);
     }
     const float captionRow = l_.bottom + 1.3f * line_;
-    text((l_.left + l_.right) / 2.0f - width("Position") / 2.0f, captionRow, "Position");
+    text((l_.left + l_.right) / 2.0f - width(a_.axis) / 2.0f, captionRow, a_.axis);
     text(l_.right - width("more attenuation v"), captionRow, "more attenuation \u2193");
   }
 
@@ -152,7 +215,7 @@ class Chart {
 
   void band(const Deviations& d) {
     s_.setPenWidth(l_.bandPen);
-    for (int p = 0; p <= a_.N - 2; ++p) {
+    for (int p = 0; p < a_.points; ++p) {
       bar(x(p), y(d.bandLow[static_cast<std::size_t>(p)]),
           y(d.bandHigh[static_cast<std::size_t>(p)]));
     }
@@ -161,7 +224,7 @@ class Chart {
   // Markers shrink with the room between positions, so neighbours at 64
   // positions stay apart.
   void marker(float at, float row, LineMode shape, Rgb colour) {
-    const float room = a_.N > 2 ? x(1) - x(0) : l_.right - l_.left;
+    const float room = a_.points > 1 ? x(1) - x(0) : l_.right - l_.left;
     const float m = std::fmin(l_.marker, 0.3f * room);
     s_.line(shape, PointF{at - m, row - m}, PointF{at + m, row + m}, colour);
   }
@@ -169,7 +232,7 @@ class Chart {
   // The points joined by a line, then a marker on each.
   void series(const std::vector<double>& deviations, Rgb colour, LineMode shape) {
     s_.setPenWidth(l_.seriesPen);
-    for (int p = 1; p <= a_.N - 2; ++p) {
+    for (int p = 1; p < a_.points; ++p) {
       const auto i = static_cast<std::size_t>(p);
       const PointF to{x(p), y(deviations[i])};
       if (p == 1) {
@@ -178,7 +241,7 @@ class Chart {
         s_.line(LineMode::Continued, PointF{}, to, colour);
       }
     }
-    for (int p = 0; p <= a_.N - 2; ++p) {
+    for (int p = 0; p < a_.points; ++p) {
       marker(x(p), y(deviations[static_cast<std::size_t>(p)]), shape, colour);
     }
   }
@@ -188,20 +251,19 @@ class Chart {
     const float middle = row + fontHeight_ / 2.0f;
     const float third = (l_.right - l_.left) / 3.0f;
     const float sample = 4.0f * l_.marker;
-    const std::string tolerance = Label(a_.Inputs.TolerancePercent);
+    const std::string tolerance = Label(a_.tolerancePercent);
     const struct {
       std::string words;
       Rgb colour;
       LineMode shape;
     } entries[] = {
-        {"Design's E96 set", kDesignedColour, LineMode::OutlineBox},
-        {"Compensated " + std::string(a_.Sets.front().RoundedIn->Name()), kCompensatedColour,
-         LineMode::FilledBox},
+        {a_.outlined, kDesignedColour, LineMode::OutlineBox},
+        {a_.filled, kCompensatedColour, LineMode::FilledBox},
         {"", kBandColour, LineMode::Line},
     };
     float left = l_.left;
     for (const auto& entry : entries) {
-      if (entry.shape == LineMode::OutlineBox && a_.Designed.empty()) continue;
+      if (entry.shape == LineMode::OutlineBox && a_.d.designed.empty()) continue;
       const float at = left + sample;
       if (entry.shape == LineMode::Line) {
         s_.setPenWidth(l_.bandPen);
@@ -218,7 +280,7 @@ class Chart {
   }
 
   surface::Surface& s_;
-  const design::CircuitAnalysis& a_;
+  const ChartData& a_;
   const CircuitChartLayout& l_;
   float fontHeight_ = 0, line_ = 0, char_ = 0;
   double half_ = 1.0;
@@ -227,29 +289,20 @@ class Chart {
 }  // namespace
 
 double ChartHalfRangeDb(const design::CircuitAnalysis& analysis) {
-  double largest = 0.0;
-  if (analysis.N >= design::kMinPositions) {
-    const Deviations d = DeviationsOf(analysis);
-    for (const std::vector<double>* values :
-         {&d.designed, &d.compensated, &d.bandLow, &d.bandHigh}) {
-      for (double v : *values) {
-        if (std::isfinite(v)) largest = std::fmax(largest, std::fabs(v));
-      }
-    }
-  }
-  // 1, 2, 5, 10, 20, 50 ... dB; the analysis never comes near the end.
-  double half = 1.0;
-  for (int i = 0; half < largest && i < 60; ++i) {
-    const double decade = std::pow(10.0, std::floor(std::log10(half) + 1e-9));
-    const double leading = std::round(half / decade);
-    half = leading == 1.0 ? 2.0 * decade : leading == 2.0 ? 5.0 * decade : 10.0 * decade;
-  }
-  return half;
+  if (analysis.N < design::kMinPositions) return 1.0;
+  return HalfRange(DeviationsOf(analysis));
 }
 
 void DrawInCircuitChart(surface::Surface& surface, const design::CircuitAnalysis& analysis,
                         const CircuitChartLayout& layout) {
-  Chart(surface, analysis, layout).draw();
+  const ChartData data = DataOf(analysis);
+  Chart(surface, data, layout).draw();
+}
+
+void DrawKindChart(surface::Surface& surface, const circuit::KindAnalysis& analysis,
+                   const CircuitChartLayout& layout) {
+  const ChartData data = DataOf(analysis);
+  Chart(surface, data, layout).draw();
 }
 
 }  // namespace ui

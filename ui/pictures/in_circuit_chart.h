@@ -4,6 +4,7 @@
 // the window, the printed page and the recording surface.
 #pragma once
 
+#include "circuit/analysis.h"
 #include "design/in_circuit.h"
 #include "ui/surface/surface.h"
 
@@ -39,5 +40,11 @@ double ChartHalfRangeDb(const design::CircuitAnalysis& analysis);
 // alone when there is no design. Every coordinate drawn is finite.
 void DrawInCircuitChart(surface::Surface& surface, const design::CircuitAnalysis& analysis,
                         const CircuitChartLayout& layout);
+
+// The same chart for a ladder, shunt or relay ladder: the positions (codes)
+// with output across, the first set filled, the second outlined, the first
+// set's band; the note alone when the analysis holds no attenuator.
+void DrawKindChart(surface::Surface& surface, const circuit::KindAnalysis& analysis,
+                   const CircuitChartLayout& layout);
 
 }  // namespace ui

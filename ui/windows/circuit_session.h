@@ -1,9 +1,12 @@
 // What the in-circuit window keeps between its openings for the rest of the
 // process: the surroundings, the string it designs, the two series and
-// whether the build is balanced.
+// whether the build is balanced, and the boxes of the other kinds.
 #pragma once
 
 #include <array>
+#include <optional>
+
+#include "circuit/analysis.h"
 
 #include "design/circuit_inputs.h"
 #include "design/design_state.h"
@@ -22,6 +25,11 @@ struct CircuitSession {
   float FromTotal = 0.0f;
   int FromPositions = -1;
   float FromStep = 0.0f;
+  // The kind the window shows, and the ladder's, shunt's and relay ladder's
+  // own boxes (by kind - 1), empty until the kind is first chosen. A relay
+  // ladder's Positions are its relays, and its one step StepsDb[0].
+  circuit::Kind Kind = circuit::Kind::String;
+  std::array<std::optional<design::StringInputs>, 3> Kinds;
 };
 
 // The session of this process, starting from the defaults.
@@ -36,5 +44,14 @@ void FollowDesign(CircuitSession& session, const design::DesignState& state);
 // designed sets) while the string is the design's, otherwise the string's
 // total and law alone.
 design::StringSpec SessionSpec(const CircuitSession& session, const design::DesignState& state);
+
+// The boxes of `kind` in the session: the string's own for the string; a
+// kind chosen the first time starts from the string (the relay ladder with
+// the string's total, 6 relays and a 1 dB step).
+design::StringInputs& KindInputs(CircuitSession& session, circuit::Kind kind);
+
+// The spec of the session's kind other than the string, single-ended (the
+// ladder and shunt with the law's targets).
+circuit::KindSpec KindSessionSpec(CircuitSession& session);
 
 }  // namespace ui

@@ -119,4 +119,58 @@ QVariant CircuitTableModel::headerData(int section, Qt::Orientation orientation,
   }
 }
 
+void KindTableModel::setAnalysis(const circuit::KindAnalysis& analysis, char separator) {
+  beginResetModel();
+  table_ = circuit_text::PositionTable(analysis, separator);
+  endResetModel();
+}
+
+int KindTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(table_.Lines.size());
+}
+
+int KindTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(table_.Header.size());
+}
+
+QVariant KindTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) {
+    return {};
+  }
+  const circuit_text::Line& line = table_.Lines[static_cast<std::size_t>(index.row())];
+  const auto column = static_cast<std::size_t>(index.column());
+  const QString cell = column < line.size() ? QString::fromStdString(line[column]) : QString();
+  switch (role) {
+    case Qt::DisplayRole:
+      return cell;
+    case Qt::TextAlignmentRole:
+      return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::AccessibleTextRole:
+      return QStringLiteral("%1: %2").arg(QString::fromStdString(table_.Header[column]),
+                                          cell.isEmpty() ? QStringLiteral("none") : cell);
+    default:
+      return {};
+  }
+}
+
+QVariant KindTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) {
+    return QAbstractTableModel::headerData(section, orientation, role);
+  }
+  const QString name = QString::fromStdString(table_.Header[static_cast<std::size_t>(section)]);
+  switch (role) {
+    case Qt::DisplayRole: {
+      QString shown = name;
+      const qsizetype last = shown.lastIndexOf(QLatin1Char('_'));
+      if (last > 0) shown[last] = QLatin1Char('\n');
+      return shown.replace(QLatin1Char('_'), QLatin1Char(' '));
+    }
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+      return name;
+    default:
+      return QAbstractTableModel::headerData(section, orientation, role);
+  }
+}
+
 }  // namespace ui

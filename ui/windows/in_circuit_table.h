@@ -8,6 +8,7 @@
 
 #include <QAbstractTableModel>
 
+#include "circuit_text/kind_table.h"
 #include "design/circuit_headings.h"
 #include "design/in_circuit_text.h"
 
@@ -36,6 +37,28 @@ class CircuitTableModel : public QAbstractTableModel {
   std::vector<design::CircuitRow> rows_;  // as shown
   std::array<std::string, design::kCircuitColumnCount> names_;  // as the copied header has them
   std::array<std::string, 2> series_;                           // the rounded sets' series, "E96"
+};
+
+// A ladder's, shunt's or relay ladder's table as an item model: the cells of
+// circuit_text::PositionTable (a relay ladder's codes), its column names as
+// headings split at their last underscore ("ideal_series" over "ohm").
+class KindTableModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  void setAnalysis(const circuit::KindAnalysis& analysis, char separator);
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  // The cell; for screen readers "column: cell", "none" for an empty cell.
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation,
+                      int role = Qt::DisplayRole) const override;
+
+ private:
+  circuit_text::KindTable table_;
 };
 
 }  // namespace ui

@@ -19,6 +19,9 @@
 #include <QTextDocument>
 #include <QtMath>
 
+#include "circuit_text/build_list.h"
+#include "circuit_text/kind_table.h"
+#include "circuit_text/parts_list.h"
 #include "design/circuit_inputs.h"
 #include "design/design_state.h"
 #include "design/in_circuit_text.h"
@@ -82,6 +85,8 @@ frmInCircuit::frmInCircuit(QWidget* parent)
   cboFirstSeries->setCurrentText(QString::fromUtf8(session.RoundedIn[0]->Name()));
   cboSecondSeries->setCurrentText(QString::fromUtf8(session.RoundedIn[1]->Name()));
   chkBalanced->setChecked(session.Balanced);
+  cboKind->setCurrentIndex(static_cast<int>(session.Kind));
+  showKindControls();
   recompute();
   txtLoad->setFocus();
 }
@@ -180,12 +185,13 @@ void frmInCircuit::createControls() {
   txtParts->setLineWrapMode(QPlainTextEdit::NoWrap);
   txtParts->setAccessibleName(QStringLiteral("Parts list and build list"));
   txtParts->setTabChangesFocus(true);
+  createKindControls();
 }
 
 void frmInCircuit::chainTabOrder() {
   QWidget* const order[] = {txtLoad,        txtSource,       txtCable,     txtTolerance,
                             txtTotal,       txtPositions,    txtSteps,     cboFirstSeries,
-                            cboSecondSeries, chkBalanced,    cmdRecompute, grdPositions,
+                            cboSecondSeries, chkBalanced, cboKind, cmdRecompute, grdPositions,
                             txtParts,       cmdPrint,        cmdReturn,    cmdAsBuilt};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -217,6 +223,7 @@ void frmInCircuit::connectHandlers() {
   auto* copyBuild = new QAction(QStringLiteral("Copy build list"), this);
   connect(copyBuild, &QAction::triggered, this,
           [this] { CopyTable([this] { return buildText(); }); });
+  connectKindHandlers();
   for (QWidget* owner : {static_cast<QWidget*>(this), static_cast<QWidget*>(grdPositions),
                          static_cast<QWidget*>(txtParts)}) {
     owner->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -225,6 +232,10 @@ void frmInCircuit::connectHandlers() {
 }
 
 void frmInCircuit::recompute() {
+  if (!isString()) {
+    recomputeKind();
+    return;
+  }
   design::CircuitBoxes boxes{txtLoad->text().toStdString(),      txtSource->text().toStdString(),
                              txtCable->text().toStdString(),     txtTolerance->text().toStdString(),
                              txtTotal->text().toStdString(),     txtPositions->text().toStdString(),
@@ -286,18 +297,34 @@ void frmInCircuit::drawChart() {
 }
 
 QString frmInCircuit::partsText() const {
+  if (!isString()) {
+    return QString::fromStdString(
+        circuit_text::PartsListText(kindAnalysis_, notation::DecimalSeparator()));
+  }
   return QString::fromStdString(design::PartsListText(analysis_, notation::DecimalSeparator()));
 }
 
 QString frmInCircuit::buildText() const {
+  if (!isString()) {
+    return QString::fromStdString(
+        circuit_text::BuildListText(kindAnalysis_, notation::DecimalSeparator()));
+  }
   return QString::fromStdString(design::BuildListText(analysis_, notation::DecimalSeparator()));
 }
 
 QString frmInCircuit::tableText() const {
+  if (!isString()) {
+    return QString::fromStdString(
+        circuit_text::KindTableText(kindAnalysis_, notation::DecimalSeparator()));
+  }
   return QString::fromStdString(design::CircuitTableText(analysis_, notation::DecimalSeparator()));
 }
 
 void frmInCircuit::printClicked() {
+  if (!isString()) {
+    printKind();
+    return;
+  }
   const char separator = notation::DecimalSeparator();
   const std::string date = ReportDate();
   std::string law = KeptCircuitSession().String.LawText;
@@ -318,7 +345,9 @@ void frmInCircuit::printClicked() {
 void frmInCircuit::returnClicked() { ShowDesignWindow(this); }
 
 void frmInCircuit::layoutControls() {
-  placeAt(lblDesign, 240, 150, 5400, 560);
+  placeAt(lblDesign, 240, 150, 2560, 560);
+  placeAt(lblKind, 2820, 150, 1420, 375);
+  placeAt(cboKind, 4260, 150, 1380, 375);
   // Two columns of inputs: the surroundings, then the string.
   const struct {
     QWidget* prompt;

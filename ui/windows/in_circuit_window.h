@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "circuit/analysis.h"
 #include "design/circuit_inputs.h"
 #include "design/in_circuit.h"
 #include "design/message_seam.h"
@@ -20,6 +21,7 @@ class QTableView;
 namespace ui {
 
 class CircuitTableModel;
+class KindTableModel;
 
 // Construction fills the boxes with the inputs kept for this process (the
 // string restarting from the design when the design window ran another) and
@@ -43,6 +45,8 @@ class frmInCircuit : public ScaledWindow {
   // The build list as "Copy build list" puts it on the clipboard.
   QString buildText() const;
   const design::CircuitAnalysis& analysis() const { return analysis_; }
+  // The ladder's, shunt's or relay ladder's analysis while one is chosen.
+  const circuit::KindAnalysis& kindAnalysis() const { return kindAnalysis_; }
 
   QLabel* lblDesign;
   QLabel* lblLoad;
@@ -71,6 +75,8 @@ class frmInCircuit : public ScaledWindow {
   QLabel* lblSummary;
   QTableView* grdPositions;
   QPlainTextEdit* txtParts;  // the parts and build lists, read only
+  QLabel* lblKind;
+  QComboBox* cboKind;  // series string, ladder, shunt, relay ladder
 
  protected:
   void layoutControls() override;
@@ -89,7 +95,21 @@ class frmInCircuit : public ScaledWindow {
   void showHeading();
   void placeTableAndParts();
 
+  // The kinds other than the string (in_circuit_kinds.cpp).
+  void createKindControls();
+  void connectKindHandlers();
+  void kindChosen(int index);
+  // Captions, boxes, greyed choices and the table's model for the session's kind.
+  void showKindControls();
+  void recomputeKind();
+  void drawKindPicture();
+  void printKind();
+  bool isString() const;
+
   CircuitTableModel* model_;
+  KindTableModel* kindModel_ = nullptr;
+  circuit::KindAnalysis kindAnalysis_;
+  QString asBuiltTip_;
   design::CircuitAnalysis analysis_;
   design::MessageSeam showMessage_;
 };

@@ -1,0 +1,250 @@
+// The pages of the other kinds, drawn through the shared surface operations.
+#include "ui/pictures/kind_page.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "circuit_text/build_list.h"
+#include "circuit_text/kind_summary.h"
+#include "circuit_text/kind_table.h"
+#include "circuit_text/parts_list.h"
+#include "notation/builder_value.h"
+#include "ui/pictures/in_circuit_page.h"
+#include "ui/pictures/kind_schematic.h"
+#include "ui/pictures/page_measures.h"
+
+namespace ui {
+namespace {
+
+using surface::PointF;
+
+constexpr float kMargin = 420.0f;  // as the in-circuit page
+constexpr float kRight = 12000.0f - kMargin;
+constexpr float kLineStep = 250.0f;   // lines of 8 pt text
+constexpr float kRowHeight = 200.0f;  // lines of 7 pt text
+constexpr float kTablePoints = page::kSmallestPoints;
+constexpr float kDigitWidth = 0.55f * kTablePoints * 20.0f;  // a digit of the sans face
+constexpr float kColumnGap = 60.0f;
+constexpr float kSchematicHeight = 2600.0f;
+constexpr float kBottom = 15000.0f;  // above the footer
+constexpr float kContinuedTop = 600.0f;
+constexpr float kPartsColumn = 5580.0f;  // two columns of parts and build lines
+
+std::vector<std::string> Split(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t from = 0;
+  while (from < text.size()) {
+    std::size_t end = text.find('\n', from);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(from, end - from);
+    for (std::size_t tab = line.find('\t'); tab != std::string::npos; tab = line.find('\t')) {
+      line.replace(tab, 1, "  ");
+    }
+    lines.push_back(std::move(line));
+    from = end + 1;
+  }
+  return lines;
+}
+
+// A column's name in two lines, split at its last underscore.
+std::pair<std::string, std::string> Heading(const std::string& name) {
+  const std::size_t last = name.rfind('_');
+  if (last == std::string::npos || last == 0) return {name, ""};
+  return {name.substr(0, last), name.substr(last + 1)};
+}
+
+// The first page's rows, and the rows on each page after it.
+struct Plan {
+  circuit_text::KindTable table;
+  std::vector<std::string> summary, parts;
+  float tableTop = 0.0f;
+  int firstRows = 0, laterRows = 0, tablePages = 1, partsPages = 0;
+};
+
+int RowsBetween(float top) {
+  return std::max(1, static_cast<int>((kBottom - top - 2.0f * kRowHeight - 40.0f) / kRowHeight));
+}
+
+Plan PlanOf(const circuit::KindAnalysis& a, char separator) {
+  Plan plan;
+  plan.table = circuit_text::PositionTable(a, separator);
+  plan.summary = circuit_text::SummaryLines(a, separator);
+  plan.parts = KindPartsLines(a, separator);
+  plan.tableTop = 500.0f + kLineStep * static_cast<float>(2 + plan.summary.size()) + 100.0f +
+                  kSchematicHeight + 200.0f;
+  plan.firstRows = RowsBetween(plan.tableTop);
+  plan.laterRows = RowsBetween(kContinuedTop);
+  const int rows = static_cast<int>(plan.table.Lines.size());
+  if (rows > plan.firstRows) {
+    plan.tablePages += (rows - plan.firstRows + plan.laterRows - 1) / plan.laterRows;
+  }
+  const int perPage = 2 * static_cast<int>((kBottom - kContinuedTop) / kRowHeight);
+  plan.partsPages = (static_cast<int>(plan.parts.size()) + perPage - 1) / perPage;
+  return plan;
+}
+
+void PrintAt(surface::Surface& page, float x, float y, const std::string& text) {
+  page.printAt(PointF{x, y}, text);
+}
+
+// Rows `from` .. `to` - 1 under their headings at `top`, each column as wide
+// as its widest text, narrowed together where the page is too narrow.
+void DrawTable(surface::Surface& page, const circuit_text::KindTable& table, float top, int from,
+               int to) {
+  page.setFontSize(kTablePoints);
+  std::vector<float> widths;
+  for (std::size_t c = 0; c < table.Header.size(); ++c) {
+    const auto [upper, lower] = Heading(table.Header[c]);
+    std::size_t chars = std::max(upper.size(), lower.size());
+    for (const circuit_text::Line& line : table.Lines) {
+      if (c < line.size()) chars = std::max(chars, line[c].size());
+    }
+    widths.push_back(kDigitWidth * static_cast<float>(chars) + kColumnGap);
+  }
+  float total = 0.0f;
+  for (float w : widths) total += w;
+  const float squeeze = total > kRight - kMargin ? (kRight - kMargin) / total : 1.0f;
+  std::vector<float> rights;
+  float x = kMargin;
+  for (float w : widths) {
+    x += w * squeeze;
+    rights.push_back(x - kColumnGap * squeeze);
+  }
+  const auto rightAligned = [&](std::size_t c, float at, const std::string& text) {
+    PrintAt(page, rights[c] - kDigitWidth * squeeze * static_cast<float>(text.size()), at, text);
+  };
+  for (std::size_t c = 0; c < table.Header.size(); ++c) {
+    const auto [upper, lower] = Heading(table.Header[c]);
+    rightAligned(c, top, upper);
+    rightAligned(c, top + kRowHeight, lower);
+  }
+  float row = top + 2.0f * kRowHeight + 40.0f;
+  page.line(surface::LineMode::Line, PointF{kMargin, row - 20.0f}, PointF{x, row - 20.0f},
+            0x000000);
+  for (int r = from; r < to && r < static_cast<int>(table.Lines.size()); ++r) {
+    const circuit_text::Line& line = table.Lines[static_cast<std::size_t>(r)];
+    for (std::size_t c = 0; c < line.size() && c < rights.size(); ++c) {
+      if (!line[c].empty()) rightAligned(c, row, line[c]);
+    }
+    row += kRowHeight;
+  }
+}
+
+}  // namespace
+
+const char* KindName(circuit::Kind kind) {
+  switch (kind) {
+    case circuit::Kind::Ladder:
+      return "Ladder";
+    case circuit::Kind::Shunt:
+      return "Shunt";
+    case circuit::Kind::RelayLadder:
+      return "Relay ladder";
+    default:
+      return "Series string";
+  }
+}
+
+std::string KindLine(const circuit::KindAnalysis& a, const std::string& lawText) {
+  if (a.Positions == 0) return "No attenuator to analyse.";
+  const std::string ohms = notation::WriteBuilderValue(a.Ohms, '.') + " ohms, ";
+  std::string line = KindName(a.What);
+  if (a.What == circuit::Kind::RelayLadder) {
+    line += ", stage " + ohms + std::to_string(a.Stages) + " relays, step " + lawText + " dB";
+  } else {
+    line += std::string(a.What == circuit::Kind::Ladder ? ", input " : ", series ") + ohms +
+            std::to_string(a.Positions) + " positions, steps " + lawText + " dB";
+  }
+  for (const circuit::PartSet& set : a.Sets) line += ", " + std::string(set.RoundedIn->Name());
+  return line;
+}
+
+std::vector<std::string> KindPartsLines(const circuit::KindAnalysis& a, char separator) {
+  std::vector<std::string> lines;
+  if (a.Positions == 0) return lines;
+  if (a.What == circuit::Kind::RelayLadder) {
+    const circuit_text::KindTable stages = circuit_text::StageTable(a, separator);
+    std::string text;
+    const auto add = [&text](const circuit_text::Line& line) {
+      for (std::size_t c = 0; c < line.size(); ++c) text += (c ? "\t" : "") + line[c];
+      text += '\n';
+    };
+    add(stages.Header);
+    for (const circuit_text::Line& line : stages.Lines) add(line);
+    lines = Split(text);
+    lines.emplace_back();
+  }
+  const std::vector<std::string> parts = Split(circuit_text::PartsListText(a, separator));
+  lines.insert(lines.end(), parts.begin(), parts.end());
+  for (int set = 0; set < static_cast<int>(a.Sets.size()); ++set) {
+    lines.emplace_back();
+    const std::vector<std::string> build = circuit_text::BuildLines(a, set, separator);
+    lines.insert(lines.end(), build.begin(), build.end());
+  }
+  return lines;
+}
+
+int KindPageCount(const circuit::KindAnalysis& analysis, char separator) {
+  if (analysis.Positions == 0) return 0;
+  const Plan plan = PlanOf(analysis, separator);
+  return plan.tablePages + plan.partsPages;
+}
+
+bool DrawKindPage(surface::Surface& page, const circuit::KindAnalysis& analysis,
+                  const std::string& lawText, char separator, const std::string& date, int index) {
+  if (analysis.Positions == 0 || index < 0) return false;
+  const Plan plan = PlanOf(analysis, separator);
+  const int pages = plan.tablePages + plan.partsPages;
+  if (index >= pages) return false;
+  page.setScale(page::kScale);
+  page.setPenWidth(2.0f);
+  page.setFontSize(page::kTitlePoints);
+  const std::string title = "Kestrix - In circuit - " + std::string(KindName(analysis.What));
+  if (index == 0) {
+    PrintAt(page, kMargin, 0.0f, title);
+    page.setFontSize(page::kTextPoints);
+    float y = 500.0f;
+    for (const std::string& text : {InputsLine(analysis.Inputs), KindLine(analysis, lawText)}) {
+      PrintAt(page, kMargin, y, text);
+      y += kLineStep;
+    }
+    for (const std::string& text : plan.summary) {
+      PrintAt(page, kMargin, y, text);
+      y += kLineStep;
+    }
+    KindSchematicLayout schematic;
+    schematic.left = kMargin;
+    schematic.right = kRight;
+    schematic.top = y + 100.0f;
+    schematic.bottom = schematic.top + kSchematicHeight;
+    schematic.textPoints = page::kTextPoints;
+    schematic.unitsPerPoint = page::kUnitsPerPoint;
+    schematic.wirePen = 4.0f;
+    schematic.partPen = 8.0f;
+    DrawKindSchematic(page, analysis, schematic, std::min(1, analysis.Positions - 1));
+    DrawTable(page, plan.table, plan.tableTop, 0, plan.firstRows);
+  } else if (index < plan.tablePages) {
+    PrintAt(page, kMargin, 0.0f, title + " (table, continued)");
+    const int from = plan.firstRows + (index - 1) * plan.laterRows;
+    DrawTable(page, plan.table, kContinuedTop, from, from + plan.laterRows);
+  } else {
+    PrintAt(page, kMargin, 0.0f, "Kestrix - Parts and build list - " +
+                                     std::string(KindName(analysis.What)));
+    page.setFontSize(kTablePoints);
+    const int perColumn = static_cast<int>((kBottom - kContinuedTop) / kRowHeight);
+    const int first = (index - plan.tablePages) * 2 * perColumn;
+    for (int i = first; i < first + 2 * perColumn && i < static_cast<int>(plan.parts.size()); ++i) {
+      const int column = (i - first) / perColumn;
+      PrintAt(page, kMargin + kPartsColumn * static_cast<float>(column),
+              kContinuedTop + kRowHeight * static_cast<float>((i - first) % perColumn),
+              plan.parts[static_cast<std::size_t>(i)]);
+    }
+  }
+  page.setFontSize(kTablePoints);
+  PrintAt(page, kMargin, 15400.0f,
+          "Kestrix - In circuit - " + date + " - Page " + std::to_string(index + 1) + " of " +
+              std::to_string(pages));
+  return true;
+}
+
+}  // namespace ui
