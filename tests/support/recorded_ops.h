@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/surface/recording_surface.h"
 #include "ui/surface/surface_ops.h"
 
 namespace recorded {
@@ -83,6 +84,30 @@ inline void ExpectPrintedOnceAt(const surface::OpList& ops, const std::vector<Pl
     ASSERT_EQ(where.size(), 1u);
     EXPECT_EQ(where[0], at);
   }
+}
+
+// A printed text with the span it covers across, by the recording surface's
+// measure at the font size and scale in force when it was printed.
+struct TextBox {
+  std::string text;
+  float top;
+  float left;
+  float right;
+};
+
+inline std::vector<TextBox> TextBoxes(const surface::OpList& ops) {
+  std::vector<TextBox> found;
+  float points = surface::kRecordedStartPoints;
+  surface::Scale scale;
+  for (const surface::Op& op : ops) {
+    if (const auto* size = std::get_if<surface::FontSizeOp>(&op)) points = size->points;
+    if (const auto* set = std::get_if<surface::ScaleOp>(&op)) scale = set->scale;
+    if (const auto* text = std::get_if<surface::TextOp>(&op)) {
+      const float width = surface::RecordedTextWidth(text->text, points, scale);
+      found.push_back({text->text, text->at.y, text->at.x, text->at.x + width});
+    }
+  }
+  return found;
 }
 
 }  // namespace recorded

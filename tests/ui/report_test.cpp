@@ -1,5 +1,6 @@
 // The Print button of the design window end to end: the dialog answered by a
-// seam, the page drawn through the window's PrintResistor, into a real PDF.
+// seam, the page drawn through the window's PrintResistor, into a real PDF;
+// each report's own file name in the dialog; text measured as it prints.
 #include <regex>
 #include <string>
 #include <vector>
@@ -17,8 +18,13 @@
 
 #include "design/design_state.h"
 #include "ui/desktop/print_job.h"
+#include "ui/desktop/fonts.h"
 #include "ui/desktop/seams.h"
+#include "ui/surface/printer_surface.h"
+#include "ui/windows/as_built_session.h"
+#include "ui/windows/as_built_window.h"
 #include "ui/windows/design_window.h"
+#include "ui/windows/in_circuit_window.h"
 
 #include "tests/support/designed.h"
 #include "tests/support/recorded_ops.h"
@@ -148,6 +154,69 @@ TEST_F(PrintButtonTest, CancelOrAFailedPrinterPrintsNothing) {
     EXPECT_TRUE(messages_.empty());
     EXPECT_EQ(drawing_.ops().size(), windowOps);
     ExpectSameDesign(before, design::modMain());
+  }
+}
+
+// Printing one report to a file must not overwrite another: each dialog
+// offers the name of its report and design.
+TEST_F(PrintButtonTest, OffersEachReportUnderAFileNameOfItsOwn) {
+  std::vector<std::string> offered;
+  ui::AppSeams().choosePrinter = [&offered](QPrinter& printer) {
+    offered.push_back(printer.docName().toStdString());
+    return false;
+  };
+  print();
+  const ui::frmInCircuit& inCircuit = open(new ui::frmInCircuit);
+  click("cmdPrint");
+  ui::StartAsBuilt(inCircuit.analysis());
+  open(new ui::frmAsBuilt);
+  click("cmdPrint");
+  EXPECT_EQ(offered, (std::vector<std::string>{"Kestrix design 10k 11x2dB.pdf",
+                                               "Kestrix in circuit 10k 11 positions 2 dB.pdf",
+                                               "Kestrix as built 10k 11 positions E96.pdf"}));
+}
+
+// What a page measures before the job opens is what the printer sets: narrow
+// and wide letters alike, within a few hundredths, at the pages' sizes.
+TEST(PrinterTextMeasure, MatchesTheTextPrinted) {
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+    GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+  }
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("measured.pdf"));
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  printer.setResolution(ui::kPageDotsPerInch);
+  const surface::Scale scale{0.0f, 0.0f, 12000.0f, 16000.0f};
+  const surface::TextMeasure measure = surface::PrinterTextMeasure(printer, ui::PageFont());
+  const struct {
+    const char* text;
+    float points;
+  } words[] = {{"iiiiiiii", 7.0f}, {"WWWWWWWW", 7.0f}, {"-0.613", 7.0f}, {"Difference", 12.0f}};
+  std::vector<float> measured;
+  for (const auto& word : words) measured.push_back(measure(word.text, word.points, scale));
+  surface::PrinterSurface page(printer, ui::PageFont());
+  page.setScale(scale);
+  float y = 1000.0f;
+  for (const auto& word : words) {
+    page.setFontSize(word.points);
+    page.printAt({1000.0f, y += 1000.0f}, word.text);
+  }
+  ASSERT_TRUE(page.finish());
+  const std::string boxes =
+      RunTool("pdftotext", {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+  const double pointsPerUnit = printer.pageRect(QPrinter::Point).width() / 12000.0;
+  for (std::size_t i = 0; i < std::size(words); ++i) {
+    SCOPED_TRACE(words[i].text);
+    std::smatch found;
+    ASSERT_TRUE(std::regex_search(
+        boxes, found,
+        std::regex("xMin=\"([0-9.]+)\"[^>]*xMax=\"([0-9.]+)\"[^>]*>" +
+                   std::regex_replace(std::string(words[i].text), std::regex("[.]"), "\\.") +
+                   "<")));
+    const double printed = std::stod(found[2]) - std::stod(found[1]);
+    EXPECT_NEAR(measured[i] * pointsPerUnit / printed, 1.0, 0.03) << printed << " points";
   }
 }
 

@@ -28,6 +28,7 @@
 #include "ui/desktop/window_scale.h"
 #include "ui/pictures/in_circuit_chart.h"
 #include "ui/pictures/in_circuit_page.h"
+#include "ui/pictures/print_names.h"
 #include "ui/pictures/report.h"
 #include "ui/windows/accessibility.h"
 #include "ui/windows/circuit_session.h"
@@ -241,8 +242,9 @@ void frmInCircuit::recompute() {
   design::AnalyseString(SessionSpec(session, state), analysis_);
   const char separator = notation::DecimalSeparator();
   model_->setAnalysis(analysis_, separator);
-  lblDesign->setText(QString::fromStdString(
-      state.NumPositions >= design::kMinPositions ? DesignLine(state) : std::string("No design yet.")));
+  lblDesign->setText(QString::fromStdString(state.NumPositions >= design::kMinPositions
+                                                 ? DesignLine(state, separator)
+                                                 : std::string("No design yet.")));
   QStringList summary;
   for (const std::string& line : SummaryLines(analysis_, separator)) {
     summary << QString::fromStdString(line);
@@ -279,17 +281,13 @@ void frmInCircuit::printClicked() {
   const std::string date = ReportDate();
   std::string law = KeptCircuitSession().String.LawText;
   notation::PointToSeparator(law, separator);
-  PrintPages(this, {[&](surface::Surface& page) {
-                      return DrawInCircuitPage(page, design::modMain(), analysis_, law, separator,
-                                               date);
-                    },
-                    [&](surface::Surface& page) {
-                      return DrawInCircuitMorePage(page, analysis_, separator, date);
-                    },
-                    [&](surface::Surface& page) {
-                      return DrawPartsPage(page, analysis_, separator, date);
-                    }},
-             true);
+  std::vector<PageDrawer> pages;
+  for (int index = 0; index < InCircuitPageCount(analysis_); ++index) {
+    pages.push_back([&, index](surface::Surface& page) {
+      return DrawInCircuitPage(page, index, design::modMain(), analysis_, law, separator, date);
+    });
+  }
+  PrintPages(this, InCircuitFileName(analysis_, law, separator), pages, true);
 }
 
 void frmInCircuit::returnClicked() { ShowDesignWindow(this); }
