@@ -42,13 +42,14 @@ void WidenMargins(QPrinter& printer, double mm) {
 // Names the job `fileName`: Qt's own dialog proposes the document's name
 // for a PDF file, and other platforms' dialogs name the job or the file by
 // it. A printer that can only write PDF (none installed) gets the file
-// itself, so every dialog offers it.
+// itself, in the documents folder (home where there is none), so every
+// dialog offers it.
 void NameJob(QPrinter& printer, const std::string& fileName) {
   const QString name = QString::fromStdString(fileName);
   printer.setDocName(name);
   if (printer.outputFormat() != QPrinter::PdfFormat) return;
   QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (folder.isEmpty()) folder = QDir::homePath();
+  if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
   printer.setOutputFileName(QDir(folder).filePath(name));
 }
 

@@ -78,4 +78,44 @@ TEST(Replay, PerformsTheRecordedCallsAgain) {
   EXPECT_EQ(copy.ops(), original.ops());
 }
 
+// The recording measure worked by hand: 0.6 em a character on a device 600
+// points across, so 12 units a character a point on the page's 12000.
+TEST(RecordingSurface, MeasuresEveryCharacterAlike) {
+  const struct {
+    const char* text;
+    float points;
+    float across;
+    float width;
+  } rows[] = {{"1.82k", 7.0f, 12000.0f, 420.0f},
+              {"", 7.0f, 12000.0f, 0.0f},
+              {"\u00b11 %", 8.0f, 12000.0f, 384.0f},  // the two bytes of \u00b1 are one character
+              {"W", 10.0f, 600.0f, 6.0f}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.text);
+    RecordingSurface recorder;
+    recorder.setScale({0.0f, 0.0f, row.across, 1.0f});
+    recorder.setFontSize(row.points);
+    EXPECT_FLOAT_EQ(recorder.textWidth(row.text), row.width);
+  }
+}
+
+// A recorder given a measure asks it at the size and scale in force; a tee
+// measures on its first surface, the page being laid out.
+TEST(RecordingSurface, MeasuresWithTheMeasureGiven) {
+  float askedPoints = 0.0f;
+  surface::Scale askedScale;
+  RecordingSurface printer([&](const std::string& text, float points, const surface::Scale& scale) {
+    askedPoints = points;
+    askedScale = scale;
+    return static_cast<float>(text.size()) * 100.0f;
+  });
+  RecordingSurface recorder;
+  surface::TeeSurface both(printer, recorder);
+  both.setScale({0.0f, 0.0f, 12000.0f, 16000.0f});
+  both.setFontSize(7.0f);
+  EXPECT_FLOAT_EQ(both.textWidth("00"), 200.0f);
+  EXPECT_EQ(askedPoints, 7.0f);
+  EXPECT_EQ(askedScale, (surface::Scale{0.0f, 0.0f, 12000.0f, 16000.0f}));
+}
+
 }  // namespace
