@@ -90,9 +90,7 @@ inline void ExpectPrintedOnceAt(const surface::OpList& ops, const std::vector<Pl
 // measure at the font size and scale in force when it was printed.
 struct TextBox {
   std::string text;
-  float top;
-  float left;
-  float right;
+  float top, left, right;
 };
 
 inline std::vector<TextBox> TextBoxes(const surface::OpList& ops) {

@@ -17,8 +17,8 @@
 #include <gtest/gtest.h>
 
 #include "design/design_state.h"
-#include "ui/desktop/print_job.h"
 #include "ui/desktop/fonts.h"
+#include "ui/desktop/print_job.h"
 #include "ui/desktop/seams.h"
 #include "ui/surface/printer_surface.h"
 #include "ui/windows/as_built_session.h"
@@ -179,47 +179,38 @@ TEST_F(PrintButtonTest, OffersEachReportUnderAFileNameOfItsOwn) {
                                                "Kestrix as built 10k 11 positions E96.pdf"}));
 }
 
-// What a page measures before the job opens is what the printer sets: narrow
-// and wide letters alike, within a few hundredths, at the pages' sizes.
-TEST(PrinterTextMeasure, MatchesTheTextPrinted) {
+// What a page measures before the job opens is what the printer sets, for
+// narrow and wide letters alike, at the pages' sizes.
+TEST_F(PrintButtonTest, MeasuresTextAsThePrinterSetsIt) {
   if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
     GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
   }
-  QTemporaryDir folder;
-  const QString path = folder.filePath(QStringLiteral("measured.pdf"));
+  const QString path = folder_.filePath(QStringLiteral("measured.pdf"));
   QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(path);
   printer.setResolution(ui::kPageDotsPerInch);
   const surface::Scale scale{0.0f, 0.0f, 12000.0f, 16000.0f};
+  const std::pair<const char*, float> words[] = {
+      {"iiiiiiii", 7.0f}, {"WWWWWWWW", 7.0f}, {"Difference", 12.0f}};
   const surface::TextMeasure measure = surface::PrinterTextMeasure(printer, ui::PageFont());
-  const struct {
-    const char* text;
-    float points;
-  } words[] = {{"iiiiiiii", 7.0f}, {"WWWWWWWW", 7.0f}, {"-0.613", 7.0f}, {"Difference", 12.0f}};
-  std::vector<float> measured;
-  for (const auto& word : words) measured.push_back(measure(word.text, word.points, scale));
   surface::PrinterSurface page(printer, ui::PageFont());
   page.setScale(scale);
-  float y = 1000.0f;
-  for (const auto& word : words) {
-    page.setFontSize(word.points);
-    page.printAt({1000.0f, y += 1000.0f}, word.text);
+  float y = 0.0f;
+  for (const auto& [word, points] : words) {
+    page.setFontSize(points);
+    page.printAt({1000.0f, y += 1500.0f}, word);
   }
   ASSERT_TRUE(page.finish());
   const std::string boxes =
       RunTool("pdftotext", {QStringLiteral("-bbox"), path, QStringLiteral("-")});
-  const double pointsPerUnit = printer.pageRect(QPrinter::Point).width() / 12000.0;
-  for (std::size_t i = 0; i < std::size(words); ++i) {
-    SCOPED_TRACE(words[i].text);
+  for (const auto& [word, points] : words) {
     std::smatch found;
     ASSERT_TRUE(std::regex_search(
         boxes, found,
-        std::regex("xMin=\"([0-9.]+)\"[^>]*xMax=\"([0-9.]+)\"[^>]*>" +
-                   std::regex_replace(std::string(words[i].text), std::regex("[.]"), "\\.") +
-                   "<")));
-    const double printed = std::stod(found[2]) - std::stod(found[1]);
-    EXPECT_NEAR(measured[i] * pointsPerUnit / printed, 1.0, 0.03) << printed << " points";
+        std::regex(R"re(xMin="([0-9.]+)"[^>]*xMax="([0-9.]+)"[^>]*>)re" + std::string(word))));
+    const double printed = std::stod(found[2]) - std::stod(found[1]);  // points
+    const double units = printed * 12000.0 / printer.pageRect(QPrinter::Point).width();
+    EXPECT_NEAR(measure(word, points, scale) / units, 1.0, 0.03) << word;
   }
 }
 

@@ -4,8 +4,8 @@
 #include <QAbstractPrintDialog>
 #include <QDate>
 #include <QDir>
-#include <QMarginsF>
 #include <QLocale>
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -37,7 +37,6 @@ void WidenMargins(QPrinter& printer, double mm) {
                        std::max(now.right(), mm), std::max(now.bottom(), mm));
   printer.setPageMargins(wide, QPageLayout::Millimeter);
 }
-
 
 // Names the job `fileName`: Qt's own dialog proposes the document's name
 // for a PDF file, and other platforms' dialogs name the job or the file by

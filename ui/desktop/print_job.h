@@ -33,11 +33,12 @@ using PageDrawer = std::function<bool(surface::Surface& page)>;
 // portrait page on the printer, puts the drawing on it and sends it. The job
 // is named `fileName` (a name a file system takes, ending ".pdf"), which the
 // dialog offers when printing to a file; where no printer is installed the
-// job is set to print to that file in the user's documents folder. AppSeams().pageRecorder, when set, receives every
-// operation the page receives. A cancelled dialog draws and shows
-// nothing; a page that `draw` refuses never opens the printer; a printer that
-// cannot be opened prints nothing. Every failure ends the job silently.
-// Returns true when the page was sent.
+// job is set to print to that file in the user's documents folder.
+// AppSeams().pageRecorder, when set, receives every operation the page
+// receives. A cancelled dialog draws and shows nothing; a page that `draw`
+// refuses never opens the printer; a printer that cannot be opened prints
+// nothing. Every failure ends the job silently. Returns true when the page
+// was sent.
 bool PrintOnePage(QWidget* dialogParent, const std::string& fileName, const PageDrawer& draw);
 
 // The margin on every side of a page that PrintPages keeps when asked, mm.

@@ -53,14 +53,13 @@ PageTable FittedTable(const design::AsBuiltAnalysis& a, const design::FittedStri
   for (int k = 1; k < a.N; ++k) {
     std::vector<std::string> cells{"R" + std::to_string(k)};
     for (const design::OhmsColumn& string : fitted) {
-      cells.push_back(design::FittedText(string[static_cast<std::size_t>(k)], a.FirstSeries,
-                                         separator));
+      cells.push_back(
+          design::FittedText(string[static_cast<std::size_t>(k)], a.FirstSeries, separator));
     }
     const int p = k - 1;  // the position at the top of resistor k
     cells.insert(cells.end(), {std::to_string(p), db(a.Target[p]), db(a.Db[0][p]), db(a.Db[1][p]),
                                db(design::Deviation(a.Db[0], p, a.Target)),
-                               db(design::Deviation(a.Db[1], p, a.Target)),
-                               db(a.DifferenceDb[p])});
+                               db(design::Deviation(a.Db[1], p, a.Target)), db(a.DifferenceDb[p])});
     table.rows.push_back(std::move(cells));
   }
   return table;
@@ -73,8 +72,7 @@ void DrawTable(surface::Surface& page, float top, const design::AsBuiltAnalysis&
   page.setPenWidth(kRulePen);
   const PageTable table = FittedTable(analysis, fitted, separator);
   const std::vector<float> rights = TableColumnRights(page, table, 0.0f, kRight);
-  DrawTableRows(page, table, rights, 0.0f, top, kRowHeight, 0,
-                static_cast<int>(table.rows.size()));
+  DrawTableRows(page, table, rights, 0.0f, top, kRowHeight, 0, static_cast<int>(table.rows.size()));
 }
 
 }  // namespace
@@ -134,8 +132,7 @@ bool DrawAsBuiltPage(surface::Surface& page, int pageIndex, const design::Circui
                    "The table of fitted values is on the next page.");
     }
   }
-  DrawFooter(page, "Kestrix - As built - " + date, pageIndex, pages, 0.0f, kRight,
-             kFooterTop);
+  DrawFooter(page, "Kestrix - As built - " + date, pageIndex, pages, 0.0f, kRight, kFooterTop);
   return true;
 }
 

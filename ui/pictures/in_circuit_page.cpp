@@ -98,8 +98,8 @@ void FirstPage(surface::Surface& page, const design::DesignState& state,
   line(StringLine(analysis, lawText, separator));
   for (const std::string& text : SummaryLines(analysis, separator)) line(text);
 
-  const float row = DrawTable(page, analysis, separator, y + 150.0f, 0,
-                              std::min(analysis.N, kRowsOnFirstPage));
+  const float row =
+      DrawTable(page, analysis, separator, y + 150.0f, 0, std::min(analysis.N, kRowsOnFirstPage));
 
   CircuitChartLayout chart;
   chart.left = kMargin + 1000.0f;
@@ -137,8 +137,8 @@ void PartsPage(surface::Surface& page, const design::CircuitAnalysis& analysis, 
 
 std::string DesignLine(const design::DesignState& state, char separator) {
   return "Design: " + EngText(state.TotalOhms, separator) + " ohms, " +
-         std::to_string(state.NumPositions) + " positions, " +
-         EngText(state.StepSize, separator) + " dB per step";
+         std::to_string(state.NumPositions) + " positions, " + EngText(state.StepSize, separator) +
+         " dB per step";
 }
 
 std::string InputsLine(const design::CircuitInputs& inputs, char separator) {
@@ -153,8 +153,8 @@ std::string InputsLine(const design::CircuitInputs& inputs, char separator) {
 
 std::string StringLine(const design::CircuitAnalysis& a, const std::string& lawText,
                        char separator) {
-  std::string line = "String " + notation::WriteBuilderValue(a.TotalOhms, separator) +
-                     " ohms, " + std::to_string(a.N) + " positions, steps " + lawText + " dB";
+  std::string line = "String " + notation::WriteBuilderValue(a.TotalOhms, separator) + " ohms, " +
+                     std::to_string(a.N) + " positions, steps " + lawText + " dB";
   for (const design::RoundedSet& set : a.Sets) line += ", " + std::string(set.RoundedIn->Name());
   return line + (a.Balanced ? ", balanced" : ", single-ended");
 }
@@ -237,8 +237,7 @@ bool DrawInCircuitPage(surface::Surface& page, int pageIndex, const design::Desi
     Title(page, "Kestrix - In circuit (table, continued)");
     DrawTable(page, analysis, separator, 600.0f, kRowsOnFirstPage, analysis.N);
   }
-  DrawFooter(page, "Kestrix - In circuit - " + date, pageIndex, pages, kMargin, kRight,
-             kFooterTop);
+  DrawFooter(page, "Kestrix - In circuit - " + date, pageIndex, pages, kMargin, kRight, kFooterTop);
   return true;
 }
 

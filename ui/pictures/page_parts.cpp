@@ -38,8 +38,8 @@ std::vector<float> TableColumnRights(const surface::Surface& page, const PageTab
 }
 
 float DrawTableRows(surface::Surface& page, const PageTable& table,
-                    const std::vector<float>& columnRights, float left, float top,
-                    float rowHeight, int from, int to) {
+                    const std::vector<float>& columnRights, float left, float top, float rowHeight,
+                    int from, int to) {
   const auto rightAligned = [&page, &columnRights](std::size_t column, float y,
                                                    const std::string& text) {
     if (column >= columnRights.size() || text.empty()) return;

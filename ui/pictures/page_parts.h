@@ -29,8 +29,8 @@ std::vector<float> TableColumnRights(const surface::Surface& page, const PageTab
 // from `left` to the last column's right edge (pen as set), then rows `from`
 // to `to` - 1, and returns the top of the row after them.
 float DrawTableRows(surface::Surface& page, const PageTable& table,
-                    const std::vector<float>& columnRights, float left, float top,
-                    float rowHeight, int from, int to);
+                    const std::vector<float>& columnRights, float left, float top, float rowHeight,
+                    int from, int to);
 
 // The footer line at `top` in the smallest type: `text` from `left`, and,
 // right-aligned to `right`, "Page i of n" for page `pageIndex` (from 0) of

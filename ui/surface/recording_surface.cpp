@@ -4,7 +4,7 @@
 namespace surface {
 namespace {
 
-constexpr float kDevicePoints = 600.0f;   // across
+constexpr float kDevicePoints = 600.0f;  // across
 constexpr float kCharacterEms = 0.6f;
 
 }  // namespace

@@ -28,8 +28,7 @@ struct Scale {
 
 // How wide `text` is when set at `points` on a device whose logical space is
 // `scale`, in logical units across.
-using TextMeasure =
-    std::function<float(const std::string& text, float points, const Scale& scale)>;
+using TextMeasure = std::function<float(const std::string& text, float points, const Scale& scale)>;
 
 enum class LineMode {
   Line,        // straight, between the two points given

@@ -243,8 +243,8 @@ void frmInCircuit::recompute() {
   const char separator = notation::DecimalSeparator();
   model_->setAnalysis(analysis_, separator);
   lblDesign->setText(QString::fromStdString(state.NumPositions >= design::kMinPositions
-                                                 ? DesignLine(state, separator)
-                                                 : std::string("No design yet.")));
+                                                ? DesignLine(state, separator)
+                                                : std::string("No design yet.")));
   QStringList summary;
   for (const std::string& line : SummaryLines(analysis_, separator)) {
     summary << QString::fromStdString(line);
