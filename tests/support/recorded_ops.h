@@ -1,8 +1,11 @@
 // Questions the window and page tests ask of recorded drawing operations.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -86,26 +89,25 @@ inline void ExpectPrintedOnceAt(const surface::OpList& ops, const std::vector<Pl
   }
 }
 
-// A printed text with the span it covers across, by the recording surface's
-// measure at the font size and scale in force when it was printed.
-struct TextBox {
-  std::string text;
-  float top, left, right;
-};
-
-inline std::vector<TextBox> TextBoxes(const surface::OpList& ops) {
-  std::vector<TextBox> found;
-  float points = surface::kRecordedStartPoints;
-  surface::Scale scale;
+// Fails for every two texts printed on one line (the same top) that touch,
+// by the recording surface's measure at the font size and scale in force.
+inline void ExpectNoTextsTouch(const surface::OpList& ops) {
+  std::map<float, std::vector<std::tuple<float, float, std::string>>> lines;  // left, right
+  surface::RecordingSurface measure;
   for (const surface::Op& op : ops) {
-    if (const auto* size = std::get_if<surface::FontSizeOp>(&op)) points = size->points;
-    if (const auto* set = std::get_if<surface::ScaleOp>(&op)) scale = set->scale;
-    if (const auto* text = std::get_if<surface::TextOp>(&op)) {
-      const float width = surface::RecordedTextWidth(text->text, points, scale);
-      found.push_back({text->text, text->at.y, text->at.x, text->at.x + width});
+    const auto* text = std::get_if<surface::TextOp>(&op);
+    if (!text) surface::Replay({op}, measure);  // the font size and scale
+    if (text)
+      lines[text->at.y].emplace_back(text->at.x, text->at.x + measure.textWidth(text->text),
+                                     text->text);
+  }
+  for (auto& [top, texts] : lines) {
+    std::sort(texts.begin(), texts.end());
+    for (std::size_t i = 1; i < texts.size(); ++i) {
+      EXPECT_GT(std::get<0>(texts[i]), std::get<1>(texts[i - 1]))
+          << std::get<2>(texts[i - 1]) << " | " << std::get<2>(texts[i]) << " at y " << top;
     }
   }
-  return found;
 }
 
 }  // namespace recorded

@@ -157,13 +157,11 @@ TEST_F(PrintButtonTest, CancelOrAFailedPrinterPrintsNothing) {
   }
 }
 
-// Printing one report to a file must not overwrite another: each dialog
-// offers the name of its report and design.
+// Each dialog offers a file name of its report's own, not to overwrite another.
 TEST_F(PrintButtonTest, OffersEachReportUnderAFileNameOfItsOwn) {
   std::vector<std::string> offered;
   ui::AppSeams().choosePrinter = [&offered](QPrinter& printer) {
-    offered.push_back(printer.docName().toStdString());
-    // With no printer installed the dialog starts at that very file.
+    offered.push_back(printer.docName().toStdString());  // and, with no printer, the file:
     EXPECT_TRUE(printer.outputFormat() != QPrinter::PdfFormat ||
                 printer.outputFileName().endsWith(QLatin1Char('/') + printer.docName()));
     return false;
@@ -179,38 +177,31 @@ TEST_F(PrintButtonTest, OffersEachReportUnderAFileNameOfItsOwn) {
                                                "Kestrix as built 10k 11 positions E96.pdf"}));
 }
 
-// What a page measures before the job opens is what the printer sets, for
-// narrow and wide letters alike, at the pages' sizes.
+// A page measures its texts, before the job opens, as the printer sets them.
 TEST_F(PrintButtonTest, MeasuresTextAsThePrinterSetsIt) {
-  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
-    GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-  }
-  const QString path = folder_.filePath(QStringLiteral("measured.pdf"));
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP();
   QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFileName(path);
-  printer.setResolution(ui::kPageDotsPerInch);
+  printer.setOutputFileName(folder_.filePath(QStringLiteral("measured.pdf")));
   const surface::Scale scale{0.0f, 0.0f, 12000.0f, 16000.0f};
-  const std::pair<const char*, float> words[] = {
-      {"iiiiiiii", 7.0f}, {"WWWWWWWW", 7.0f}, {"Difference", 12.0f}};
-  const surface::TextMeasure measure = surface::PrinterTextMeasure(printer, ui::PageFont());
+  const std::pair<const char*, float> words[] = {{"iiiiiiii", 7.0f}, {"WWWWWWWW", 12.0f}};
   surface::PrinterSurface page(printer, ui::PageFont());
   page.setScale(scale);
-  float y = 0.0f;
   for (const auto& [word, points] : words) {
     page.setFontSize(points);
-    page.printAt({1000.0f, y += 1500.0f}, word);
+    page.printAt({1000.0f, points * 500.0f}, word);
   }
   ASSERT_TRUE(page.finish());
-  const std::string boxes =
-      RunTool("pdftotext", {QStringLiteral("-bbox"), path, QStringLiteral("-")});
-  for (const auto& [word, points] : words) {
-    std::smatch found;
+  const std::string boxes = RunTool("pdftotext", {"-bbox", printer.outputFileName(), "-"});
+  const double unitsPerPoint = 12000.0 / printer.pageRect(QPrinter::Point).width();
+  for (const auto& [word, points] : words) {  // each word's printed width
+    std::smatch box;
     ASSERT_TRUE(std::regex_search(
-        boxes, found,
-        std::regex(R"re(xMin="([0-9.]+)"[^>]*xMax="([0-9.]+)"[^>]*>)re" + std::string(word))));
-    const double printed = std::stod(found[2]) - std::stod(found[1]);  // points
-    const double units = printed * 12000.0 / printer.pageRect(QPrinter::Point).width();
-    EXPECT_NEAR(measure(word, points, scale) / units, 1.0, 0.03) << word;
+        boxes, box,
+        std::regex(R"re(xMin="([\d.]+)"[^>]*xMax="([\d.]+)"[^>]*>)re" + std::string(word))));
+    const double printed = (std::stod(box[2]) - std::stod(box[1])) * unitsPerPoint;
+    EXPECT_NEAR(surface::PrinterTextMeasure(printer, ui::PageFont())(word, points, scale) / printed,
+                1.0, 0.03)
+        << word;
   }
 }
 

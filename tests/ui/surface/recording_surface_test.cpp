@@ -1,7 +1,5 @@
 // The surface bookkeeping every implementation shares, seen through the
 // recording and tee surfaces.
-#include <tuple>
-#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -78,38 +76,6 @@ TEST(Replay, PerformsTheRecordedCallsAgain) {
   RecordingSurface copy;
   surface::Replay(original.ops(), copy);
   EXPECT_EQ(copy.ops(), original.ops());
-}
-
-// The recording measure worked by hand: 0.6 em a character on a device 600
-// points across, so 12 units a character a point on the page's 12000.
-TEST(RecordingSurface, MeasuresEveryCharacterAlike) {
-  const std::tuple<const char*, float, float, float> rows[] = {
-      {"1.82k", 7.0f, 12000.0f, 420.0f},
-      {"", 7.0f, 12000.0f, 0.0f},
-      {"\u00b11 %", 8.0f, 12000.0f, 384.0f},  // the two bytes of \u00b1 are one character
-      {"W", 10.0f, 600.0f, 6.0f}};
-  for (const auto& [text, points, across, width] : rows) {
-    RecordingSurface recorder;
-    recorder.setScale({0.0f, 0.0f, across, 1.0f});
-    recorder.setFontSize(points);
-    EXPECT_FLOAT_EQ(recorder.textWidth(text), width) << text;
-  }
-}
-
-// A recorder given a measure asks it at the size and scale in force; a tee
-// measures on its first surface, the page being laid out.
-TEST(RecordingSurface, MeasuresWithTheMeasureGiven) {
-  std::pair<float, surface::Scale> asked;
-  RecordingSurface printer([&asked](const std::string& text, float points, surface::Scale scale) {
-    asked = {points, scale};
-    return static_cast<float>(text.size()) * 100.0f;
-  });
-  RecordingSurface recorder;
-  surface::TeeSurface both(printer, recorder);
-  both.setScale({0.0f, 0.0f, 12000.0f, 16000.0f});
-  both.setFontSize(7.0f);
-  EXPECT_FLOAT_EQ(both.textWidth("00"), 200.0f);
-  EXPECT_EQ(asked, (std::pair{7.0f, surface::Scale{0.0f, 0.0f, 12000.0f, 16000.0f}}));
 }
 
 }  // namespace
