@@ -1,18 +1,26 @@
-// Prints sample reports to PDF files through the design window's Print
-// button, for looking at: report-default.pdf (the opening design) and
-// report-25.pdf (25 positions), and the in-circuit page of the 25-position
-// design, in-circuit-25.pdf. Usage: report_pages <output folder>
+// Prints sample reports to PDF files through the windows' Print buttons, for
+// looking at: report-default.pdf (the opening design) and report-25.pdf (25
+// positions), the in-circuit and as-built pages of the 25-position design
+// (in-circuit-25.pdf, as-built-25.pdf) and of a balanced 48-position string
+// with a load, a source and a long cable (in-circuit-48.pdf,
+// as-built-48.pdf), and of an unloaded gigohm string under a comma decimal
+// separator (in-circuit-comma.pdf, as-built-comma.pdf).
+// Usage: report_pages <output folder>
 #include <cstdio>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
 
 #include "design/design_state.h"
+#include "notation/decimal_separator.h"
 #include "ui/desktop/fonts.h"
 #include "ui/desktop/seams.h"
+#include "ui/windows/as_built_session.h"
+#include "ui/windows/as_built_window.h"
 #include "ui/windows/design_window.h"
 #include "ui/windows/in_circuit_window.h"
 
@@ -54,6 +62,28 @@ int main(int argc, char** argv) {
   window.cmdDisplay->click();
   printed = PrintTo(window, folder.filePath(QStringLiteral("report-25.pdf"))) && printed;
   ui::frmInCircuit inCircuit;
-  printed = PrintTo(inCircuit, folder.filePath(QStringLiteral("in-circuit-25.pdf"))) && printed;
+  const auto printBoth = [&](const QString& name) {
+    bool both = PrintTo(inCircuit, folder.filePath(QStringLiteral("in-circuit-%1.pdf").arg(name)));
+    ui::StartAsBuilt(inCircuit.analysis());
+    ui::frmAsBuilt asBuilt;
+    return PrintTo(asBuilt, folder.filePath(QStringLiteral("as-built-%1.pdf").arg(name))) && both;
+  };
+  printed = printBoth(QStringLiteral("25")) && printed;
+  inCircuit.txtLoad->setText(QStringLiteral("4k7"));
+  inCircuit.txtSource->setText(QStringLiteral("600"));
+  inCircuit.txtCable->setText(QStringLiteral("2n2"));
+  inCircuit.txtTotal->setText(QStringLiteral("47k"));
+  inCircuit.txtPositions->setText(QStringLiteral("48"));
+  inCircuit.txtSteps->setText(QStringLiteral("10x0.5 1.5"));
+  inCircuit.chkBalanced->setChecked(true);
+  inCircuit.recompute();
+  printed = printBoth(QStringLiteral("48")) && printed;
+  notation::SetDecimalSeparator(',');
+  inCircuit.txtLoad->setText(QStringLiteral("0"));
+  inCircuit.txtTotal->setText(QStringLiteral("1G"));
+  inCircuit.txtPositions->setText(QStringLiteral("26"));
+  inCircuit.txtSteps->setText(QStringLiteral("1,5"));
+  inCircuit.recompute();
+  printed = printBoth(QStringLiteral("comma")) && printed;
   return printed ? 0 : 1;
 }

@@ -1,13 +1,17 @@
 // Questions the window and page tests ask of recorded drawing operations.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "ui/surface/recording_surface.h"
 #include "ui/surface/surface_ops.h"
 
 namespace recorded {
@@ -82,6 +86,27 @@ inline void ExpectPrintedOnceAt(const surface::OpList& ops, const std::vector<Pl
     }
     ASSERT_EQ(where.size(), 1u);
     EXPECT_EQ(where[0], at);
+  }
+}
+
+// Fails for every two texts printed on one line (the same top) that touch,
+// by the recording surface's measure at the font size and scale in force.
+inline void ExpectNoTextsTouch(const surface::OpList& ops) {
+  std::map<float, std::vector<std::tuple<float, float, std::string>>> lines;  // left, right
+  surface::RecordingSurface measure;
+  for (const surface::Op& op : ops) {
+    const auto* text = std::get_if<surface::TextOp>(&op);
+    if (!text) surface::Replay({op}, measure);  // the font size and scale
+    if (text)
+      lines[text->at.y].emplace_back(text->at.x, text->at.x + measure.textWidth(text->text),
+                                     text->text);
+  }
+  for (auto& [top, texts] : lines) {
+    std::sort(texts.begin(), texts.end());
+    for (std::size_t i = 1; i < texts.size(); ++i) {
+      EXPECT_GT(std::get<0>(texts[i]), std::get<1>(texts[i - 1]))
+          << std::get<2>(texts[i - 1]) << " | " << std::get<2>(texts[i]) << " at y " << top;
+    }
   }
 }
 

@@ -1,5 +1,6 @@
 // The Print button of the design window end to end: the dialog answered by a
-// seam, the page drawn through the window's PrintResistor, into a real PDF.
+// seam, the page drawn through the window's PrintResistor, into a real PDF;
+// each report's own file name in the dialog; text measured as it prints.
 #include <regex>
 #include <string>
 #include <vector>
@@ -16,9 +17,14 @@
 #include <gtest/gtest.h>
 
 #include "design/design_state.h"
+#include "ui/desktop/fonts.h"
 #include "ui/desktop/print_job.h"
 #include "ui/desktop/seams.h"
+#include "ui/surface/printer_surface.h"
+#include "ui/windows/as_built_session.h"
+#include "ui/windows/as_built_window.h"
 #include "ui/windows/design_window.h"
+#include "ui/windows/in_circuit_window.h"
 
 #include "tests/support/designed.h"
 #include "tests/support/recorded_ops.h"
@@ -148,6 +154,54 @@ TEST_F(PrintButtonTest, CancelOrAFailedPrinterPrintsNothing) {
     EXPECT_TRUE(messages_.empty());
     EXPECT_EQ(drawing_.ops().size(), windowOps);
     ExpectSameDesign(before, design::modMain());
+  }
+}
+
+// Each dialog offers a file name of its report's own, not to overwrite another.
+TEST_F(PrintButtonTest, OffersEachReportUnderAFileNameOfItsOwn) {
+  std::vector<std::string> offered;
+  ui::AppSeams().choosePrinter = [&offered](QPrinter& printer) {
+    offered.push_back(printer.docName().toStdString());  // and, with no printer, the file:
+    EXPECT_TRUE(printer.outputFormat() != QPrinter::PdfFormat ||
+                printer.outputFileName().endsWith(QLatin1Char('/') + printer.docName()));
+    return false;
+  };
+  print();
+  const ui::frmInCircuit& inCircuit = open(new ui::frmInCircuit);
+  click("cmdPrint");
+  ui::StartAsBuilt(inCircuit.analysis());
+  open(new ui::frmAsBuilt);
+  click("cmdPrint");
+  EXPECT_EQ(offered, (std::vector<std::string>{"Kestrix design 10k 11x2dB.pdf",
+                                               "Kestrix in circuit 10k 11 positions 2 dB.pdf",
+                                               "Kestrix as built 10k 11 positions E96.pdf"}));
+}
+
+// A page measures its texts, before the job opens, as the printer sets them.
+TEST_F(PrintButtonTest, MeasuresTextAsThePrinterSetsIt) {
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP();
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFileName(folder_.filePath(QStringLiteral("measured.pdf")));
+  const surface::Scale scale{0.0f, 0.0f, 12000.0f, 16000.0f};
+  const std::pair<const char*, float> words[] = {{"iiiiiiii", 7.0f}, {"WWWWWWWW", 12.0f}};
+  surface::PrinterSurface page(printer, ui::PageFont());
+  page.setScale(scale);
+  for (const auto& [word, points] : words) {
+    page.setFontSize(points);
+    page.printAt({1000.0f, points * 500.0f}, word);
+  }
+  ASSERT_TRUE(page.finish());
+  const std::string boxes = RunTool("pdftotext", {"-bbox", printer.outputFileName(), "-"});
+  const double unitsPerPoint = 12000.0 / printer.pageRect(QPrinter::Point).width();
+  for (const auto& [word, points] : words) {  // each word's printed width
+    std::smatch box;
+    ASSERT_TRUE(std::regex_search(
+        boxes, box,
+        std::regex(R"re(xMin="([\d.]+)"[^>]*xMax="([\d.]+)"[^>]*>)re" + std::string(word))));
+    const double printed = (std::stod(box[2]) - std::stod(box[1])) * unitsPerPoint;
+    EXPECT_NEAR(surface::PrinterTextMeasure(printer, ui::PageFont())(word, points, scale) / printed,
+                1.0, 0.03)
+        << word;
   }
 }
 

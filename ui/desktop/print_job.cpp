@@ -3,11 +3,13 @@
 
 #include <QAbstractPrintDialog>
 #include <QDate>
-#include <QMarginsF>
+#include <QDir>
 #include <QLocale>
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QString>
 
 #include <algorithm>
@@ -36,6 +38,19 @@ void WidenMargins(QPrinter& printer, double mm) {
   printer.setPageMargins(wide, QPageLayout::Millimeter);
 }
 
+// Names the job `fileName`: Qt's own dialog proposes the document's name
+// for a PDF file, and other platforms' dialogs name the job or the file by
+// it. A printer that can only write PDF (none installed) gets the file
+// itself, in the documents folder (home where there is none), so every
+// dialog offers it.
+void NameJob(QPrinter& printer, const std::string& fileName) {
+  const QString name = QString::fromStdString(fileName);
+  printer.setDocName(name);
+  if (printer.outputFormat() != QPrinter::PdfFormat) return;
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+  printer.setOutputFileName(QDir(folder).filePath(name));
+}
 
 bool ChoosePrinter(QPrinter& printer, QWidget* dialogParent) {
   const PrinterSeam& seam = AppSeams().choosePrinter;
@@ -50,19 +65,30 @@ bool ChoosePrinter(QPrinter& printer, QWidget* dialogParent) {
 
 }  // namespace
 
-bool PrintOnePage(QWidget* dialogParent, const PageDrawer& draw) {
-  return PrintPages(dialogParent, {draw});
+bool PrintOnePage(QWidget* dialogParent, const std::string& fileName, const PageDrawer& draw) {
+  return PrintPages(dialogParent, fileName, {draw});
 }
 
-bool PrintPages(QWidget* dialogParent, const std::vector<PageDrawer>& pages, bool widenMargins) {
+bool PrintPages(QWidget* dialogParent, const std::string& fileName,
+                const std::vector<PageDrawer>& pages, bool widenMargins) {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(QString::fromLatin1(kApplicationName));
   printer.setCreator(QString::fromLatin1(kApplicationName));
+  NameJob(printer, fileName);
   if (pages.empty() || !ChoosePrinter(printer, dialogParent)) return false;
+  // The pages are laid out for portrait whatever the dialog was left at,
+  // and their dots are the size the pen widths are drawn for.
+  printer.setPageOrientation(QPageLayout::Portrait);
+  if (widenMargins) WidenMargins(printer, kPagesMarginMm);
+  printer.setResolution(kPageDotsPerInch);
   // Every page is drawn before the printer is opened: the printers' jobs
   // cannot be taken back once begun, so a page that is not drawn to the
-  // end must never start one.
-  std::vector<surface::RecordingSurface> sheets(pages.size());
+  // end must never start one. The pages measure their texts on the printer.
+  const QFont typeface = PageFont();
+  std::vector<surface::RecordingSurface> sheets;
+  sheets.reserve(pages.size());
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    sheets.emplace_back(surface::PrinterTextMeasure(printer, typeface));
+  }
   std::vector<const surface::RecordingSurface*> drawn;
   for (std::size_t i = 0; i < pages.size(); ++i) {
     if (pages[i](sheets[i])) {
@@ -71,12 +97,7 @@ bool PrintPages(QWidget* dialogParent, const std::vector<PageDrawer>& pages, boo
       return false;
     }
   }
-  // The pages are laid out for portrait whatever the dialog was left at,
-  // and their dots are the size the pen widths are drawn for.
-  printer.setPageOrientation(QPageLayout::Portrait);
-  if (widenMargins) WidenMargins(printer, kPagesMarginMm);
-  printer.setResolution(kPageDotsPerInch);
-  surface::PrinterSurface page(printer, PageFont());
+  surface::PrinterSurface page(printer, typeface);
   if (!page.isActive()) return false;
   for (std::size_t i = 0; i < drawn.size(); ++i) {
     if (i > 0 && !page.newPage()) return false;

@@ -3,8 +3,8 @@
 #pragma once
 
 #include <functional>
-#include <vector>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -29,13 +29,17 @@ using PageDrawer = std::function<bool(surface::Surface& page)>;
 
 // Asks for a printer (through AppSeams().choosePrinter when set, otherwise
 // the platform's printer dialog, modal over `dialogParent`), lets `draw` draw
-// the page, then opens one portrait page on the printer, puts the drawing on
-// it and sends it. AppSeams().pageRecorder, when set, receives every
-// operation the page receives. A cancelled dialog draws and shows
-// nothing; a page that `draw` refuses never opens the printer; a printer that
-// cannot be opened prints nothing. Every failure ends the job silently.
-// Returns true when the page was sent.
-bool PrintOnePage(QWidget* dialogParent, const PageDrawer& draw);
+// the page, measuring its texts as the printer will set them, then opens one
+// portrait page on the printer, puts the drawing on it and sends it. The job
+// is named `fileName` (a name a file system takes, ending ".pdf"), which the
+// dialog offers when printing to a file; where no printer is installed the
+// job is set to print to that file in the user's documents folder.
+// AppSeams().pageRecorder, when set, receives every operation the page
+// receives. A cancelled dialog draws and shows nothing; a page that `draw`
+// refuses never opens the printer; a printer that cannot be opened prints
+// nothing. Every failure ends the job silently. Returns true when the page
+// was sent.
+bool PrintOnePage(QWidget* dialogParent, const std::string& fileName, const PageDrawer& draw);
 
 // The margin on every side of a page that PrintPages keeps when asked, mm.
 inline constexpr double kPagesMarginMm = 10.0;
@@ -45,7 +49,7 @@ inline constexpr double kPagesMarginMm = 10.0;
 // in order; AppSeams().pageRecorder receives them one after another. With
 // `widenMargins`, the printer's margins are widened to kPagesMarginMm where
 // narrower.
-bool PrintPages(QWidget* dialogParent, const std::vector<PageDrawer>& pages,
-                bool widenMargins = false);
+bool PrintPages(QWidget* dialogParent, const std::string& fileName,
+                const std::vector<PageDrawer>& pages, bool widenMargins = false);
 
 }  // namespace ui

@@ -2,17 +2,18 @@
 #include "ui/pictures/as_built_page.h"
 
 #include <sstream>
+#include <utility>
 #include <vector>
 
 #include "notation/builder_value.h"
 #include "ui/pictures/as_built_chart.h"
 #include "ui/pictures/in_circuit_page.h"
 #include "ui/pictures/page_measures.h"
+#include "ui/pictures/page_parts.h"
 
 namespace ui {
 namespace {
 
-using surface::LineMode;
 using surface::PointF;
 
 constexpr surface::Scale kPageScale = page::kScale;
@@ -22,10 +23,9 @@ using page::kUnitsPerPoint;
 constexpr float kTablePoints = page::kSmallestPoints;
 constexpr float kLineHeight = kTextPoints * kUnitsPerPoint * 1.35f;
 constexpr float kRowHeight = kTablePoints * kUnitsPerPoint * 1.3f;
-constexpr float kPositionWidth = 650.0f;
-constexpr float kColumnWidth = 1130.0f;  // "right_cold_ohm", "-0.0000137673"
 constexpr float kRulePen = 2.0f;  // printer dots
 constexpr float kFooterTop = 15600.0f;
+constexpr float kRight = 11600.0f;  // the chart's right edge, which the table and footer keep
 
 std::vector<std::string> Split(const std::string& text, char at) {
   std::vector<std::string> parts;
@@ -35,27 +35,44 @@ std::vector<std::string> Split(const std::string& text, char at) {
   return parts;
 }
 
-float ColumnLeft(std::size_t column) {
-  return column == 0 ? 0.0f : kPositionWidth + kColumnWidth * static_cast<float>(column - 1);
+// The table as the window shows it, a row a resistor: its name, the value
+// fitted in each string, then the position above it with each channel's
+// attenuation and deviation and their difference.
+PageTable FittedTable(const design::AsBuiltAnalysis& a, const design::FittedStrings& fitted,
+                      char separator) {
+  PageTable table;
+  table.headings.push_back({"Resistor"});
+  for (std::size_t c = 0; c < fitted.size(); ++c) {
+    table.headings.push_back({design::StringHeading(static_cast<int>(c), a.Balanced), "ohm"});
+  }
+  table.headings.push_back({"Position"});
+  for (const char* what : {"Target", "Left", "Right", "Left dev", "Right dev", "Difference"}) {
+    table.headings.push_back({what, "dB"});
+  }
+  const auto db = [separator](double value) { return notation::DecibelText(value, separator); };
+  for (int k = 1; k < a.N; ++k) {
+    std::vector<std::string> cells{"R" + std::to_string(k)};
+    for (const design::OhmsColumn& string : fitted) {
+      cells.push_back(
+          design::FittedText(string[static_cast<std::size_t>(k)], a.FirstSeries, separator));
+    }
+    const int p = k - 1;  // the position at the top of resistor k
+    cells.insert(cells.end(), {std::to_string(p), db(a.Target[p]), db(a.Db[0][p]), db(a.Db[1][p]),
+                               db(design::Deviation(a.Db[0], p, a.Target)),
+                               db(design::Deviation(a.Db[1], p, a.Target)), db(a.DifferenceDb[p])});
+    table.rows.push_back(std::move(cells));
+  }
+  return table;
 }
 
-// The table from `top`: the copied table's heads, a rule, a row a position.
+// The table from `top`: the headings, a rule, a row a resistor.
 void DrawTable(surface::Surface& page, float top, const design::AsBuiltAnalysis& analysis,
                const design::FittedStrings& fitted, char separator) {
   page.setFontSize(kTablePoints);
-  const std::vector<std::string> heads = Split(design::AsBuiltHeader(analysis.Balanced), '\t');
-  for (std::size_t c = 0; c < heads.size(); ++c) page.printAt(PointF{ColumnLeft(c), top}, heads[c]);
-  const float firstRow = top + kRowHeight + 40.0f;
   page.setPenWidth(kRulePen);
-  page.line(LineMode::Line, PointF{0.0f, firstRow - 20.0f},
-            PointF{ColumnLeft(heads.size()), firstRow - 20.0f}, 0x000000);
-  float row = firstRow;
-  for (const std::vector<std::string>& cells : design::AsBuiltCells(analysis, fitted, separator)) {
-    for (std::size_t c = 0; c < cells.size(); ++c) {
-      if (!cells[c].empty()) page.printAt(PointF{ColumnLeft(c), row}, cells[c]);
-    }
-    row += kRowHeight;
-  }
+  const PageTable table = FittedTable(analysis, fitted, separator);
+  const std::vector<float> rights = TableColumnRights(page, table, 0.0f, kRight);
+  DrawTableRows(page, table, rights, 0.0f, top, kRowHeight, 0, static_cast<int>(table.rows.size()));
 }
 
 }  // namespace
@@ -67,7 +84,7 @@ std::string AsBuiltSurroundingsText(const design::CircuitAnalysis& circuit, char
                                            : std::string(circuit.Sets[0].RoundedIn->Name())) +
                      ", total " + notation::WriteBuilderValue(circuit.TotalOhms, separator) +
                      " ohms";
-  return text + ". " + InputsLine(circuit.Inputs) + ".";
+  return text + ". " + InputsLine(circuit.Inputs, separator) + ".";
 }
 
 int AsBuiltPageCount(const design::AsBuiltAnalysis& analysis) {
@@ -98,7 +115,7 @@ bool DrawAsBuiltPage(surface::Surface& page, int pageIndex, const design::Circui
     }
     AsBuiltChartLayout chart;
     chart.left = 900.0f;
-    chart.right = 11600.0f;
+    chart.right = kRight;
     chart.top = y + 700.0f;
     chart.bottom = chart.top + 3600.0f;
     chart.textPoints = page::kSmallestPoints;
@@ -115,10 +132,7 @@ bool DrawAsBuiltPage(surface::Surface& page, int pageIndex, const design::Circui
                    "The table of fitted values is on the next page.");
     }
   }
-  page.setFontSize(page::kSmallestPoints);
-  page.printAt(PointF{0.0f, kFooterTop}, "Kestrix - As built - page " +
-                                             std::to_string(pageIndex + 1) + " of " +
-                                             std::to_string(pages) + " - " + date);
+  DrawFooter(page, "Kestrix - As built - " + date, pageIndex, pages, 0.0f, kRight, kFooterTop);
   return true;
 }
 

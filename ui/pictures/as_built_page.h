@@ -15,15 +15,16 @@ namespace ui {
 // page of its own.
 inline constexpr int kAsBuiltRowsOnFirstPage = 25;
 
-
 // How many pages `analysis` prints on: 0 when it holds no string.
 int AsBuiltPageCount(const design::AsBuiltAnalysis& analysis);
 
-// Draws page `page` (0 or 1) in page units (12000 across, 16000 down,
+// Draws page `pageIndex` (0 or 1) in page units (12000 across, 16000 down,
 // starting with the page set-up): the surroundings `circuit` was computed
-// in, the summary, the chart and the table of `fitted` as the Copy key
-// writes it (decimal separator `separator`), `date` at the foot. Returns
-// false and draws nothing for a page the analysis does not have.
+// in, the summary, the chart and the table of `fitted` as the window shows
+// it, a row a resistor, its columns measured on `page` so that no two texts
+// touch; every number written with `separator`; `date` and "Page i of n" at
+// the foot. Returns false and draws nothing for a page the analysis does
+// not have.
 bool DrawAsBuiltPage(surface::Surface& page, int pageIndex, const design::CircuitAnalysis& circuit,
                      const design::AsBuiltAnalysis& analysis,
                      const design::FittedStrings& fitted, char separator,

@@ -1,5 +1,5 @@
-// The printed in-circuit page: the design and analysis inputs, the table and
-// the chart on one portrait page.
+// The printed in-circuit pages: the design and analysis inputs, the table and
+// the chart on one portrait page, the parts and build lists on another.
 #pragma once
 
 #include <string>
@@ -11,30 +11,32 @@
 
 namespace ui {
 
-// Draws the page in page units (12000 across, 16000 down, starting with the
-// page set-up), 7 pt or larger inside a margin: the design, read from `state`
-// and never written, every input (the law as `lawText`), the summary, every
-// row of the table as the Copy key writes it (decimal separator
-// `separator`), right-aligned, the chart below, and `date` at the foot. Returns false and draws nothing when `analysis` holds no design.
-bool DrawInCircuitPage(surface::Surface& page, const design::DesignState& state,
+// How many pages `analysis` prints on: 0 when it holds no string; the
+// analysis and the parts list, with the table's rows beyond the first
+// page's 25 on a page between them.
+int InCircuitPageCount(const design::CircuitAnalysis& analysis);
+
+// Draws page `pageIndex` (from 0) in page units (12000 across, 16000 down,
+// starting with the page set-up), 7 pt or larger inside a margin, "Page i of
+// n" at its foot beside `date`. The first page: the design, read from
+// `state` and never written, every input (the law as `lawText`), the
+// summary, the table as the window shows it, its columns measured on `page`
+// so that no two texts touch, and the chart below; the last: the parts list
+// of each set and the build list. Every number is written with `separator`.
+// Returns false and draws nothing for a page the analysis does not have.
+bool DrawInCircuitPage(surface::Surface& page, int pageIndex, const design::DesignState& state,
                        const design::CircuitAnalysis& analysis, const std::string& lawText,
                        char separator, const std::string& date);
 
-// The table's rows beyond the first page's 25, on a page of their own;
-// false, drawing nothing, when the first page holds them all.
-bool DrawInCircuitMorePage(surface::Surface& page, const design::CircuitAnalysis& analysis,
-                           char separator, const std::string& date);
-// The parts list of each set and the build list, on a page of their own.
-bool DrawPartsPage(surface::Surface& page, const design::CircuitAnalysis& analysis,
-                   char separator, const std::string& date);
-
 // The lines above the table that say what was analysed, also shown by the
-// window: the design, the four inputs, and the worst step errors.
-std::string DesignLine(const design::DesignState& state);
-std::string InputsLine(const design::CircuitInputs& inputs);
-// The string analysed: total, positions, the law in its canonical text, the
-// two series and whether balanced.
-std::string StringLine(const design::CircuitAnalysis& analysis, const std::string& lawText);
+// window: the design, the four inputs, and the worst step errors, numbers
+// written with `separator`.
+std::string DesignLine(const design::DesignState& state, char separator);
+std::string InputsLine(const design::CircuitInputs& inputs, char separator);
+// The string analysed: total, positions, the law in its canonical text
+// (written with `separator` already), the two series and whether balanced.
+std::string StringLine(const design::CircuitAnalysis& analysis, const std::string& lawText,
+                       char separator);
 // The summary, a sentence a line: the insertion loss at full volume, the
 // worst deviation of each set and where, the widest band, and a warning
 // for each implausible design.

@@ -22,6 +22,18 @@ QColor ToColor(Rgb rgb) {
 
 }  // namespace
 
+int TextPixelSize(float points, double dotsPerPoint) {
+  return std::max(1, static_cast<int>(std::lround(static_cast<double>(points) * dotsPerPoint)));
+}
+
+double DeviceTextWidth(const QFont& typeface, int pixelSize, const std::string& text,
+                       const QPaintDevice* device) {
+  QFont font = typeface;
+  font.setPixelSize(pixelSize);
+  // The paint device's own metrics: a printer's differ from a screen's.
+  return QFontMetricsF(font, device).horizontalAdvance(QString::fromStdString(text));
+}
+
 PainterSurface::PainterSurface(const QFont& typeface)
     : typeface_(typeface),
       fontPoints_(typeface.pointSizeF() > 0 ? static_cast<float>(typeface.pointSizeF())
@@ -71,8 +83,7 @@ void PainterSurface::doSetFontSize(float points) { fontPoints_ = points; }
 void PainterSurface::doSetTextPosition(PointF) {}
 
 void PainterSurface::doPrintText(PointF at, const std::string& text) {
-  const double pixels = static_cast<double>(fontPoints_) * dotsPerPoint();
-  const int pixelSize = std::max(1, static_cast<int>(std::lround(pixels)));
+  const int pixelSize = TextPixelSize(fontPoints_, dotsPerPoint());
   if (pixelSize != textPixels_) {
     textFont_ = typeface_;
     textFont_.setPixelSize(pixelSize);
@@ -91,5 +102,11 @@ void PainterSurface::doPrintText(PointF at, const std::string& text) {
 }
 
 void PainterSurface::doSetScale(const Scale& scale) { scale_ = scale; }
+
+float PainterSurface::doTextWidth(const std::string& text) const {
+  const double pixels =
+      DeviceTextWidth(typeface_, TextPixelSize(fontPoints_, dotsPerPoint()), text, paintDevice());
+  return static_cast<float>(pixels * scale_.width / deviceSize().width());
+}
 
 }  // namespace surface

@@ -10,9 +10,19 @@
 
 #include "ui/surface/surface.h"
 
+class QPaintDevice;
 class QPainter;
 
 namespace surface {
+
+// The pixel size text at `points` is set in, on a device of `dotsPerPoint`
+// pixels per point: whole pixels, at least one.
+int TextPixelSize(float points, double dotsPerPoint);
+
+// How far `text` set in `typeface` at `pixelSize` advances on `device`,
+// device pixels.
+double DeviceTextWidth(const QFont& typeface, int pixelSize, const std::string& text,
+                       const QPaintDevice* device);
 
 // Maps the logical scale onto the whole device area and draws there in device
 // pixels. Fonts are sized in device pixels from the point size, so a point
@@ -27,6 +37,7 @@ class PainterSurface : public Surface {
   virtual QSizeF deviceSize() const = 0;
   virtual double dotsPerPoint() const = 0;   // device pixels per point of text
   virtual double dotsPerPenDot() const = 0;  // device pixels per unit of pen width
+  virtual const QPaintDevice* paintDevice() const = 0;  // where text is measured
 
   void doClear() override;
   void doSetPenWidth(float width) override;
@@ -35,6 +46,7 @@ class PainterSurface : public Surface {
   void doSetTextPosition(PointF at) override;
   void doPrintText(PointF at, const std::string& text) override;
   void doSetScale(const Scale& scale) override;
+  float doTextWidth(const std::string& text) const override;
 
   const Scale& scale() const { return scale_; }
   float penWidth() const { return penWidth_; }

@@ -10,7 +10,21 @@ namespace {
 
 constexpr double kPointsPerInch = 72.0;
 
+double DotsPerPoint(const QPrinter& printer) { return printer.resolution() / kPointsPerInch; }
+
+QSizeF PrintableDots(const QPrinter& printer) {
+  return printer.pageRect(QPrinter::DevicePixel).size();
+}
+
 }  // namespace
+
+TextMeasure PrinterTextMeasure(const QPrinter& printer, const QFont& typeface) {
+  return [&printer, typeface](const std::string& text, float points, const Scale& scale) {
+    const double pixels =
+        DeviceTextWidth(typeface, TextPixelSize(points, DotsPerPoint(printer)), text, &printer);
+    return static_cast<float>(pixels * scale.width / PrintableDots(printer).width());
+  };
+}
 
 PrinterSurface::PrinterSurface(QPrinter& printer, const QFont& typeface)
     : PainterSurface(typeface), printer_(printer) {
@@ -40,8 +54,10 @@ void PrinterSurface::paint(const std::function<void(QPainter&)>& draw) {
   if (painter_.isActive()) draw(painter_);
 }
 
-QSizeF PrinterSurface::deviceSize() const { return printer_.pageRect(QPrinter::DevicePixel).size(); }
+QSizeF PrinterSurface::deviceSize() const { return PrintableDots(printer_); }
 
-double PrinterSurface::dotsPerPoint() const { return printer_.resolution() / kPointsPerInch; }
+double PrinterSurface::dotsPerPoint() const { return DotsPerPoint(printer_); }
+
+const QPaintDevice* PrinterSurface::paintDevice() const { return &printer_; }
 
 }  // namespace surface

@@ -9,6 +9,12 @@ class QPrinter;
 
 namespace surface {
 
+// How wide text sets on `printer` in `typeface`, as a PrinterSurface on it
+// will print it: for laying a page out before the job is opened. The
+// printer's resolution, paper and margins must be set first; `printer` must
+// outlive the measure.
+TextMeasure PrinterTextMeasure(const QPrinter& printer, const QFont& typeface = QFont());
+
 // Opens the print job on construction; the logical scale covers the printable
 // area of the page, pen widths are printer dots and points are true points.
 // Text is set in `typeface` (the application's default font when none is given).
@@ -31,6 +37,7 @@ class PrinterSurface : public PainterSurface {
   QSizeF deviceSize() const override;
   double dotsPerPoint() const override;
   double dotsPerPenDot() const override { return 1.0; }
+  const QPaintDevice* paintDevice() const override;
 
  private:
   QPrinter& printer_;

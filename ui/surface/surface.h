@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace surface {
@@ -24,6 +25,10 @@ struct Scale {
   float height = 1.0f;
   bool operator==(const Scale&) const = default;
 };
+
+// How wide `text` is when set at `points` on a device whose logical space is
+// `scale`, in logical units across.
+using TextMeasure = std::function<float(const std::string& text, float points, const Scale& scale)>;
 
 enum class LineMode {
   Line,        // straight, between the two points given
@@ -52,6 +57,9 @@ class Surface {
   // would be, then the digits (" 7", "-7").
   void printNumber(long value);
   void setScale(const Scale& scale);
+  // How wide `text` would print now, at the current font size and scale, in
+  // logical units across: what a layout measures so that texts never touch.
+  float textWidth(const std::string& text) const { return doTextWidth(text); }
 
   PointF currentPoint() const { return current_; }
 
@@ -64,6 +72,7 @@ class Surface {
   virtual void doSetTextPosition(PointF at) = 0;
   virtual void doPrintText(PointF at, const std::string& text) = 0;
   virtual void doSetScale(const Scale& scale) = 0;
+  virtual float doTextWidth(const std::string& text) const = 0;
 
  private:
   PointF current_;

@@ -22,6 +22,8 @@ class TeeSurface : public Surface {
   void doSetTextPosition(PointF at) override;
   void doPrintText(PointF at, const std::string& text) override;
   void doSetScale(const Scale& scale) override;
+  // The first surface's measure: the one whose page is laid out.
+  float doTextWidth(const std::string& text) const override { return first_.textWidth(text); }
 
  private:
   Surface& first_;

@@ -31,6 +31,7 @@ class WindowSurface : public PainterSurface {
   QSizeF deviceSize() const override { return QSizeF(image_.size()); }
   double dotsPerPoint() const override { return dotsPerPoint_; }
   double dotsPerPenDot() const override { return dotsPerPenDot_; }
+  const QPaintDevice* paintDevice() const override { return &image_; }
 
   void doClear() override;
   void doSetPenWidth(float width) override;

@@ -26,6 +26,7 @@
 #include "ui/desktop/window_scale.h"
 #include "ui/pictures/as_built_chart.h"
 #include "ui/pictures/as_built_page.h"
+#include "ui/pictures/print_names.h"
 #include "ui/windows/as_built_session.h"
 #include "ui/windows/as_built_table.h"
 #include "ui/windows/navigation.h"
@@ -266,7 +267,7 @@ void frmAsBuilt::printClicked() {
                              notation::DecimalSeparator(), date);
     });
   }
-  PrintPages(this, pages, true);
+  PrintPages(this, AsBuiltFileName(kept.Circuit, notation::DecimalSeparator()), pages, true);
 }
 
 void frmAsBuilt::returnClicked() { ShowInCircuitWindow(this); }

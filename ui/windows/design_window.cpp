@@ -12,12 +12,14 @@
 
 #include "design/design_state.h"
 #include "design/ladder.h"
+#include "notation/decimal_separator.h"
 #include "notation/eng_notation.h"
 #include "ui/desktop/message_box.h"
 #include "ui/desktop/print_job.h"
 #include "ui/desktop/seams.h"
 #include "ui/desktop/window_keys.h"
 #include "ui/desktop/window_scale.h"
+#include "ui/pictures/print_names.h"
 #include "ui/pictures/report.h"
 #include "ui/pictures/schematic.h"
 #include "ui/windows/accessibility.h"
@@ -172,7 +174,8 @@ void frmDesign::inCircuitClicked() { ShowInCircuitWindow(this); }
 // The printed report of the last design run; PrintResistor draws on the page
 // while it is being printed.
 void frmDesign::printClicked() {
-  PrintOnePage(this, [this](surface::Surface& page) {
+  const std::string fileName = ReportFileName(design::modMain(), notation::DecimalSeparator());
+  PrintOnePage(this, fileName, [this](surface::Surface& page) {
     printedPage_ = &page;
     const bool drawn = DrawReport(
         page, design::modMain(), [this](const float& X, const float& Y) { PrintResistor(X, Y); },

@@ -3,35 +3,13 @@
 
 #include <QString>
 
-#include "notation/builder_value.h"
+#include "ui/pictures/circuit_cells.h"
 
 namespace ui {
 
 void CircuitTableModel::setAnalysis(const design::CircuitAnalysis& analysis, char separator) {
   beginResetModel();
-  rows_.assign(static_cast<std::size_t>(analysis.N), design::CircuitRow{});
-  for (int p = 0; p < analysis.N; ++p) {
-    for (std::size_t c = 0; c < design::kCircuitColumnCount; ++c) {
-      const design::CircuitColumn& column = design::kCircuitColumns[c];
-      const std::optional<double> value = column.Value(analysis, p);
-      if (!value) continue;
-      std::string& cell = rows_[static_cast<std::size_t>(p)][c];
-      switch (column.Kind) {
-        case design::CellKind::Position:
-          cell = std::to_string(p);
-          break;
-        case design::CellKind::Decibels:
-          cell = notation::DecibelText(*value, separator);
-          break;
-        case design::CellKind::Ohms:
-          cell = notation::PartText(*value, separator);
-          break;
-        case design::CellKind::Hertz:
-          cell = notation::FrequencyText(*value, separator);
-          break;
-      }
-    }
-  }
+  rows_ = ShownCircuitCells(analysis, separator);
   series_ = {analysis.Sets.size() > 0 ? std::string(analysis.Sets[0].RoundedIn->Name()) : "",
              analysis.Sets.size() > 1 ? std::string(analysis.Sets[1].RoundedIn->Name()) : ""};
   for (std::size_t c = 0; c < design::kCircuitColumnCount; ++c) {

@@ -36,6 +36,7 @@
 #include "ui/desktop/window_scale.h"
 #include "ui/pictures/in_circuit_chart.h"
 #include "ui/pictures/in_circuit_page.h"
+#include "ui/pictures/print_names.h"
 #include "ui/pictures/report.h"
 #include "ui/windows/accessibility.h"
 #include "ui/windows/circuit_session.h"
@@ -273,7 +274,7 @@ void frmInCircuit::showHeading() {
   const design::DesignState& state = design::modMain();
   if (state.NumPositions >= design::kMinPositions &&
       design::IsDesignString(KeptCircuitSession().String, state)) {
-    lblDesign->setText(QString::fromStdString(DesignLine(state)));
+    lblDesign->setText(QString::fromStdString(DesignLine(state, notation::DecimalSeparator())));
     return;
   }
   // Another string than the design's: as its boxes show it.
@@ -329,17 +330,13 @@ void frmInCircuit::printClicked() {
   const std::string date = ReportDate();
   std::string law = KeptCircuitSession().String.LawText;
   notation::PointToSeparator(law, separator);
-  PrintPages(this, {[&](surface::Surface& page) {
-                      return DrawInCircuitPage(page, design::modMain(), analysis_, law, separator,
-                                               date);
-                    },
-                    [&](surface::Surface& page) {
-                      return DrawInCircuitMorePage(page, analysis_, separator, date);
-                    },
-                    [&](surface::Surface& page) {
-                      return DrawPartsPage(page, analysis_, separator, date);
-                    }},
-             true);
+  std::vector<PageDrawer> pages;
+  for (int index = 0; index < InCircuitPageCount(analysis_); ++index) {
+    pages.push_back([&, index](surface::Surface& page) {
+      return DrawInCircuitPage(page, index, design::modMain(), analysis_, law, separator, date);
+    });
+  }
+  PrintPages(this, InCircuitFileName(analysis_, law, separator), pages, true);
 }
 
 void frmInCircuit::returnClicked() { ShowDesignWindow(this); }
