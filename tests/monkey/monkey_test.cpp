@@ -31,6 +31,7 @@
 #include "tests/support/open_windows.h"
 #include "ui/desktop/seams.h"
 #include "ui/surface/recording_surface.h"
+#include "ui/windows/as_built_session.h"
 #include "ui/windows/as_built_window.h"
 #include "ui/windows/circuit_session.h"
 #include "ui/windows/in_circuit_window.h"
@@ -112,6 +113,8 @@ class Monkey {
   explicit Monkey(uint32_t seed) : random_(seed) {
     ui::Seams& seams = ui::AppSeams();
     seams.showMessage = [this](const std::string& message) { lastMessage_ = message; };
+    // Asked whether to drop typed as-built values on Exit: either answer.
+    seams.askQuestion = [this](const std::string&) { return pick(2) == 0; };
     seams.choosePrinter = [this](QPrinter& printer) {
       // Every third print is cancelled in the dialog.
       if (pick(3) == 0) return false;
@@ -123,6 +126,7 @@ class Monkey {
     seams.pageRecorder = &pageDrawing_;
     design::modMain() = {};
     ui::KeptCircuitSession() = {};
+    ui::KeptAsBuilt() = {};
     ui::ShowOwnWindow(new app::frmOpening);
   }
   ~Monkey() {
@@ -130,6 +134,7 @@ class Monkey {
     ui::AppSeams() = {};
     design::modMain() = {};
     ui::KeptCircuitSession() = {};
+    ui::KeptAsBuilt() = {};
   }
 
   // One random action, then the checks. Returns false when a check failed.
