@@ -120,16 +120,23 @@ void FirstPage(surface::Surface& page, const design::DesignState& state,
 void PartsPage(surface::Surface& page, const design::CircuitAnalysis& analysis, char separator) {
   Title(page, "Kestrix - Parts and build list");
   page.setFontSize(kTablePoints);
-  // Columns of lines, as many as the lists need, side by side.
-  constexpr float kTop = 600.0f, kBottom = 15000.0f, kColumn = 2800.0f;
-  float x = kMargin, y = kTop;
-  for (const std::string& text : PartsLines(analysis, separator)) {
-    if (y + kRowHeight > kBottom) {
-      x += kColumn;
-      y = kTop;
+  // Columns of lines, as many as the lists need, side by side; each column
+  // as wide as its longest line measured on this page, so none runs into
+  // the next.
+  constexpr float kTop = 600.0f, kBottom = 15000.0f, kColumn = 2800.0f, kGap = 250.0f;
+  const int perColumn = std::max(1, static_cast<int>((kBottom - kTop) / kRowHeight));
+  const std::vector<std::string> lines = PartsLines(analysis, separator);
+  float x = kMargin;
+  for (std::size_t first = 0; first < lines.size(); first += perColumn) {
+    const std::size_t last = std::min(lines.size(), first + perColumn);
+    float widest = kColumn - kGap;
+    float y = kTop;
+    for (std::size_t i = first; i < last; ++i) {
+      PrintAt(page, x, y, lines[i]);
+      widest = std::max(widest, page.textWidth(lines[i]));
+      y += kRowHeight;
     }
-    PrintAt(page, x, y, text);
-    y += kRowHeight;
+    x += widest + kGap;
   }
 }
 

@@ -11,6 +11,7 @@
 #include "notation/builder_value.h"
 #include "ui/pictures/in_circuit_page.h"
 #include "ui/pictures/kind_schematic.h"
+#include "ui/pictures/page_parts.h"
 #include "ui/pictures/page_measures.h"
 
 namespace ui {
@@ -23,8 +24,6 @@ constexpr float kRight = 12000.0f - kMargin;
 constexpr float kLineStep = 250.0f;   // lines of 8 pt text
 constexpr float kRowHeight = 200.0f;  // lines of 7 pt text
 constexpr float kTablePoints = page::kSmallestPoints;
-constexpr float kDigitWidth = 0.55f * kTablePoints * 20.0f;  // a digit of the sans face
-constexpr float kColumnGap = 60.0f;
 constexpr float kSchematicHeight = 2600.0f;
 constexpr float kBottom = 15000.0f;  // above the footer
 constexpr float kContinuedTop = 600.0f;
@@ -88,46 +87,19 @@ void PrintAt(surface::Surface& page, float x, float y, const std::string& text) 
 }
 
 // Rows `from` .. `to` - 1 under their headings at `top`, each column as wide
-// as its widest text, narrowed together where the page is too narrow.
+// as its widest text measured on the page, as the string's pages measure.
 void DrawTable(surface::Surface& page, const circuit_text::KindTable& table, float top, int from,
                int to) {
   page.setFontSize(kTablePoints);
-  std::vector<float> widths;
-  for (std::size_t c = 0; c < table.Header.size(); ++c) {
-    const auto [upper, lower] = Heading(table.Header[c]);
-    std::size_t chars = std::max(upper.size(), lower.size());
-    for (const circuit_text::Line& line : table.Lines) {
-      if (c < line.size()) chars = std::max(chars, line[c].size());
-    }
-    widths.push_back(kDigitWidth * static_cast<float>(chars) + kColumnGap);
+  PageTable printed;
+  for (const std::string& name : table.Header) {
+    const auto [upper, lower] = Heading(name);
+    printed.headings.push_back({upper, lower});
   }
-  float total = 0.0f;
-  for (float w : widths) total += w;
-  const float squeeze = total > kRight - kMargin ? (kRight - kMargin) / total : 1.0f;
-  std::vector<float> rights;
-  float x = kMargin;
-  for (float w : widths) {
-    x += w * squeeze;
-    rights.push_back(x - kColumnGap * squeeze);
-  }
-  const auto rightAligned = [&](std::size_t c, float at, const std::string& text) {
-    PrintAt(page, rights[c] - kDigitWidth * squeeze * static_cast<float>(text.size()), at, text);
-  };
-  for (std::size_t c = 0; c < table.Header.size(); ++c) {
-    const auto [upper, lower] = Heading(table.Header[c]);
-    rightAligned(c, top, upper);
-    rightAligned(c, top + kRowHeight, lower);
-  }
-  float row = top + 2.0f * kRowHeight + 40.0f;
-  page.line(surface::LineMode::Line, PointF{kMargin, row - 20.0f}, PointF{x, row - 20.0f},
-            0x000000);
-  for (int r = from; r < to && r < static_cast<int>(table.Lines.size()); ++r) {
-    const circuit_text::Line& line = table.Lines[static_cast<std::size_t>(r)];
-    for (std::size_t c = 0; c < line.size() && c < rights.size(); ++c) {
-      if (!line[c].empty()) rightAligned(c, row, line[c]);
-    }
-    row += kRowHeight;
-  }
+  printed.rows.assign(table.Lines.begin(), table.Lines.end());
+  const std::vector<float> rights = TableColumnRights(page, printed, kMargin, kRight);
+  DrawTableRows(page, printed, rights, kMargin, top, kRowHeight, from,
+                std::min(to, static_cast<int>(printed.rows.size())));
 }
 
 }  // namespace
@@ -145,9 +117,11 @@ const char* KindName(circuit::Kind kind) {
   }
 }
 
-std::string KindLine(const circuit::KindAnalysis& a, const std::string& lawText) {
+std::string KindLine(const circuit::KindAnalysis& a, std::string lawText, char separator) {
   if (a.Positions == 0) return "No attenuator to analyse.";
-  const std::string ohms = notation::WriteBuilderValue(a.Ohms, '.') + " ohms, ";
+  // One separator on a line: the law's canonical text writes '.'.
+  std::replace(lawText.begin(), lawText.end(), '.', separator);
+  const std::string ohms = notation::WriteBuilderValue(a.Ohms, separator) + " ohms, ";
   std::string line = KindName(a.What);
   if (a.What == circuit::Kind::RelayLadder) {
     line += ", stage " + ohms + std::to_string(a.Stages) + " relays, step " + lawText + " dB";
@@ -204,7 +178,7 @@ bool DrawKindPage(surface::Surface& page, const circuit::KindAnalysis& analysis,
     PrintAt(page, kMargin, 0.0f, title);
     page.setFontSize(page::kTextPoints);
     float y = 500.0f;
-    for (const std::string& text : {InputsLine(analysis.Inputs), KindLine(analysis, lawText)}) {
+    for (const std::string& text : {InputsLine(analysis.Inputs, separator), KindLine(analysis, lawText, separator)}) {
       PrintAt(page, kMargin, y, text);
       y += kLineStep;
     }

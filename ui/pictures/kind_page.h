@@ -16,7 +16,7 @@ const char* KindName(circuit::Kind kind);
 // What was analysed: "Ladder, input 10k ohms, 11 positions, steps 2 dB, E96,
 // E24" ("Shunt, series ...", "Relay ladder, stage 10k ohms, 6 relays, step 1
 // dB, ..."), the law as `lawText`; "No attenuator to analyse." without one.
-std::string KindLine(const circuit::KindAnalysis& analysis, const std::string& lawText);
+std::string KindLine(const circuit::KindAnalysis& analysis, std::string lawText, char separator);
 
 // The parts box's lines: a relay ladder's stage table, then each set's parts
 // list and its build list (circuit_text), tabs shown as two spaces.

@@ -20,6 +20,7 @@
 #include "ui/desktop/window_scale.h"
 #include "ui/pictures/in_circuit_chart.h"
 #include "ui/pictures/kind_page.h"
+#include "ui/pictures/print_names.h"
 #include "ui/pictures/kind_schematic.h"
 #include "ui/pictures/report.h"
 #include "ui/windows/circuit_session.h"
@@ -200,7 +201,7 @@ void frmInCircuit::recomputeKind() {
   circuit::AnalyseKind(KindSessionSpec(session), kindAnalysis_);
   const char separator = notation::DecimalSeparator();
   kindModel_->setAnalysis(kindAnalysis_, separator);
-  lblDesign->setText(QString::fromStdString(KindLine(kindAnalysis_, ShownLaw(own))));
+  lblDesign->setText(QString::fromStdString(KindLine(kindAnalysis_, ShownLaw(own), notation::DecimalSeparator())));
   QStringList summary;
   for (const std::string& line : circuit_text::SummaryLines(kindAnalysis_, separator)) {
     summary << QString::fromStdString(line);
@@ -238,7 +239,9 @@ void frmInCircuit::printKind() {
       return DrawKindPage(page, kindAnalysis_, law, separator, date, index);
     });
   }
-  if (!pages.empty()) PrintPages(this, pages, true);
+  // Offered under a name of its own: "Kestrix in circuit Ladder, input 10k ohms, ...".
+  const std::string name = PdfFileName("Kestrix in circuit " + KindLine(kindAnalysis_, law, separator));
+  if (!pages.empty()) PrintPages(this, name, pages, true);
 }
 
 }  // namespace ui
