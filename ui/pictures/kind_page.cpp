@@ -28,6 +28,10 @@ constexpr float kSchematicHeight = 2600.0f;
 constexpr float kBottom = 15000.0f;  // above the footer
 constexpr float kContinuedTop = 600.0f;
 constexpr float kPartsColumn = 5580.0f;  // two columns of parts and build lines
+// A line longer than this would run into the second column (at 7 pt, 0.6 em
+// a character is 84 units; printer faces are narrower): such lists take one
+// column a page.
+constexpr std::size_t kCharsInPartsColumn = 60;
 
 std::vector<std::string> Split(const std::string& text) {
   std::vector<std::string> lines;
@@ -57,7 +61,7 @@ struct Plan {
   circuit_text::KindTable table;
   std::vector<std::string> summary, parts;
   float tableTop = 0.0f;
-  int firstRows = 0, laterRows = 0, tablePages = 1, partsPages = 0;
+  int firstRows = 0, laterRows = 0, tablePages = 1, partsPages = 0, partsColumns = 2;
 };
 
 int RowsBetween(float top) {
@@ -77,7 +81,10 @@ Plan PlanOf(const circuit::KindAnalysis& a, char separator) {
   if (rows > plan.firstRows) {
     plan.tablePages += (rows - plan.firstRows + plan.laterRows - 1) / plan.laterRows;
   }
-  const int perPage = 2 * static_cast<int>((kBottom - kContinuedTop) / kRowHeight);
+  for (const std::string& line : plan.parts) {
+    if (line.size() > kCharsInPartsColumn) plan.partsColumns = 1;
+  }
+  const int perPage = plan.partsColumns * static_cast<int>((kBottom - kContinuedTop) / kRowHeight);
   plan.partsPages = (static_cast<int>(plan.parts.size()) + perPage - 1) / perPage;
   return plan;
 }
@@ -206,8 +213,9 @@ bool DrawKindPage(surface::Surface& page, const circuit::KindAnalysis& analysis,
                                      std::string(KindName(analysis.What)));
     page.setFontSize(kTablePoints);
     const int perColumn = static_cast<int>((kBottom - kContinuedTop) / kRowHeight);
-    const int first = (index - plan.tablePages) * 2 * perColumn;
-    for (int i = first; i < first + 2 * perColumn && i < static_cast<int>(plan.parts.size()); ++i) {
+    const int perPage = plan.partsColumns * perColumn;
+    const int first = (index - plan.tablePages) * perPage;
+    for (int i = first; i < first + perPage && i < static_cast<int>(plan.parts.size()); ++i) {
       const int column = (i - first) / perColumn;
       PrintAt(page, kMargin + kPartsColumn * static_cast<float>(column),
               kContinuedTop + kRowHeight * static_cast<float>((i - first) % perColumn),

@@ -10,10 +10,12 @@
 
 #include "design/as_built.h"
 #include "notation/decimal_separator.h"
+#include "tests/circuit/kind_spec.h"
 #include "tests/support/designed.h"
 #include "tests/support/recorded_ops.h"
 #include "ui/pictures/as_built_page.h"
 #include "ui/pictures/in_circuit_page.h"
+#include "ui/pictures/kind_page.h"
 #include "ui/pictures/print_names.h"
 
 namespace {
@@ -144,3 +146,26 @@ TEST(PrintNames, NameEachReportAfterItsDesign) {
 }
 
 }  // namespace
+
+// Every kind's pages too: a long ladder and shunt, and eight relays (256 codes).
+TEST(PrintedPages, EveryKindsPagesAreNumberedAndNoTextsTouch) {
+  using circuit::Kind;
+  const std::vector<circuit::KindSpec> specs{
+      testing_support::Spec(Kind::Ladder, 10e3, design::EqualSteps(48, 1.5), 47e3, 100.0),
+      testing_support::Spec(Kind::Shunt, 4.7e3, design::EqualSteps(24, 2.0), 10e3),
+      testing_support::Relay(10e3, 8, 0.5, 60e3)};
+  for (const circuit::KindSpec& spec : specs) {
+    const circuit::KindAnalysis a = testing_support::Analysed(spec);
+    const int count = ui::KindPageCount(a, ',');
+    SCOPED_TRACE(ui::KindLine(a, "1.5", ','));
+    ASSERT_GE(count, 2);
+    for (int i = 0; i < count; ++i) {
+      surface::RecordingSurface sheet;
+      EXPECT_TRUE(ui::DrawKindPage(sheet, a, "1.5", ',', "7 Dec", i));
+      const std::string texts = Texts({sheet.ops()});
+      const std::string number = "Page " + std::to_string(i + 1) + " of " + std::to_string(count);
+      EXPECT_NE(texts.find(number), std::string::npos) << number;
+      recorded::ExpectNoTextsTouch(sheet.ops());
+    }
+  }
+}
