@@ -189,6 +189,9 @@ TEST_F(InCircuitWindowTest, OpensWithTheDefaultsAndTheFocusInTheLoadBox) {
   EXPECT_TRUE(messages_.empty());
   EXPECT_EQ(w.grdPositions->model()->rowCount(), 11);
   EXPECT_EQ(w.analysis().Inputs.LoadOhms, 47000.0);
+  // The output impedance peaks at position 3 (2.5k of the 10k string), and so the noise.
+  EXPECT_TRUE(w.lblSummary->text().contains(QStringLiteral("Largest output noise 0")));
+  EXPECT_TRUE(w.lblSummary->text().contains(QStringLiteral("dBu) at position 3.")));
 }
 
 // A dark desktop theme leaves the window dark text on a light ground.

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "circuit_text/kind_summary.h"
 #include "design/circuit_headings.h"
 #include "design/in_circuit_text.h"
 #include "notation/builder_value.h"
@@ -182,6 +183,7 @@ std::vector<std::string> SummaryLines(const design::CircuitAnalysis& a, char sep
   lines.push_back("Two channels of \u00b1" + Eng(a.Inputs.TolerancePercent) +
                   " % parts differ by up to " + db(a.WidestBand) + " (position " +
                   std::to_string(a.WidestBandAt) + ").");
+  lines.push_back(circuit_text::NoiseLine(a, separator));
   if (a.FarAboveLoad) {
     lines.push_back("Warning: the string is far above the load; the load sets the law.");
   }
