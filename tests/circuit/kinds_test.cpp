@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "circuit/analysis.h"
-#include "tests/circuit/kind_spec.h"
+#include "tests/circuit/kind_cases.h"
 
 namespace {
 

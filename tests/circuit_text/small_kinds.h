@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "circuit/analysis.h"
-#include "tests/circuit/kind_spec.h"
+#include "tests/circuit/kind_cases.h"
 
 namespace testing_support {
 

@@ -12,7 +12,7 @@
 #include "ui/pictures/kind_schematic.h"
 #include "ui/surface/recording_surface.h"
 
-#include "tests/circuit/kind_spec.h"
+#include "tests/circuit/kind_cases.h"
 #include "tests/support/recorded_ops.h"
 
 namespace {

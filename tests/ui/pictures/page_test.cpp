@@ -10,7 +10,7 @@
 
 #include "design/as_built.h"
 #include "notation/decimal_separator.h"
-#include "tests/circuit/kind_spec.h"
+#include "tests/circuit/kind_cases.h"
 #include "tests/support/designed.h"
 #include "tests/support/recorded_ops.h"
 #include "ui/pictures/as_built_page.h"

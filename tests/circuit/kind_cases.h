@@ -1,4 +1,4 @@
-// Specs of each kind in one line, and part values looked up by name, for the
+// Attenuators of each kind in one line, and part values looked up by name, for the
 // circuit tests.
 #pragma once
 
