@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "design/in_circuit.h"
+#include "design/in_circuit_text.h"
+#include "tests/support/designed.h"
 
 namespace {
 
@@ -127,6 +129,23 @@ TEST(InCircuitSummary, RaisesEachFlagOnlyPastItsLine) {
     EXPECT_EQ(a.PartOutOfRange, row.outOfRange);
     EXPECT_EQ(a.BestSetStrays, row.strays);
   }
+}
+
+// 10k, 3 positions, 3 dB: the ideal 2920.54 and 7079.46 round to 2.94k and
+// 7.15k in E96 and to 3k and 6.8k in E24; position 1 gives 20 log10(10.09 /
+// 7.15) = 2.991702 and 20 log10(9.8 / 6.8) = 3.174343 dB.
+TEST(CircuitCells, DesignedColumnsHoldEachOfTheDesignsSets) {
+  design::CircuitAnalysis a;
+  ASSERT_TRUE(design::AnalyseInCircuit(testing_support::Designed(10e3f, 3, 3.0f),
+                                       design::CircuitInputs{0.0, 0.0, 0.0, 1.0}, a));
+  const std::vector<design::CircuitRow> rows = design::CircuitCells(a, '.');
+  EXPECT_EQ(rows[1][2], "2.99170");
+  EXPECT_EQ(rows[1][3], "3.17434");
+}
+
+// A few femto-ohms against a picofarad put the corner past every double.
+TEST(TrebleCorner, IsNoneBeyondTheLargestDouble) {
+  EXPECT_FALSE(design::TrebleCorner(1e-300, 1e-12, Surroundings{}).has_value());
 }
 
 }  // namespace
