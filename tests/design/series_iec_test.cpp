@@ -2,7 +2,6 @@
 // walked step by step against the lists of IEC 60063.
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
