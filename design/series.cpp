@@ -3,7 +3,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
+#include <string>
+#include <system_error>
 
 namespace design {
 namespace {
@@ -102,7 +105,12 @@ double DecimalValue::Ohms() const {
   const double m = Mantissa;
   if (Exponent >= 0 && Exponent <= 22) return m * kPowersOfTen[static_cast<std::size_t>(Exponent)];
   if (Exponent < 0 && Exponent >= -22) return m / kPowersOfTen[static_cast<std::size_t>(-Exponent)];
-  return m * std::pow(10.0, Exponent);
+  // Past 1e22 the power itself is rounded and m x 10^j would round twice
+  // (1.2e25 a unit high): the decimal text converts with one rounding.
+  const std::string text = std::to_string(Mantissa) + "e" + std::to_string(Exponent);
+  double value = 0.0;
+  const std::errc error = std::from_chars(text.data(), text.data() + text.size(), value).ec;
+  return error == std::errc() ? value : m * std::pow(10.0, Exponent);
 }
 
 int Series::NearestIndex(double ohms) const {
