@@ -79,8 +79,8 @@ TEST(KindTable, CopiesTheRelayLaddersStages) {
   }
   const char* const stages[] = {
       "_",
-      "stage stage_dB ideal_series_ohm ideal_shunt_ohm e96_series_ohm e96_shunt_ohm "
-      "e24_series_ohm e24_shunt_ohm",
+      ("stage stage_dB ideal_series_ohm ideal_shunt_ohm e96_series_ohm e96_shunt_ohm "
+       "e24_series_ohm e24_shunt_ohm"),
       "1 6.02060 1000.00 2000.00 1000.000 2000.00 1000.000 2000.00",
       "2 12.0412 1500.00 666.667 1500.00 665.000 1500.00 680.000",
       "termination _ _ 2000.00 _ 2000.00 _ 2000.00"};
