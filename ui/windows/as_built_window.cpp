@@ -326,4 +326,6 @@ void frmAsBuilt::layoutControls() {
   grdFitted->setGeometry(area);
 }
 
+frmAsBuilt::~frmAsBuilt() { delete grdFitted; }
+
 }  // namespace ui

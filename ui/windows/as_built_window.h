@@ -29,6 +29,9 @@ class frmAsBuilt : public ScaledWindow {
 
  public:
   explicit frmAsBuilt(QWidget* parent = nullptr);
+  // The table goes first: while it dies it may still ask its model, which
+  // reads this window's analysis.
+  ~frmAsBuilt() override;
 
   // Analyses the kept values again and shows the table, summary and chart.
   void recompute();

@@ -414,4 +414,6 @@ void frmInCircuit::placeTableAndParts() {
       QRect(QPoint(margin, grdPositions->y()), QPoint(parts.left() - margin - 1, bottom)));
 }
 
+frmInCircuit::~frmInCircuit() { delete grdPositions; }
+
 }  // namespace ui

@@ -33,6 +33,9 @@ class frmInCircuit : public ScaledWindow {
 
  public:
   explicit frmInCircuit(QWidget* parent = nullptr);
+  // The table goes first: while it dies it may still ask its model, which
+  // reads this window's analysis.
+  ~frmInCircuit() override;
 
   // Reads the seven boxes and the choices, writes back the values used (with a message when
   // one had to change), analyses and shows the table, summary and chart.
