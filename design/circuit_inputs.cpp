@@ -381,8 +381,10 @@ void StartStringInputs(const DesignState& state, StringInputs& string) {
   string.TotalOhms = state.TotalOhms;
   string.Positions = std::clamp<int>(state.NumPositions, kMinPositions, kMaxStringPositions);
   string.StepsDb.assign(static_cast<std::size_t>(string.Positions - 2), state.StepSize);
+  // The step's six-digit text: the single's own digits can fall just below
+  // the smallest step (0.01f is 0.0099999998), which the law would refuse.
   LawReading law;
-  ReadLaw(notation::WriteBuilderValue(state.StepSize, '.'), string.Positions, '.', law);
+  ReadLaw(LawText({static_cast<double>(state.StepSize)}, '.'), string.Positions, '.', law);
   string.LawText = law.Text;
 }
 

@@ -108,6 +108,11 @@ TEST(CircuitInputs, TakeTheirLimitsAndHintASlippedUnit) {
   design::WriteCircuitBoxes(inputs, string, boxes);
   EXPECT_FALSE(design::NormaliseCircuitInputs(boxes, inputs, string, nullptr)) << boxes.Total;
   EXPECT_EQ(string.TotalOhms, static_cast<double>(1e-4f));
+
+  // The least step, whose single is a hair below 0.01 dB, still starts a law.
+  state.StepSize = 0.01f;
+  design::StartStringInputs(state, string);
+  EXPECT_EQ(string.LawText, "0.01");
 }
 
 }  // namespace
