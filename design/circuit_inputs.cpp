@@ -381,10 +381,16 @@ void StartStringInputs(const DesignState& state, StringInputs& string) {
   string.TotalOhms = state.TotalOhms;
   string.Positions = std::clamp<int>(state.NumPositions, kMinPositions, kMaxStringPositions);
   string.StepsDb.assign(static_cast<std::size_t>(string.Positions - 2), state.StepSize);
-  // The step's six-digit text: the single's own digits can fall just below
-  // the smallest step (0.01f is 0.0099999998), which the law would refuse.
+  // The single's own digits, so the law reads back as exactly the step the
+  // design used; but the least step's single (0.01f is 0.0099999998) lies
+  // just outside the law's range, and there its six-digit text stands, the
+  // steps then taken as that text reads.
   LawReading law;
-  ReadLaw(LawText({static_cast<double>(state.StepSize)}, '.'), string.Positions, '.', law);
+  ReadLaw(notation::WriteBuilderValue(state.StepSize, '.'), string.Positions, '.', law);
+  if (!law.Usable) {
+    ReadLaw(LawText({static_cast<double>(state.StepSize)}, '.'), string.Positions, '.', law);
+    if (law.Usable) string.StepsDb = law.StepsDb;
+  }
   string.LawText = law.Text;
 }
 
