@@ -51,24 +51,6 @@ std::string PartCell(int part, const circuit::PartOhms& values, char separator) 
   return design::PlainDecimal(values[static_cast<std::size_t>(part)], separator);
 }
 
-std::string ExactDecimal(const design::DecimalValue& value, char separator) {
-  std::string digits = std::to_string(value.Mantissa);
-  if (value.Mantissa == 0) return "0";
-  if (value.Exponent >= 0) {
-    return digits + std::string(static_cast<std::size_t>(value.Exponent), '0');
-  }
-  const int whole = static_cast<int>(digits.size()) + value.Exponent;  // digits before the point
-  if (whole <= 0) {
-    digits = "0" + std::string(1, separator) + std::string(static_cast<std::size_t>(-whole), '0') +
-             digits;
-  } else {
-    digits.insert(static_cast<std::size_t>(whole), 1, separator);
-  }
-  while (digits.back() == '0') digits.pop_back();
-  if (digits.back() == separator) digits.pop_back();
-  return digits;
-}
-
 std::string NameRuns(const std::vector<std::string>& names) {
   std::string text;
   for (std::size_t i = 0; i < names.size();) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "circuit/analysis.h"
+#include "design/in_circuit_text.h"
 
 namespace circuit_text {
 
@@ -21,9 +22,9 @@ int PartNamed(const circuit::Network& net, std::string_view name);
 // values[j] (ohms), circuit::kWire as "0", circuit::kOpen (no part) empty.
 std::string PartCell(int part, const circuit::PartOhms& values, char separator);
 
-// Mantissa x 10^Exponent written out in full, `separator` as the point, no
-// exponent and no trailing zeros: "1820", "0,91".
-std::string ExactDecimal(const design::DecimalValue& value, char separator);
+// A standard value written out in full: the string's own writer, one rule
+// for every kind ("1820", "0,91").
+using design::ExactDecimal;
 
 // Names in the order given, a name continuing the one before (same letters,
 // number one higher) joining its run: "P40–P46", "S1, H4–H8", "X".

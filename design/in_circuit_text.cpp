@@ -223,22 +223,6 @@ std::vector<std::string> BuildLines(const CircuitAnalysis& analysis, int set, ch
 
 namespace {
 
-// Mantissa x 10^Exponent written out in full: "1820", "0.91".
-std::string ExactDecimal(const DecimalValue& value, char separator) {
-  std::string digits = std::to_string(value.Mantissa);
-  if (value.Exponent >= 0)
-    return digits + std::string(static_cast<std::size_t>(value.Exponent), '0');
-  const int whole = static_cast<int>(digits.size()) + value.Exponent;  // digits before the point
-  if (whole <= 0) {
-    digits = "0" + std::string(1, separator) + std::string(static_cast<std::size_t>(-whole), '0') +
-             digits;
-  } else {
-    digits.insert(static_cast<std::size_t>(whole), 1, separator);
-  }
-  while (digits.back() == '0') digits.pop_back();
-  if (digits.back() == separator) digits.pop_back();
-  return digits;
-}
 
 }  // namespace
 
@@ -315,6 +299,23 @@ std::string PartsOutOfRangeWarning(const CircuitAnalysis& analysis) {
   std::string warning = "Warning: ";
   for (std::size_t i = 0; i < phrases.size(); ++i) warning += (i > 0 ? "; " : "") + phrases[i];
   return warning + ", hard to buy and measure.";
+}
+
+std::string ExactDecimal(const DecimalValue& value, char separator) {
+  if (value.Mantissa == 0) return "0";
+  std::string digits = std::to_string(value.Mantissa);
+  if (value.Exponent >= 0)
+    return digits + std::string(static_cast<std::size_t>(value.Exponent), '0');
+  const int whole = static_cast<int>(digits.size()) + value.Exponent;  // digits before the point
+  if (whole <= 0) {
+    digits = "0" + std::string(1, separator) + std::string(static_cast<std::size_t>(-whole), '0') +
+             digits;
+  } else {
+    digits.insert(static_cast<std::size_t>(whole), 1, separator);
+  }
+  while (digits.back() == '0') digits.pop_back();
+  if (digits.back() == separator) digits.pop_back();
+  return digits;
 }
 
 }  // namespace design

@@ -43,6 +43,9 @@ std::string ColumnName(const CircuitColumn& column, const CircuitAnalysis& analy
 // analysis gives.
 std::string PlainDecimal(double value, char separator);
 
+// A standard value written out in full with `separator`: "1820", "0.91", "0".
+std::string ExactDecimal(const DecimalValue& value, char separator);
+
 // The copied cell of `column` at position p: the position as a whole
 // number, other numbers as PlainDecimal, empty where there is none.
 std::string CellText(const CircuitColumn& column, const CircuitAnalysis& analysis, int p,
