@@ -1,7 +1,7 @@
 // The as-built window's search for the best single change, at its largest.
 #include <benchmark/benchmark.h>
 
-#include "design/as_built.h"
+#include "circuit/as_built.h"
 
 namespace {
 
@@ -9,19 +9,19 @@ namespace {
 // legs fitted slightly apart: 4 x 63 resistors x 7 values tried. Goal:
 // below 20 ms.
 void BM_BestSingleChangeBalancedE192(benchmark::State& bench) {
-  design::StringSpec spec;
+  circuit::StringSpec spec;
   spec.TotalOhms = 10e3;
-  spec.Targets = design::EqualSteps(64, 1.0);
-  spec.Inputs = design::CircuitInputs{47e3, 100.0, 100e-12, 1.0};
+  spec.Targets = circuit::EqualSteps(64, 1.0);
+  spec.Inputs = circuit::CircuitInputs{47e3, 100.0, 100e-12, 1.0};
   spec.RoundedIn = {&design::kE192, &design::kE24};
   spec.Balanced = true;
-  design::CircuitAnalysis circuit;
-  design::AnalyseString(spec, circuit);
-  design::FittedStrings fitted;
-  design::DesignedFitted(circuit, fitted);
+  circuit::CircuitAnalysis circuit;
+  circuit::AnalyseString(spec, circuit);
+  circuit::FittedStrings fitted;
+  circuit::DesignedFitted(circuit, fitted);
   for (std::size_t k = 1; k < fitted[0].size(); k += 5) fitted[k % 4][k] *= 1.007;
   for (auto _ : bench) {
-    auto best = design::BestSingleChange(circuit, fitted);
+    auto best = circuit::BestSingleChange(circuit, fitted);
     benchmark::DoNotOptimize(best);
   }
 }

@@ -28,7 +28,7 @@ void BM_LargestLadder(benchmark::State& bench) {
   spec.Ohms = 10e3;
   spec.Targets.assign(63, 0.0);
   for (int p = 1; p < 63; ++p) spec.Targets[p] = spec.Targets[p - 1] + (p <= 20 ? 1.0 : 1.5);
-  spec.Inputs = design::CircuitInputs{47e3, 100.0, 100e-12, 1.0};
+  spec.Inputs = circuit::CircuitInputs{47e3, 100.0, 100e-12, 1.0};
   spec.RoundedIn = {&design::kE192, &design::kE24};
   Run(bench, spec);
 }
@@ -41,7 +41,7 @@ void BM_LargestRelayLadder(benchmark::State& bench) {
   spec.Ohms = 10e3;
   spec.Stages = 8;
   spec.StepDb = 0.5;
-  spec.Inputs = design::CircuitInputs{47e3, 100.0, 100e-12, 1.0};
+  spec.Inputs = circuit::CircuitInputs{47e3, 100.0, 100e-12, 1.0};
   spec.RoundedIn = {&design::kE192, &design::kE24};
   Run(bench, spec);
 }

@@ -5,8 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "circuit/string_analysis.h"
 #include "design/design_state.h"
-#include "design/in_circuit.h"
 #include "design/ladder.h"
 
 namespace {
@@ -25,9 +25,9 @@ design::DesignState Design(float total, int positions, float step) {
 // impedances.
 void BM_InCircuitArithmetic(benchmark::State& bench) {
   const design::DesignState state = Design(10e3f, static_cast<int>(bench.range(0)), 2.0f);
-  design::CircuitAnalysis analysis;
+  circuit::CircuitAnalysis analysis;
   for (auto _ : bench) {
-    design::AnalyseInCircuit(state, design::CircuitInputs{}, analysis);
+    circuit::AnalyseInCircuit(state, circuit::CircuitInputs{}, analysis);
     benchmark::DoNotOptimize(analysis);
   }
 }
@@ -36,17 +36,17 @@ BENCHMARK(BM_InCircuitArithmetic)->Arg(11)->Arg(25)->Unit(benchmark::kMicrosecon
 // The largest string: 64 positions of a law of 1 dB then 2 dB steps,
 // E192 then E24, balanced into 47k from 100 ohms. Goal: below 2 ms.
 void BM_LargestStringBalanced(benchmark::State& bench) {
-  design::StringSpec spec;
+  circuit::StringSpec spec;
   spec.TotalOhms = 10e3;
-  spec.Targets = design::EqualSteps(64, 2.0);
+  spec.Targets = circuit::EqualSteps(64, 2.0);
   for (int p = 1; p <= 20; ++p) spec.Targets[p] = p;
   for (std::size_t p = 21; p < spec.Targets.size(); ++p) spec.Targets[p] = spec.Targets[p - 1] + 1.5;
-  spec.Inputs = design::CircuitInputs{47e3, 100.0, 100e-12, 1.0};
+  spec.Inputs = circuit::CircuitInputs{47e3, 100.0, 100e-12, 1.0};
   spec.RoundedIn = {&design::kE192, &design::kE24};
   spec.Balanced = true;
-  design::CircuitAnalysis analysis;
+  circuit::CircuitAnalysis analysis;
   for (auto _ : bench) {
-    design::AnalyseString(spec, analysis);
+    circuit::AnalyseString(spec, analysis);
     benchmark::DoNotOptimize(analysis);
   }
 }
@@ -66,18 +66,18 @@ void BM_OptimiserGainOverSweep(benchmark::State& bench) {
     smallest = 1e9;
     for (int n = 3; n <= 25; ++n) {
       for (double step : {0.5, 1.0, 2.0, 3.0, 4.0}) {
-        const design::TargetColumn targets = design::EqualSteps(n, step);
+        const circuit::TargetColumn targets = circuit::EqualSteps(n, step);
         for (double total : {10e3, 25e3, 50e3, 100e3}) {
           for (double load : {10e3, 47e3, 100e3}) {
-            const design::Surroundings around{0.0, load};
-            design::OhmsColumn ideal;
-            design::CompensatedString(total, targets, around, ideal);
-            design::RoundedString alone;
-            design::RoundEach(ideal, series, alone);
-            design::RoundedString better = alone;
-            design::ImproveRounding(better, targets, around, series);
-            const double worstAlone = design::WorstDeviation(alone.Ohms, targets, around).Db;
-            const double worstBetter = design::WorstDeviation(better.Ohms, targets, around).Db;
+            const circuit::Surroundings around{0.0, load};
+            circuit::OhmsColumn ideal;
+            circuit::CompensatedString(total, targets, around, ideal);
+            circuit::RoundedString alone;
+            circuit::RoundEach(ideal, series, alone);
+            circuit::RoundedString better = alone;
+            circuit::ImproveRounding(better, targets, around, series);
+            const double worstAlone = circuit::WorstDeviation(alone.Ohms, targets, around).Db;
+            const double worstBetter = circuit::WorstDeviation(better.Ohms, targets, around).Db;
             const double gain = worstAlone - worstBetter;
             before += worstAlone;
             after += worstBetter;

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "design/law.h"
+#include "circuit/law.h"
 
 namespace circuit {
 namespace {
@@ -15,12 +15,12 @@ bool NonNegative(double value) { return value >= 0.0 && std::isfinite(value); }
 bool TargetsFit(const KindSpec& spec) {
   const std::size_t n = spec.Targets.size() + 1;
   if (n < static_cast<std::size_t>(design::kMinPositions) ||
-      n > static_cast<std::size_t>(design::kMaxStringPositions)) {
+      n > static_cast<std::size_t>(circuit::kMaxStringPositions)) {
     return false;
   }
   for (const double target : spec.Targets) {
     if (!std::isfinite(target)) return false;
-    if (spec.What != Kind::String && !(target >= 0.0 && target <= design::kMaxLawDepthDb)) {
+    if (spec.What != Kind::String && !(target >= 0.0 && target <= circuit::kMaxLawDepthDb)) {
       return false;
     }
   }
@@ -28,7 +28,7 @@ bool TargetsFit(const KindSpec& spec) {
 }
 
 bool Describable(const KindSpec& spec) {
-  const design::CircuitInputs& in = spec.Inputs;
+  const circuit::CircuitInputs& in = spec.Inputs;
   if (!(spec.Ohms > 0.0) || !std::isfinite(spec.Ohms) || !NonNegative(in.LoadOhms) ||
       !NonNegative(in.SourceOhms) || !NonNegative(in.CableFarads) ||
       !NonNegative(in.TolerancePercent)) {
@@ -39,7 +39,7 @@ bool Describable(const KindSpec& spec) {
   }
   if (spec.What == Kind::RelayLadder) {
     return spec.Stages >= 1 && spec.Stages <= kMaxRelayStages &&
-           spec.StepDb >= design::kMinLawStepDb && spec.StepDb <= design::kMaxLawStepDb;
+           spec.StepDb >= circuit::kMinLawStepDb && spec.StepDb <= circuit::kMaxLawStepDb;
   }
   return TargetsFit(spec);
 }
@@ -62,7 +62,7 @@ void Lay(const KindSpec& spec, const Surroundings& leg, KindDesign& design) {
 }
 
 bool OutsideRange(double ohms) {
-  return ohms < design::kSmallestPartOhms || ohms > design::kLargestPartOhms;
+  return ohms < circuit::kSmallestPartOhms || ohms > circuit::kLargestPartOhms;
 }
 
 }  // namespace
@@ -77,7 +77,7 @@ bool AnalyseKind(const KindSpec& spec, KindAnalysis& analysis) {
   a.StepDb = spec.What == Kind::RelayLadder ? spec.StepDb : 0.0;
   a.Balanced = spec.Balanced;
   a.Inputs = spec.Inputs;
-  const design::CircuitInputs& inputs = spec.Inputs;
+  const circuit::CircuitInputs& inputs = spec.Inputs;
   // What one leg sees: a balanced leg drives half the load from half the
   // source impedance.
   const double legs = spec.Balanced ? 2.0 : 1.0;
@@ -106,7 +106,7 @@ bool AnalyseKind(const KindSpec& spec, KindAnalysis& analysis) {
   a.NoiseMicrovolts.assign(static_cast<std::size_t>(n), 0.0);
   for (int p = 0; p < n; ++p) {
     if (HasOutput(net, p)) {
-      a.F3dbHz[p] = design::TrebleCorner(a.ZoutOhms[p], inputs.CableFarads, around);
+      a.F3dbHz[p] = circuit::TrebleCorner(a.ZoutOhms[p], inputs.CableFarads, around);
     }
     // Shown across the pair of outputs and the pair of inputs; the legs'
     // noises add in power, as the pair's impedance into the whole load gives.
@@ -140,10 +140,10 @@ bool AnalyseKind(const KindSpec& spec, KindAnalysis& analysis) {
   // they say so through their open shunts and missing termination.
   const bool loadDecides = spec.What == Kind::String || spec.What == Kind::Shunt;
   a.FarAboveLoad =
-      loadDecides && around.LoadOhms > 0.0 && spec.Ohms > design::kFarAboveLoad * around.LoadOhms;
+      loadDecides && around.LoadOhms > 0.0 && spec.Ohms > circuit::kFarAboveLoad * around.LoadOhms;
   double best = std::numeric_limits<double>::infinity();
   for (const PartSet& set : a.Sets) best = std::fmin(best, set.Worst.Db);
-  a.BestSetStrays = best > design::kStrayDb;
+  a.BestSetStrays = best > circuit::kStrayDb;
   return true;
 }
 

@@ -14,7 +14,7 @@
 namespace circuit {
 
 // What to analyse. Balanced: two identical legs, each into half the load
-// from half the source (see design::StringSpec).
+// from half the source (see circuit::StringSpec).
 struct KindSpec {
   Kind What = Kind::Ladder;
   // ohms: the string's total, the ladder's and relay ladder's impedance, the
@@ -24,7 +24,7 @@ struct KindSpec {
   TargetColumn Targets;
   int Stages = 0;       // relay ladder: 1 .. 8
   double StepDb = 0.0;  // relay ladder: 0.01 .. 20 dB, the first stage's
-  design::CircuitInputs Inputs;
+  circuit::CircuitInputs Inputs;
   std::array<const design::Series*, 2> RoundedIn{&design::kE96, &design::kE24};
   bool Balanced = false;
 };
@@ -46,7 +46,7 @@ struct KindAnalysis {
   int Stages = 0;
   double StepDb = 0.0;
   bool Balanced = false;
-  design::CircuitInputs Inputs;  // as the analysis used them
+  circuit::CircuitInputs Inputs;  // as the analysis used them
   TargetColumn Target;           // dB, by position with output
   KindDesign Design;             // the chains, part names, ideal parts, sections
   std::vector<PartSet> Sets;     // the two rounded sets, in the order asked for

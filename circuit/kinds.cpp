@@ -48,8 +48,8 @@ void StringDesign(double totalOhms, const TargetColumn& targets, const Surroundi
                   KindDesign& design) {
   Begin(design);
   const int n = static_cast<int>(targets.size()) + 1;
-  design::OhmsColumn resistors;
-  design::CompensatedString(totalOhms, targets, around, resistors);
+  circuit::OhmsColumn resistors;
+  circuit::CompensatedString(totalOhms, targets, around, resistors);
   if (resistors.size() != static_cast<std::size_t>(n)) return;
   for (int k = 1; k <= n - 1; ++k) Part(design, "R" + std::to_string(k), resistors[k]);
   std::vector<int> above, below;

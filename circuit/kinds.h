@@ -40,8 +40,8 @@ struct KindDesign {
 // R<N-1> from the top; position p's chain is R1 + .. + Rp in series (a
 // wire at the top) and R<N-1> + .. + R<p+1> to ground (a wire at the
 // bottom), the partial sums added resistor by resistor as
-// design::LoadedAttenuation adds them. The ideal values are
-// design::CompensatedString's for `totalOhms`.
+// circuit::LoadedAttenuation adds them. The ideal values are
+// circuit::CompensatedString's for `totalOhms`.
 void StringDesign(double totalOhms, const TargetColumn& targets, const Surroundings& around,
                   KindDesign& design);
 

@@ -137,7 +137,7 @@ WorstPoint WorstOfColumn(const Network& net, const PositionColumn& db,
   }
   for (int p = 1; p < Positions(net); ++p) {
     if (!HasOutput(net, p)) continue;
-    const double error = std::fabs(design::Deviation(db, p, targets));
+    const double error = std::fabs(circuit::Deviation(db, p, targets));
     if (error > worst.Db) worst = {error, p};
   }
   return worst;

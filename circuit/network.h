@@ -9,14 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "design/in_circuit.h"
+#include "circuit/string_analysis.h"
 
 namespace circuit {
-
-using design::PositionColumn;
-using design::Surroundings;
-using design::TargetColumn;
-using design::WorstPoint;
 
 // Part values by part index, ohms.
 using PartOhms = std::vector<double>;

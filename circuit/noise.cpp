@@ -17,7 +17,7 @@ std::optional<double> NoiseDbu(double microvolts) {
   return 20.0 * std::log10(microvolts * 1e-6 / kDbuVolts);
 }
 
-LoudestNoise LargestNoise(const design::PositionColumn& microvolts) {
+LoudestNoise LargestNoise(const circuit::PositionColumn& microvolts) {
   LoudestNoise loudest;
   for (std::size_t p = 0; p < microvolts.size(); ++p) {
     if (microvolts[p] > loudest.Microvolts) {
@@ -29,8 +29,8 @@ LoudestNoise LargestNoise(const design::PositionColumn& microvolts) {
   return loudest;
 }
 
-LoudestNoise LargestNoise(const design::CircuitAnalysis& string) {
-  design::PositionColumn microvolts(string.ZoutOhms.size(), 0.0);
+LoudestNoise LargestNoise(const circuit::CircuitAnalysis& string) {
+  circuit::PositionColumn microvolts(string.ZoutOhms.size(), 0.0);
   for (std::size_t p = 0; p < microvolts.size(); ++p) {
     microvolts[p] = NoiseMicrovolts(string.ZoutOhms[p], string.Inputs.LoadOhms);
   }

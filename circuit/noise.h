@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "design/in_circuit.h"
+#include "circuit/string_analysis.h"
 
 namespace circuit {
 
@@ -29,10 +29,10 @@ struct LoudestNoise {
 
 // The largest of a column of noises (microvolts, by position), the first
 // position on ties.
-LoudestNoise LargestNoise(const design::PositionColumn& microvolts);
+LoudestNoise LargestNoise(const circuit::PositionColumn& microvolts);
 
 // The string's: its output impedances as the analysis shows them (across
 // the pair when balanced) into its whole load.
-LoudestNoise LargestNoise(const design::CircuitAnalysis& string);
+LoudestNoise LargestNoise(const circuit::CircuitAnalysis& string);
 
 }  // namespace circuit

@@ -58,7 +58,7 @@ class Trial {
 
 // The worst deviation with the move in place, looking first at `first`
 // (the position that was worst) and giving up once one reaches `stopAt`, as
-// design::ImproveRounding's search does: the first position reaching the
+// circuit::ImproveRounding's search does: the first position reaching the
 // largest error is the one named.
 WorstPoint TrialWorst(const Network& net, Trial& trial, const PartOhms& parts,
                       const TargetColumn& targets, const Surroundings& around, int first,

@@ -24,7 +24,7 @@ struct RoundedParts {
 // Rounds every part on its own to the series' nearest value (ratio sense).
 void RoundEach(const PartOhms& ideal, const design::Series& series, RoundedParts& rounded);
 
-// Improves a rounding in place, as design::ImproveRounding does a string's:
+// Improves a rounding in place, as circuit::ImproveRounding does a string's:
 // visits the parts in index order, moving one at a time one series step up
 // (else down) whenever that makes the worst deviation strictly smaller,
 // and repeats the visits until none does. A part never moves beyond

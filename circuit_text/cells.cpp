@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "design/in_circuit_text.h"
+#include "circuit_text/string_table.h"
 
 namespace circuit_text {
 namespace {
@@ -48,7 +48,7 @@ int PartNamed(const circuit::Network& net, std::string_view name) {
 std::string PartCell(int part, const circuit::PartOhms& values, char separator) {
   if (part == circuit::kWire) return "0";
   if (part < 0 || static_cast<std::size_t>(part) >= values.size()) return {};
-  return design::PlainDecimal(values[static_cast<std::size_t>(part)], separator);
+  return circuit_text::PlainDecimal(values[static_cast<std::size_t>(part)], separator);
 }
 
 std::string NameRuns(const std::vector<std::string>& names) {

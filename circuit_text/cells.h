@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "circuit/analysis.h"
-#include "design/in_circuit_text.h"
+#include "circuit_text/string_table.h"
 
 namespace circuit_text {
 
@@ -18,13 +18,13 @@ std::string SeriesName(const circuit::KindAnalysis& analysis, std::size_t set);
 // The index of the part called `name`, or circuit::kOpen when there is none.
 int PartNamed(const circuit::Network& net, std::string_view name);
 
-// The cell of a part slot: part index j as design::PlainDecimal of
+// The cell of a part slot: part index j as circuit_text::PlainDecimal of
 // values[j] (ohms), circuit::kWire as "0", circuit::kOpen (no part) empty.
 std::string PartCell(int part, const circuit::PartOhms& values, char separator);
 
 // A standard value written out in full: the string's own writer, one rule
 // for every kind ("1820", "0,91").
-using design::ExactDecimal;
+using circuit_text::ExactDecimal;
 
 // Names in the order given, a name continuing the one before (same letters,
 // number one higher) joining its run: "P40–P46", "S1, H4–H8", "X".

@@ -46,7 +46,7 @@ std::string NoiseLine(const KindAnalysis& a, char separator) {
   return NoiseText(a.Noise, Where(a.What, a.Noise.Position), separator);
 }
 
-std::string NoiseLine(const design::CircuitAnalysis& a, char separator) {
+std::string NoiseLine(const circuit::CircuitAnalysis& a, char separator) {
   if (a.N < 2) return {};
   const circuit::LoudestNoise noise = circuit::LargestNoise(a);
   return NoiseText(noise, Where(Kind::String, noise.Position), separator);
@@ -58,8 +58,8 @@ std::string PartsOutOfRangeWarning(const KindAnalysis& a) {
     bool (*outside)(double ohms);
   };
   const Side sides[] = {
-      {" below 1 \u03a9", [](double ohms) { return ohms < design::kSmallestPartOhms; }},
-      {" above 10M", [](double ohms) { return ohms > design::kLargestPartOhms; }},
+      {" below 1 \u03a9", [](double ohms) { return ohms < circuit::kSmallestPartOhms; }},
+      {" above 10M", [](double ohms) { return ohms > circuit::kLargestPartOhms; }},
   };
   const std::vector<std::string>& names = a.Design.Net.Names;
   std::vector<std::string> phrases;

@@ -16,7 +16,7 @@ namespace circuit_text {
 // every output is driven from zero ohms; empty when there is no analysis.
 std::string NoiseLine(const circuit::KindAnalysis& analysis, char separator);
 // The string's: its output impedances into its load (circuit::LargestNoise).
-std::string NoiseLine(const design::CircuitAnalysis& analysis, char separator);
+std::string NoiseLine(const circuit::CircuitAnalysis& analysis, char separator);
 
 // Parts whose nominal value in a set lies below 1 ohm or above 10M, named
 // as runs ("H4–H8"): "Warning: H4–H8 below 1 Ω; S1 above 10M, hard to buy

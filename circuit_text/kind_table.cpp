@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "circuit_text/cells.h"
-#include "design/in_circuit_text.h"
+#include "circuit_text/string_table.h"
 #include "design/tab_text.h"
 
 namespace circuit_text {
@@ -53,9 +53,9 @@ void AddPartCells(const KindAnalysis& a, Shape shape, Section section, char sepa
   for (const circuit::PartSet& set : a.Sets) add(set.Parts.Ohms);
 }
 
-std::string Number(const design::PositionColumn& column, int p, char separator) {
+std::string Number(const circuit::PositionColumn& column, int p, char separator) {
   return static_cast<std::size_t>(p) < column.size()
-             ? design::PlainDecimal(column[static_cast<std::size_t>(p)], separator)
+             ? circuit_text::PlainDecimal(column[static_cast<std::size_t>(p)], separator)
              : std::string();
 }
 
@@ -83,18 +83,19 @@ KindTable PositionTable(const KindAnalysis& a, char separator) {
                                 ? a.Design.Sections[static_cast<std::size_t>(p)]
                                 : Section{circuit::kOpen, circuit::kOpen};
     AddPartCells(a, shape, section, separator, line);
-    const auto measure = [&](const design::PositionColumn& column) {
+    const auto measure = [&](const circuit::PositionColumn& column) {
       line.push_back(output ? Number(column, p, separator) : std::string());
     };
     for (const circuit::PartSet& set : a.Sets) measure(set.Db);
-    for (const design::PositionColumn* column :
+    for (const circuit::PositionColumn* column :
          {&a.BandLowDb, &a.BandHighDb, &a.ZoutOhms, &a.ZinOhms}) {
       measure(*column);
     }
     const std::optional<double> corner = static_cast<std::size_t>(p) < a.F3dbHz.size()
                                              ? a.F3dbHz[static_cast<std::size_t>(p)]
                                              : std::nullopt;
-    line.push_back(output && corner ? design::PlainDecimal(*corner, separator) : std::string());
+    line.push_back(output && corner ? circuit_text::PlainDecimal(*corner, separator)
+                                    : std::string());
     measure(a.NoiseMicrovolts);
     table.Lines.push_back(std::move(line));
   }
@@ -110,7 +111,7 @@ KindTable StageTable(const KindAnalysis& a, char separator) {
   const circuit::Network& net = a.Design.Net;
   for (int i = 1; i <= a.Stages; ++i) {
     const std::string number = std::to_string(i);
-    Line line{number, design::PlainDecimal(a.StepDb * std::ldexp(1.0, i - 1), separator)};
+    Line line{number, circuit_text::PlainDecimal(a.StepDb * std::ldexp(1.0, i - 1), separator)};
     AddPartCells(a, shape, {PartNamed(net, "S" + number), PartNamed(net, "H" + number)}, separator,
                  line);
     table.Lines.push_back(std::move(line));

@@ -25,13 +25,13 @@ struct KindTable {
 //           <a>_dB <b>_dB band_low_dB ... noise_uV (as the ladder)
 //   relay ladder: code target_dB <a>_dB <b>_dB band_low_dB ... noise_uV
 // The position or code is a whole number, every other number
-// design::PlainDecimal with `separator`. A part cell holds the part's value
+// circuit_text::PlainDecimal with `separator`. A part cell holds the part's value
 // (a rounded one as the analysis computed with it), "0" for a wire, and is
 // empty where the position has no part (an open shunt). Band, impedances,
 // corner and noise are the first set's. A mute position's line holds only
 // its position and parts; an open input (circuit::kOpenOhms), no corner and
 // no value are empty cells. A string's analysis has no lines here (its
-// table is design::CircuitCells).
+// table is circuit_text::CircuitCells).
 KindTable PositionTable(const circuit::KindAnalysis& analysis, char separator);
 
 // The relay ladder's stages: header "stage stage_dB ideal_series_ohm
@@ -44,7 +44,7 @@ KindTable StageTable(const circuit::KindAnalysis& analysis, char separator);
 
 // The copy: the position table's header and lines, and for the relay ladder
 // an empty line and then the stage table; cells joined by one tab, every line
-// ended by a line feed (as design::CircuitTableText).
+// ended by a line feed (as circuit_text::CircuitTableText).
 std::string KindTableText(const circuit::KindAnalysis& analysis, char separator);
 
 }  // namespace circuit_text

@@ -7,7 +7,7 @@
 #include <map>
 
 #include "circuit_text/cells.h"
-#include "design/in_circuit_text.h"
+#include "circuit_text/string_table.h"
 #include "design/tab_text.h"
 
 namespace circuit_text {
@@ -25,7 +25,7 @@ std::string PartsListText(const std::vector<PartsListSet>& sets, int perPart, ch
     };
     std::map<std::string, Group> byCell;
     for (std::size_t j = 0; j < set.Names.size() && j < set.Ohms.size(); ++j) {
-      Group& group = byCell[design::PlainDecimal(set.Ohms[j], separator)];
+      Group& group = byCell[circuit_text::PlainDecimal(set.Ohms[j], separator)];
       group.ohms = set.Ohms[j];
       if (group.count++ > 0) group.names += ' ';
       group.names += set.Names[j];
@@ -42,9 +42,9 @@ std::string PartsListText(const std::vector<PartsListSet>& sets, int perPart, ch
   return text;
 }
 
-std::string PartsListText(const design::CircuitAnalysis& analysis, char separator) {
+std::string PartsListText(const circuit::CircuitAnalysis& analysis, char separator) {
   std::vector<PartsListSet> sets;
-  for (const design::RoundedSet& rounded : analysis.Sets) {
+  for (const circuit::RoundedSet& rounded : analysis.Sets) {
     PartsListSet& set = sets.emplace_back();
     for (const char c : rounded.RoundedIn->Name()) {
       set.Series += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

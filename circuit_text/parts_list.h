@@ -18,16 +18,19 @@ struct PartsListSet {
 };
 
 // Header "series\tvalue_ohm\tquantity\tresistors", then for each set in turn
-// one line per distinct value cell (design::PlainDecimal with `separator`),
+// one line per distinct value cell (circuit_text::PlainDecimal with `separator`),
 // ascending in value: the series, the cell, how many parts take it x
 // `perPart` (the attenuators built: 2 channels, 4 legs when balanced), and
 // their names in the set's order, one space apart. Tab-separated, each line
 // ended by a line feed.
 std::string PartsListText(const std::vector<PartsListSet>& sets, int perPart, char separator);
 
-// The string's list, byte for byte the one design::PartsListText writes:
-// resistors R1 .. R<N-1>.
-std::string PartsListText(const design::CircuitAnalysis& analysis, char separator);
+// The parts list: header "series\tvalue_ohm\tquantity\tresistors", then for
+// each set in turn one line per distinct value cell, ascending in value:
+// the series in lower case, the cell text, how many resistors take it x 2
+// channels (x 2 more when balanced: four strings), and their numbers
+// ascending ("R3 R7"). Tab-separated, each line ended by a line feed.
+std::string PartsListText(const circuit::CircuitAnalysis& analysis, char separator);
 
 // A kind's list, every part of a leg once per leg: ladder S1 .. S<N-1> then
 // P0 .. P<N-2>; shunt X, Y1 .. Y<N-2>; relay ladder S1 .. Sn, H1 .. Hn, T

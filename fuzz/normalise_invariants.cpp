@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "design/in_circuit_text.h"
+#include "circuit_text/string_table.h"
 #include "design/ladder.h"
 #include "notation/eng_notation.h"
 
@@ -63,8 +63,8 @@ design::BoxTexts SplitBoxes(std::string_view input) {
   return boxes;
 }
 
-design::CircuitBoxes SplitCircuitBoxes(std::string_view input) {
-  design::CircuitBoxes boxes;
+circuit_text::CircuitBoxes SplitCircuitBoxes(std::string_view input) {
+  circuit_text::CircuitBoxes boxes;
   for (std::size_t i = 0; i < kDesignLines; ++i) {
     const std::size_t end = input.find('\n');
     if (end == std::string_view::npos) return boxes;
@@ -106,21 +106,22 @@ bool SameSingles(const std::vector<double>& a, const std::vector<double>& b) {
 // most, every number of the analysis finite, the optimised sets no worse
 // than rounding alone, and a clean table.
 std::string CircuitViolation(const StageRun& run) {
-  const design::CircuitInputs& c = run.circuit;
+  const circuit::CircuitInputs& c = run.circuit;
   for (const double value : {c.LoadOhms, c.SourceOhms, c.CableFarads, c.TolerancePercent}) {
     if (!std::isfinite(value) || value < 0.0) return "circuit input = " + std::to_string(value);
   }
-  if (c.LoadOhms > 0.0 && SingleBelow(c.LoadOhms, design::kMinLoadOhms)) return "load below the limit";
-  if (SingleAbove(c.CableFarads, design::kMaxCableFarads)) return "cable above the limit";
-  if (SingleBelow(c.TolerancePercent, design::kMinTolerancePercent) ||
-      SingleAbove(c.TolerancePercent, design::kMaxTolerancePercent)) {
+  if (c.LoadOhms > 0.0 && SingleBelow(c.LoadOhms, circuit_text::kMinLoadOhms))
+    return "load below the limit";
+  if (SingleAbove(c.CableFarads, circuit_text::kMaxCableFarads)) return "cable above the limit";
+  if (SingleBelow(c.TolerancePercent, circuit_text::kMinTolerancePercent) ||
+      SingleAbove(c.TolerancePercent, circuit_text::kMaxTolerancePercent)) {
     return "tolerance out of range";
   }
   if (run.circuitMessages.size() > 1) return "more than one circuit message";
-  design::CircuitBoxes again = run.circuitBoxes;
-  design::CircuitInputs reread;
-  design::StringInputs restring;
-  if (design::NormaliseCircuitInputs(again, reread, restring, nullptr) ||
+  circuit_text::CircuitBoxes again = run.circuitBoxes;
+  circuit::CircuitInputs reread;
+  circuit_text::StringInputs restring;
+  if (circuit_text::NormaliseCircuitInputs(again, reread, restring, nullptr) ||
       reread.LoadOhms != c.LoadOhms || reread.SourceOhms != c.SourceOhms ||
       reread.CableFarads != c.CableFarads || reread.TolerancePercent != c.TolerancePercent ||
       restring.TotalOhms != run.string.TotalOhms || restring.Positions != run.string.Positions ||
@@ -128,13 +129,13 @@ std::string CircuitViolation(const StageRun& run) {
     return "circuit boxes do not read back as the values used";
   }
 
-  const design::CircuitAnalysis& a = run.analysis;
+  const circuit::CircuitAnalysis& a = run.analysis;
   const int n = a.N;
   if (n != run.string.Positions) return "analysis of " + std::to_string(n) + " positions";
-  const bool designs = design::IsDesignString(run.string, run.state);
+  const bool designs = circuit_text::IsDesignString(run.string, run.state);
   // What one string sees: a balanced leg, half the load from half the source.
   const double legs = a.Balanced ? 2.0 : 1.0;
-  const design::Surroundings around{c.SourceOhms / legs, c.LoadOhms / legs};
+  const circuit::Surroundings around{c.SourceOhms / legs, c.LoadOhms / legs};
   if (a.Compensated.size() != static_cast<std::size_t>(n) || a.Sets.size() != 2 ||
       a.Designed.size() != (designs ? 2u : 0u)) {
     return "analysis columns of the wrong size";
@@ -155,16 +156,16 @@ std::string CircuitViolation(const StageRun& run) {
     for (const double v : {a.Sets[0].Db[p], a.Sets[1].Db[p], a.BandLowDb[p], a.BandHighDb[p]}) {
       if (!std::isfinite(v)) return "attenuation at " + std::to_string(p);
     }
-    for (const design::DesignedSet& set : a.Designed) {
+    for (const circuit::DesignedSet& set : a.Designed) {
       if (!std::isfinite(set.Db[p])) return "designed attenuation at " + std::to_string(p);
     }
     if (a.BandLowDb[p] > a.BandHighDb[p]) return "band upside down at " + std::to_string(p);
   }
-  for (const design::RoundedSet& set : a.Sets) {
-    design::RoundedString alone;
-    design::RoundEach(a.Compensated, *set.RoundedIn, alone);
-    if (design::WorstDeviation(set.Parts.Ohms, a.Target, around).Db >
-        design::WorstDeviation(alone.Ohms, a.Target, around).Db) {
+  for (const circuit::RoundedSet& set : a.Sets) {
+    circuit::RoundedString alone;
+    circuit::RoundEach(a.Compensated, *set.RoundedIn, alone);
+    if (circuit::WorstDeviation(set.Parts.Ohms, a.Target, around).Db >
+        circuit::WorstDeviation(alone.Ohms, a.Target, around).Db) {
       return "optimised set worse than rounding alone";
     }
   }
@@ -175,7 +176,8 @@ std::string CircuitViolation(const StageRun& run) {
   }
   const auto lines = static_cast<int>(std::count(run.table.begin(), run.table.end(), '\n'));
   const auto tabs = static_cast<std::size_t>(std::count(run.table.begin(), run.table.end(), '\t'));
-  if (lines != n + 1 || tabs != static_cast<std::size_t>(lines) * (design::kCircuitColumnCount - 1)) {
+  if (lines != n + 1 ||
+      tabs != static_cast<std::size_t>(lines) * (circuit_text::kCircuitColumnCount - 1)) {
     return "table text is not " + std::to_string(n + 1) + " lines of 14 cells";
   }
   return {};
@@ -183,7 +185,7 @@ std::string CircuitViolation(const StageRun& run) {
 
 }  // namespace
 
-StageRun RunStages(const design::BoxTexts& typed, const design::CircuitBoxes& circuitTyped,
+StageRun RunStages(const design::BoxTexts& typed, const circuit_text::CircuitBoxes& circuitTyped,
                    const CircuitChoices& choices, Stages stages) {
   StageRun run;
   const std::string* texts[] = {&typed.Total, &typed.Positions, &typed.Step};
@@ -199,25 +201,24 @@ StageRun RunStages(const design::BoxTexts& typed, const design::CircuitBoxes& ci
 
   run.analysed = true;
   run.circuitBoxes = circuitTyped;
-  design::StartStringInputs(run.state, run.string);
-  design::NormaliseCircuitInputs(run.circuitBoxes, run.circuit, run.string,
-                                 [&run](const std::string& message) {
-                                   run.circuitMessages.push_back(message);
-                                 });
+  circuit_text::StartStringInputs(run.state, run.string);
+  circuit_text::NormaliseCircuitInputs(
+      run.circuitBoxes, run.circuit, run.string,
+      [&run](const std::string& message) { run.circuitMessages.push_back(message); });
   // As the window builds it: the design's own string with its designed sets
   // while the boxes still describe it, otherwise the boxes' string alone.
-  design::StringSpec spec;
-  if (!design::IsDesignString(run.string, run.state) ||
-      !design::DesignSpec(run.state, run.circuit, spec)) {
-    spec = design::StringSpec{};
+  circuit::StringSpec spec;
+  if (!circuit_text::IsDesignString(run.string, run.state) ||
+      !circuit::DesignSpec(run.state, run.circuit, spec)) {
+    spec = circuit::StringSpec{};
     spec.TotalOhms = run.string.TotalOhms;
-    design::LawTargets(run.string.StepsDb, spec.Targets);
+    circuit::LawTargets(run.string.StepsDb, spec.Targets);
     spec.Inputs = run.circuit;
   }
   spec.RoundedIn = choices.RoundedIn;
   spec.Balanced = choices.Balanced;
-  design::AnalyseString(spec, run.analysis);
-  run.table = design::CircuitTableText(run.analysis, ',');
+  circuit::AnalyseString(spec, run.analysis);
+  run.table = circuit_text::CircuitTableText(run.analysis, ',');
   return run;
 }
 

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "design/circuit_inputs.h"
+#include "circuit/string_analysis.h"
+#include "circuit_text/circuit_inputs.h"
 #include "design/design_state.h"
-#include "design/in_circuit.h"
 #include "design/normalise.h"
 
 namespace fuzz {
@@ -24,7 +24,7 @@ design::BoxTexts SplitBoxes(std::string_view input);
 // The in-circuit boxes: lines four to ten of the input (load, source, cable,
 // tolerance, total, positions, steps), the last keeping whatever follows,
 // line feeds and all.
-design::CircuitBoxes SplitCircuitBoxes(std::string_view input);
+circuit_text::CircuitBoxes SplitCircuitBoxes(std::string_view input);
 
 // The in-circuit window's choices, taken from the input's first byte: bits
 // 0-1 and 2-3 pick the two series among E24, E48, E96, E192, bit 4 Balanced.
@@ -43,12 +43,12 @@ struct StageRun {
   design::DesignState state;
 
   // The in-circuit stage on that design.
-  design::CircuitBoxes circuitBoxes;  // after the write-back
-  design::CircuitInputs circuit;
-  design::StringInputs string;  // started from the design, then read from the boxes
+  circuit_text::CircuitBoxes circuitBoxes;  // after the write-back
+  circuit::CircuitInputs circuit;
+  circuit_text::StringInputs string;  // started from the design, then read from the boxes
   std::vector<std::string> circuitMessages;
   bool analysed = false;  // whether the in-circuit stage ran
-  design::CircuitAnalysis analysis;
+  circuit::CircuitAnalysis analysis;
   std::string table;  // the Copy key's text, with a comma as separator
 };
 
@@ -60,7 +60,8 @@ enum class Stages { Design, InCircuit };
 // Parses each box, then normalises and calculates on a fresh design state,
 // then (for Stages::InCircuit) reads the in-circuit boxes and analyses that
 // design. Messages are recorded and never wait for anyone.
-StageRun RunStages(const design::BoxTexts& typed, const design::CircuitBoxes& circuitTyped = {},
+StageRun RunStages(const design::BoxTexts& typed,
+                   const circuit_text::CircuitBoxes& circuitTyped = {},
                    const CircuitChoices& choices = {}, Stages stages = Stages::InCircuit);
 
 // The first rule `run` breaks, in words, or an empty string when none is.

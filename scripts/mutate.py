@@ -67,12 +67,15 @@ OPEN = "app/opening_window.cpp"
 SCHEM = "ui/pictures/schematic.cpp"  # the schematic and its columns, window and page
 CHART = "ui/pictures/deviation_chart.cpp"  # the deviation chart, window and page
 BV = "notation/builder_value.cpp"
-LAW = "design/law.cpp"
+LAW = "circuit_text/law_text.cpp"
 SER = "design/series.cpp"
-IC = "design/in_circuit.cpp"
-ICT = "design/in_circuit_text.cpp"
-AB = "design/as_built.cpp"
-CI = "design/circuit_inputs.cpp"
+IC = "circuit/string_analysis.cpp"
+ICT = "circuit_text/string_table.cpp"
+AB = "circuit/as_built.cpp"
+ABT = "circuit_text/as_built_text.cpp"
+CI = "circuit_text/circuit_inputs.cpp"
+PARTS = "circuit_text/parts_list.cpp"
+LAWT = "circuit/law.cpp"
 
 FAULTS = [
     # --- notation/: FormatEng -------------------------------------------------
@@ -265,7 +268,7 @@ FAULTS = [
     F(STD, "s[d] = s[d - 1] * 10.0f;", "s[d] = s[d - 1] * 100.0f;", "every other decade skipped"),
     F(STD, "if (d + 1 == kScaleCount) return {d, last};", "if (d + 1 == kScaleCount) return {-1, 0};",
       "huge values come back as zero"),
-    F("design/in_circuit.cpp", "  while (moved) {\n", "  for (int visit = 0; moved && visit < 1; ++visit) {\n",
+    F(IC, "  while (moved) {\n", "  for (int visit = 0; moved && visit < 1; ++visit) {\n",
       "the optimiser stops after one visit of the string, unfinished", True),
     F("design/design_state.cpp", "if (n > 6) return", "if (n >= 6) return",
       "six-position column drawn stretched"),
@@ -284,11 +287,11 @@ FAULTS = [
     F(BV, 'if (exponent >= 3) return Prefix{3, "k"};', 'if (exponent >= 4) return Prefix{3, "k"};',
       "1k to 9.99k written without a letter"),
     F(BV, 'if (text == "-0.000") text = "0.000";', "", "a deviation that rounds to zero shows a minus sign"),
-    F(LAW, "if (value < 1 || value > kMaxLawCount) return false;",
-      "if (value < 1 || value > kMaxLawCount + 1) return false;", "a count of 65 taken"),
+    F(LAW, "if (value < 1 || value > circuit::kMaxLawCount) return false;",
+      "if (value < 1 || value > circuit::kMaxLawCount + 1) return false;", "a count of 65 taken"),
     F(LAW, 'word.find_first_of("xX*");', 'word.find_first_of("xX");', "COUNT*STEP not read as a count"),
     F(LAW, "    step = std::fabs(step);\n", "", "negative steps not taken as their size"),
-    F(LAW, "targetsDb[p] = targetsDb[p - 1] + stepsDb[p - 1];",
+    F(LAWT, "targetsDb[p] = targetsDb[p - 1] + stepsDb[p - 1];",
       "targetsDb[p] = static_cast<double>(p) * stepsDb[p - 1];", "targets of unequal steps as p times the last"),
     F(SER, "return hi / ohms > ohms / lo ? low : high;", "return hi - ohms > ohms - lo ? low : high;",
       "E48 and E192 round at the arithmetic midpoint"),
@@ -361,20 +364,21 @@ FAULTS = [
       "the designed E24 column holds the E96 set"),
     F(ICT, "constexpr int kSignificant = 6;", "constexpr int kSignificant = 5;", "table cells with five digits"),
     F(ICT, 'if (value == 0.0) return "0";  // negative zero too', "", "zero cells written 0.00000"),
-    F(ICT, "[](const CircuitAnalysis& a, int p) { return Designed(a, p, 1); }},",
-      "[](const CircuitAnalysis& a, int p) { return Designed(a, p, 0); }},", "the designed E24 column copies the E96 one"),
-    F(ICT, "[](const CircuitAnalysis& a, int p) { return AboveGround(a, p, a.BandHighDb); }},",
-      "[](const CircuitAnalysis& a, int p) { return AboveGround(a, p, a.BandLowDb); }},",
+    F(ICT, "[](const circuit::CircuitAnalysis& a, int p) { return Designed(a, p, 1); }},",
+      "[](const circuit::CircuitAnalysis& a, int p) { return Designed(a, p, 0); }},", "the designed E24 column copies the E96 one"),
+    F(ICT, "[](const circuit::CircuitAnalysis& a, int p) { return AboveGround(a, p, a.BandHighDb); }},",
+      "[](const circuit::CircuitAnalysis& a, int p) { return AboveGround(a, p, a.BandLowDb); }},",
       "the band's high column shows its low edge"),
     F(ICT, "if (Ground(a, p) || static_cast<std::size_t>(p) >= column.size()) return std::nullopt;",
       "if (static_cast<std::size_t>(p) >= column.size()) return std::nullopt;", "the ground row shows attenuations"),
     F(ICT, "if (p == 0 || set >= a.Sets.size()) return std::nullopt;", "if (set >= a.Sets.size()) return std::nullopt;",
       "row 0 shows a part"),
-    F(ICT, "const int perResistor = analysis.Balanced ? 4 : 2;", "const int perResistor = analysis.Balanced ? 4 : 1;",
+    F(PARTS, "return PartsListText(sets, analysis.Balanced ? 4 : 2, separator);\n}\n\nstd::string PartsListText(const circuit::KindAnalysis&",
+      "return PartsListText(sets, analysis.Balanced ? 4 : 1, separator);\n}\n\nstd::string PartsListText(const circuit::KindAnalysis&",
       "single-ended parts counted for one channel"),
-    F(ICT, "[](const auto& a, const auto& b) { return a.second.ohms < b.second.ohms; });",
+    F(PARTS, "[](const auto& a, const auto& b) { return a.second.ohms < b.second.ohms; });",
       "[](const auto& a, const auto& b) { return a.second.ohms > b.second.ohms; });", "parts list descending"),
-    F(ICT, "if (group.count++ > 0) group.resistors += ' ';", "if (group.count++ > 1) group.resistors += ' ';",
+    F(PARTS, "if (group.count++ > 0) group.names += ' ';", "if (group.count++ > 1) group.names += ' ';",
       "resistor names run together (R1R3)"),
     F(ICT, "if (column.Kind == CellKind::Position) return std::to_string(p);", "",
       "positions written as decimals"),
@@ -389,14 +393,14 @@ FAULTS = [
       "the top position's channel difference ignored"),
     F(AB, "const double difference = std::fabs(left[p] - right[p]);",
       "const double difference = left[p] - right[p];", "a louder left channel never the worst difference"),
-    F(AB, "if (!text.empty() && text.back() == '\\n') text.remove_suffix(1);", "",
+    F(ABT, "if (!text.empty() && text.back() == '\\n') text.remove_suffix(1);", "",
       "a final line feed pastes an empty line"),
-    F(AB, "if (!lineText.empty() && lineText.back() == '\\r') lineText.remove_suffix(1);", "",
+    F(ABT, "if (!lineText.empty() && lineText.back() == '\\r') lineText.remove_suffix(1);", "",
       "pasted Windows lines refused"),
-    F(AB, "if (outcome.Refused++ == 0) {", "if (outcome.Refused++ >= 0) {",
+    F(ABT, "if (outcome.Refused++ == 0) {", "if (outcome.Refused++ >= 0) {",
       "the paste message names the last refused cell"),
-    F(AB, "for (const DecimalValue& value : series.Around(fittedOhms, 3)) {",
-      "for (const DecimalValue& value : series.Around(fittedOhms, 2)) {", "single changes tried two values either side"),
+    F(AB, "for (const design::DecimalValue& value : series.Around(fittedOhms, 3)) {",
+      "for (const design::DecimalValue& value : series.Around(fittedOhms, 2)) {", "single changes tried two values either side"),
     F(CI, "if (isLoad && value > 0.0 && value < kMinLoadOhms) {", "if (isLoad && value > 0.0 && value <= kMinLoadOhms) {",
       "a 100u load named as below 100u"),
     F(CI, "constexpr double kLikelyCableFarads = 1e-8;", "constexpr double kLikelyCableFarads = 1e-9;",
@@ -404,9 +408,10 @@ FAULTS = [
     F(CI, "if (!(static_cast<float>(*typed) >= static_cast<float>(kMinCircuitTotalOhms))) {",
       "if (!(*typed >= kMinCircuitTotalOhms)) {", "the design's own 100u total refused"),
     F(CI, "ohms = std::min(*typed, kMaxCircuitOhms);", "ohms = *typed;", "totals above 1e12 used"),
-    F(CI, '  if (value != std::trunc(value)) reasons.emplace_back("is not a whole number");\n', "",
+    F(CI, '  if (value != std::trunc(value)) reasons.emplace_back("is not a whole number");\n  positions =',
+      "  positions =",
       "a fractional position count not named"),
-    F(CI, "} else if (value > kMaxStringPositions) {", "} else if (value >= kMaxStringPositions) {",
+    F(CI, "} else if (value > circuit::kMaxStringPositions) {", "} else if (value >= circuit::kMaxStringPositions) {",
       "64 positions named as above 64"),
     F(CI, "if (value < kMinTolerancePercent || value > kMaxTolerancePercent) {",
       "if (value <= kMinTolerancePercent || value > kMaxTolerancePercent) {", "a 0.01 % tolerance named as outside"),
@@ -558,9 +563,13 @@ FAULTS = [
 # A name ending in _tests is a GoogleTest program run directly; any other
 # name is a CTest test, run through ctest.
 SUITES = {
-    "notation": ["notation_tests", "design_tests", "fuzz_tests", "pictures_tests", "ui_tests", "app_tests",
+    "notation": ["notation_tests", "design_tests", "circuit_tests", "circuit_text_tests", "fuzz_tests", "pictures_tests", "ui_tests", "app_tests",
                  "monkey_tests"],
-    "design": ["design_tests", "fuzz_tests", "pictures_tests", "ui_tests", "app_tests", "monkey_tests"],
+    "design": ["design_tests", "circuit_tests", "circuit_text_tests", "fuzz_tests", "pictures_tests", "ui_tests",
+               "app_tests", "monkey_tests"],
+    "circuit": ["circuit_tests", "circuit_text_tests", "fuzz_tests", "pictures_tests", "ui_tests", "app_tests",
+                "monkey_tests"],
+    "circuit_text": ["circuit_text_tests", "fuzz_tests", "pictures_tests", "ui_tests", "app_tests", "monkey_tests"],
     "ui": ["surface_tests", "pictures_tests", "ui_tests", "app_tests", "monkey_tests", "program_window_smoke"],
     "app": ["app_tests", "monkey_tests", "program_window_smoke", "program_without_display"],
 }
@@ -715,7 +724,7 @@ def main():
     for ending in (signal.SIGTERM, signal.SIGHUP):
         signal.signal(ending, lambda number, _: sys.exit(128 + number))
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("--only", help="comma-separated folders (notation,design,ui,app)")
+    parser.add_argument("--only", help="comma-separated folders (notation,design,circuit,circuit_text,ui,app)")
     parser.add_argument("--list", action="store_true", help="list the faults and whether they apply")
     parser.add_argument("--rev", help="mutate this git revision instead of the working tree")
     parser.add_argument("--tree", type=Path, default=ROOT, help="source tree to mutate (default: this one)")

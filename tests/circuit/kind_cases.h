@@ -11,13 +11,13 @@
 
 namespace testing_support {
 
-inline circuit::KindSpec Spec(circuit::Kind kind, double ohms, design::TargetColumn targets,
+inline circuit::KindSpec Spec(circuit::Kind kind, double ohms, circuit::TargetColumn targets,
                               double load = 0.0, double source = 0.0) {
   circuit::KindSpec spec;
   spec.What = kind;
   spec.Ohms = ohms;
   spec.Targets = std::move(targets);
-  spec.Inputs = design::CircuitInputs{load, source, 0.0, 1.0};
+  spec.Inputs = circuit::CircuitInputs{load, source, 0.0, 1.0};
   return spec;
 }
 

@@ -20,8 +20,8 @@ using testing_support::Relay;
 using testing_support::Spec;
 
 // 24 positions: 1 dB steps to 20 dB, then 40 and 60 dB; the last is mute.
-const design::TargetColumn kTwentyFour{0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
-                                       12, 13, 14, 15, 16, 17, 18, 19, 20, 40, 60};
+const circuit::TargetColumn kTwentyFour{0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
+                                        12, 13, 14, 15, 16, 17, 18, 19, 20, 40, 60};
 
 TEST(KindDesign, IdealPartsMatchWorkedValues) {
   struct Row {
@@ -69,8 +69,8 @@ TEST(KindDesign, MatchedKindsHitTargetsAtConstantInputImpedance) {
     SCOPED_TRACE(testing::Message() << row.spec.Inputs.LoadOhms << " " << row.topDb);
     const circuit::KindAnalysis a = Analysed(row.spec);
     const circuit::Network& net = a.Design.Net;
-    const design::Surroundings around{row.spec.Inputs.SourceOhms, row.spec.Inputs.LoadOhms};
-    design::PositionColumn db, zout, zin;
+    const circuit::Surroundings around{row.spec.Inputs.SourceOhms, row.spec.Inputs.LoadOhms};
+    circuit::PositionColumn db, zout, zin;
     circuit::Attenuation(net, a.Design.Ideal, around, db);
     circuit::Impedances(net, a.Design.Ideal, around, zout, zin);
     for (int p = 0; p < circuit::Positions(net); ++p) {
@@ -135,7 +135,7 @@ TEST(ImproveRounding, NeverWorseThanEachPartRoundedAlone) {
       Spec(Ladder, 10e3, kTwentyFour, 47e3, 600),
       Spec(Ladder, 10e3, {0, 3}, 4700),
       Spec(Shunt, 4700, {0, 1.5, 3, 4.5, 6, 9, 12, 18, 24, 36}, 47e3, 100),
-      Spec(String, 10e3, design::EqualSteps(25, 2.0), 10e3, 600),
+      Spec(String, 10e3, circuit::EqualSteps(25, 2.0), 10e3, 600),
       Relay(10e3, 8, 0.5, 47e3),
       Relay(600, 6, 1.0, 10e3),
   };
@@ -143,7 +143,7 @@ TEST(ImproveRounding, NeverWorseThanEachPartRoundedAlone) {
   for (const circuit::KindSpec& spec : rows) {
     SCOPED_TRACE(testing::Message() << static_cast<int>(spec.What) << " " << spec.Ohms);
     const circuit::KindAnalysis a = Analysed(spec);
-    const design::Surroundings around{spec.Inputs.SourceOhms, spec.Inputs.LoadOhms};
+    const circuit::Surroundings around{spec.Inputs.SourceOhms, spec.Inputs.LoadOhms};
     for (const circuit::PartSet& set : a.Sets) {
       circuit::RoundedParts alone, again = set.Parts;
       circuit::RoundEach(a.Design.Ideal, *set.RoundedIn, alone);
@@ -179,8 +179,8 @@ TEST(KindAnalysis, RefusesWhatDescribesNoAttenuator) {
       {"shunt with a boost", Spec(Shunt, 10e3, {0, -1}), false},
       {"string target not a number", Spec(String, 10e3, {0, nan}), false},
       {"one position", Spec(Ladder, 10e3, {}), false},
-      {"64 positions", Spec(Ladder, 10e3, design::EqualSteps(64, 1.0)), true},
-      {"65 positions", Spec(Shunt, 10e3, design::EqualSteps(65, 1.0)), false},
+      {"64 positions", Spec(Ladder, 10e3, circuit::EqualSteps(64, 1.0)), true},
+      {"65 positions", Spec(Shunt, 10e3, circuit::EqualSteps(65, 1.0)), false},
       {"no resistance", Spec(Ladder, 0.0, {0, 3}), false},
       {"resistance not a number", Spec(Shunt, nan, {0, 3}), false},
       {"series missing", seriesMissing, false},

@@ -27,27 +27,27 @@ TEST(StringNetwork, GivesTheLoadedDividerBitForBit) {
   int compared = 0;
   for (const Row& row : rows) {
     SCOPED_TRACE(testing::Message() << row.total << " / " << row.n << " into " << row.load);
-    const design::Surroundings around{row.source, row.load};
-    const design::TargetColumn targets = design::EqualSteps(row.n, row.step);
-    design::OhmsColumn ideal;
-    design::CompensatedString(row.total, targets, around, ideal);
-    design::RoundedString string;
-    design::RoundEach(ideal, design::kE24, string);
+    const circuit::Surroundings around{row.source, row.load};
+    const circuit::TargetColumn targets = circuit::EqualSteps(row.n, row.step);
+    circuit::OhmsColumn ideal;
+    circuit::CompensatedString(row.total, targets, around, ideal);
+    circuit::RoundedString string;
+    circuit::RoundEach(ideal, design::kE24, string);
     circuit::KindDesign kind;
     circuit::StringDesign(row.total, targets, around, kind);
     const circuit::PartOhms parts(string.Ohms.begin() + 1, string.Ohms.end());
 
     // Attenuation, Zout, Zin, band low and high.
-    design::PositionColumn want[5], got[5];
-    design::LoadedAttenuation(string.Ohms, around, want[0]);
+    circuit::PositionColumn want[5], got[5];
+    circuit::LoadedAttenuation(string.Ohms, around, want[0]);
     circuit::Attenuation(kind.Net, parts, around, got[0]);
-    design::WiperImpedances(string.Ohms, around, want[1], want[2]);
+    circuit::WiperImpedances(string.Ohms, around, want[1], want[2]);
     circuit::Impedances(kind.Net, parts, around, got[1], got[2]);
-    design::ToleranceBand(string.Ohms, 0.05, around, want[3], want[4]);
+    circuit::ToleranceBand(string.Ohms, 0.05, around, want[3], want[4]);
     circuit::ToleranceBand(kind.Net, parts, 0.05, around, got[3], got[4]);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(got[i], want[i]) << i;
     EXPECT_EQ(circuit::WorstDeviation(kind.Net, parts, targets, around).Db,
-              design::WorstDeviation(string.Ohms, targets, around).Db);
+              circuit::WorstDeviation(string.Ohms, targets, around).Db);
     // Where the three-step limit never stops it, the improvement is design's, move for move.
     circuit::RoundedParts improved;
     circuit::RoundEach(kind.Ideal, design::kE24, improved);
@@ -57,7 +57,7 @@ TEST(StringNetwork, GivesTheLoadedDividerBitForBit) {
     });
     if (!limited && moves > 0) {
       ++compared;
-      EXPECT_EQ(moves, design::ImproveRounding(string, targets, around, design::kE24));
+      EXPECT_EQ(moves, circuit::ImproveRounding(string, targets, around, design::kE24));
       EXPECT_EQ(improved.Ohms, circuit::PartOhms(string.Ohms.begin() + 1, string.Ohms.end()));
     }
   }
@@ -91,11 +91,11 @@ TEST(KindAnalysis, BandCornerAndNoiseOfOnePositionByHand) {
 // A 20k string halved: Zout 5k at the middle; balanced, the pair's 10k.
 TEST(Noise, LargestOfTheStringAcrossItsOutputs) {
   for (const auto& [balanced, microvolts] : {std::pair{false, 1.28716}, {true, 1.82032}}) {
-    const design::StringSpec spec{20e3,           {0, 20.0 * std::log10(2.0)},
-                                  {0, 0, 0, 1.0}, {&design::kE96, &design::kE24},
-                                  balanced,       {}};
-    design::CircuitAnalysis a;
-    ASSERT_TRUE(design::AnalyseString(spec, a));
+    const circuit::StringSpec spec{20e3,           {0, 20.0 * std::log10(2.0)},
+                                   {0, 0, 0, 1.0}, {&design::kE96, &design::kE24},
+                                   balanced,       {}};
+    circuit::CircuitAnalysis a;
+    ASSERT_TRUE(circuit::AnalyseString(spec, a));
     const circuit::LoudestNoise noise = circuit::LargestNoise(a);
     EXPECT_EQ(noise.Position, 1);
     EXPECT_NEAR(noise.Microvolts, microvolts, 1e-5) << balanced;

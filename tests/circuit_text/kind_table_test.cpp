@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "circuit_text/kind_table.h"
-#include "design/in_circuit_text.h"
+#include "circuit_text/string_table.h"
 #include "tests/circuit_text/small_kinds.h"
 #include "tests/support/tab_separated.h"
 
@@ -74,8 +74,8 @@ TEST(KindTable, CopiesTheRelayLaddersStages) {
   const auto cells = Cells(circuit_text::KindTableText(a, '.'));
   ASSERT_EQ(cells.size(), 1 + 4 + 1 + 1 + 3u);
   for (const int c : {2, 3}) {
-    EXPECT_EQ(cells[1 + c][2], design::PlainDecimal(a.Sets[0].Db[c], '.'));
-    EXPECT_EQ(cells[1 + c][3], design::PlainDecimal(a.Sets[1].Db[c], '.'));
+    EXPECT_EQ(cells[1 + c][2], circuit_text::PlainDecimal(a.Sets[0].Db[c], '.'));
+    EXPECT_EQ(cells[1 + c][3], circuit_text::PlainDecimal(a.Sets[1].Db[c], '.'));
   }
   const char* const stages[] = {
       "_",

@@ -10,7 +10,7 @@
 #include "circuit_text/build_list.h"
 #include "circuit_text/kind_summary.h"
 #include "circuit_text/parts_list.h"
-#include "design/in_circuit_text.h"
+#include "circuit_text/string_table.h"
 #include "tests/circuit_text/small_kinds.h"
 
 namespace {
@@ -41,24 +41,13 @@ TEST(KindPartsList, CountsEveryLegAndOrdersByValue) {
   }
 }
 
-design::CircuitAnalysis AnalysedString(int n, double step, double load, bool balanced,
-                                       const design::Series* second) {
-  const design::StringSpec spec{
-      2e3, design::EqualSteps(n, step), {load, 0, 0, 1}, {&design::kE96, second}, balanced, {}};
-  design::CircuitAnalysis a;
-  EXPECT_TRUE(design::AnalyseString(spec, a));
+circuit::CircuitAnalysis AnalysedString(int n, double step, double load, bool balanced,
+                                        const design::Series* second) {
+  const circuit::StringSpec spec{
+      2e3, circuit::EqualSteps(n, step), {load, 0, 0, 1}, {&design::kE96, second}, balanced, {}};
+  circuit::CircuitAnalysis a;
+  EXPECT_TRUE(circuit::AnalyseString(spec, a));
   return a;
-}
-
-// The one writer gives the string's list byte for byte.
-TEST(KindPartsList, WritesTheStringsListAsDesignDoes) {
-  const std::pair<design::CircuitAnalysis, char> rows[] = {
-      {AnalysedString(11, 2, 47e3, false, &design::kE24), '.'},
-      {AnalysedString(64, 1.5, 10e3, true, &design::kE48), ','},
-      {AnalysedString(24, 0.5, 0, false, &design::kE192), '.'}};
-  for (const auto& [a, separator] : rows) {
-    EXPECT_EQ(circuit_text::PartsListText(a, separator), design::PartsListText(a, separator));
-  }
 }
 
 TEST(KindBuildList, WiresTheLaddersDecksLugByLug) {

@@ -45,7 +45,7 @@ TEST(SplitCircuitBoxes, TakesLinesFourToTenAndKeepsTheRest) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.input);
-    const design::CircuitBoxes boxes = fuzz::SplitCircuitBoxes(row.input);
+    const circuit_text::CircuitBoxes boxes = fuzz::SplitCircuitBoxes(row.input);
     EXPECT_EQ(boxes.Load, row.load);
     EXPECT_EQ(boxes.Source, row.source);
     EXPECT_EQ(boxes.Cable, row.cable);

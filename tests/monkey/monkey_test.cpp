@@ -24,7 +24,7 @@
 #include <gtest/gtest.h>
 
 #include "app/opening_window.h"
-#include "design/circuit_inputs.h"
+#include "circuit_text/circuit_inputs.h"
 #include "design/design_state.h"
 #include "design/normalise.h"
 #include "notation/eng_notation.h"
@@ -357,9 +357,9 @@ class Monkey {
   bool checkCircuitBoxes() {
     auto* window = qobject_cast<ui::frmInCircuit*>(onlyWindow());
     if (!window) return true;
-    design::CircuitBoxes expected;
+    circuit_text::CircuitBoxes expected;
     const ui::CircuitSession& session = ui::KeptCircuitSession();
-    design::WriteCircuitBoxes(session.Inputs, session.String, expected);
+    circuit_text::WriteCircuitBoxes(session.Inputs, session.String, expected);
     const auto shown = [window](const char* box) {
       return window->findChild<QLineEdit*>(QString::fromLatin1(box))->text().toStdString();
     };

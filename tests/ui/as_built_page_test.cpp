@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "circuit_text/as_built_text.h"
 #include "tests/support/recorded_ops.h"
 #include "ui/pictures/as_built_page.h"
 #include "ui/surface/recording_surface.h"
@@ -15,16 +16,16 @@ namespace {
 TEST(AsBuiltPage, HoldsTheSummaryAndEveryValueOnThePaperInSevenPointsOrMore) {
   for (const auto& [n, pages] : {std::pair{3, 1}, {25, 1}, {26, 2}, {64, 2}}) {
     SCOPED_TRACE(n);
-    design::CircuitAnalysis circuit;
+    circuit::CircuitAnalysis circuit;
     circuit.N = n;
-    circuit.Target = design::EqualSteps(n, 1.0);
+    circuit.Target = circuit::EqualSteps(n, 1.0);
     circuit.Inputs.LoadOhms = 10000.0;
-    circuit.Sets = {{&design::kE24, {{}, design::OhmsColumn(std::size_t(n), 1000.0)}, {}, {}}};
-    design::FittedStrings fitted;
-    design::DesignedFitted(circuit, fitted);
+    circuit.Sets = {{&design::kE24, {{}, circuit::OhmsColumn(std::size_t(n), 1000.0)}, {}, {}}};
+    circuit::FittedStrings fitted;
+    circuit::DesignedFitted(circuit, fitted);
     fitted[1][1] = 1100.0;
-    design::AsBuiltAnalysis a;
-    ASSERT_TRUE(design::AnalyseAsBuilt(circuit, fitted, a));
+    circuit::AsBuiltAnalysis a;
+    ASSERT_TRUE(circuit::AnalyseAsBuilt(circuit, fitted, a));
     ASSERT_EQ(ui::AsBuiltPageCount(a), pages);
     std::string printed;
     for (int page = 0; page < pages; ++page) {
@@ -45,7 +46,7 @@ TEST(AsBuiltPage, HoldsTheSummaryAndEveryValueOnThePaperInSevenPointsOrMore) {
         printed += text.text + '\n';
       }
     }
-    std::istringstream summary(design::AsBuiltSummary(a, '.'));
+    std::istringstream summary(circuit_text::AsBuiltSummary(a, '.'));
     for (std::string line; std::getline(summary, line);) {
       EXPECT_NE(printed.find(line + '\n'), printed.npos) << line;
     }

@@ -38,9 +38,9 @@ namespace {
 // A string of `n` 1k parts (E24, 1%) into no load from no source, as the
 // as-built session's surroundings.
 void StartString(int n) {
-  design::CircuitAnalysis circuit;
+  circuit::CircuitAnalysis circuit;
   circuit.N = n;
-  circuit.Target = design::EqualSteps(n, 6.0);
+  circuit.Target = circuit::EqualSteps(n, 6.0);
   circuit.Inputs = {0.0, 0.0, 0.0, 1.0};
   circuit.Sets.resize(1);
   circuit.Sets[0].RoundedIn = &design::kE24;
@@ -107,7 +107,7 @@ class AsBuiltWindowTest : public testing_support::WindowTest {
  public:
   // The as-built window on StartString(n) after `change` to its values,
   // shown as the hand-over shows it, and active.
-  QWidget& openOn(int n, const std::function<void(design::FittedStrings&)>& change = {}) {
+  QWidget& openOn(int n, const std::function<void(circuit::FittedStrings&)>& change = {}) {
     StartString(n);
     if (change) change(ui::KeptAsBuilt().Fitted);
     auto* window = new ui::frmAsBuilt;
@@ -127,7 +127,7 @@ class AsBuiltWindowTest : public testing_support::WindowTest {
   static void ctrl(Qt::Key key, Qt::KeyboardModifiers more = {}) {
     QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier | more);
   }
-  static const design::FittedStrings& fitted() { return ui::KeptAsBuilt().Fitted; }
+  static const circuit::FittedStrings& fitted() { return ui::KeptAsBuilt().Fitted; }
 };
 
 // Left R2 fitted as 10k instead of 1k shows its jump on its own row. Left,
@@ -135,7 +135,7 @@ class AsBuiltWindowTest : public testing_support::WindowTest {
 // 20 log10(12) = 21.584 dB; right, 1k each: 20 log10(1.5) = 3.522 and
 // 20 log10(3) = 9.542 dB. Ground has no attenuation.
 TEST_F(AsBuiltWindowTest, EachRowHoldsAPositionAndTheResistorJustAboveIt) {
-  openOn(4, [](design::FittedStrings& fitted) { fitted[0][2] = 10000.0; });
+  openOn(4, [](circuit::FittedStrings& fitted) { fitted[0][2] = 10000.0; });
   const int columns[] = {0, 1, 3, 5, 6};  // resistor, left, position, left dB, right dB
   const char* const rows[][5] = {{"", "", "0", "0.000", "0.000"},
                                  {"R1", "1k", "1", "0.756", "3.522"},
@@ -163,7 +163,7 @@ TEST_F(AsBuiltWindowTest, TypingAfterTabAndUndoRedoOfEveryChange) {
       },
       [&window] { click(&window, "cmdMakeChange"); },
       [&window] { click(&window, "cmdDesigned"); }};
-  std::vector<design::FittedStrings> states{fitted()};
+  std::vector<circuit::FittedStrings> states{fitted()};
   for (const auto& step : steps) {
     step();
     states.push_back(fitted());
@@ -274,7 +274,7 @@ TEST_F(AsBuiltWindowTest, MarksPartsBeyondToleranceAndLikelyWrongParts) {
               {985.0, ui::kBeyondToleranceCell, beyond},
               {3010.0, ui::kMisfitCell, wrong},
               {330.0, ui::kMisfitCell, wrong}};
-  openOn(7, [&rows](design::FittedStrings& fitted) {
+  openOn(7, [&rows](circuit::FittedStrings& fitted) {
     for (int k = 1; k <= 6; ++k) fitted[1][k] = rows[k - 1].ohms;
   });
   QAccessibleTableInterface* table =

@@ -25,11 +25,11 @@
 #include <gtest/gtest.h>
 
 #include "circuit_text/build_list.h"
+#include "circuit_text/circuit_inputs.h"
 #include "circuit_text/kind_table.h"
 #include "circuit_text/parts_list.h"
-#include "design/circuit_inputs.h"
+#include "circuit_text/string_table.h"
 #include "design/design_state.h"
-#include "design/in_circuit_text.h"
 #include "design/ladder.h"
 #include "design/series.h"
 #include "notation/builder_value.h"
@@ -146,8 +146,9 @@ class InCircuitWindowTest : public testing::Test {
     const QAbstractItemModel* model = window().grdPositions->model();
     std::vector<std::vector<std::string>> rows;
     std::vector<std::string> header;
-    for (int c = 0; c < model->columnCount(); ++c) header.push_back(
-        design::ColumnName(design::kCircuitColumns[static_cast<std::size_t>(c)], window().analysis()));
+    for (int c = 0; c < model->columnCount(); ++c)
+      header.push_back(circuit_text::ColumnName(
+          circuit_text::kCircuitColumns[static_cast<std::size_t>(c)], window().analysis()));
     rows.push_back(header);
     for (int r = 0; r < model->rowCount(); ++r) {
       std::vector<std::string> cells;
@@ -236,13 +237,13 @@ TEST_F(InCircuitWindowTest, EnterInAnyBoxRecomputesWithItsValue) {
   struct Row {
     const char* box;
     const char* typed;
-    double design::CircuitInputs::*field;
+    double circuit::CircuitInputs::*field;
     double value;
   } const rows[] = {
-      {"txtLoad", "10k", &design::CircuitInputs::LoadOhms, 10e3},
-      {"txtSource", "600", &design::CircuitInputs::SourceOhms, 600},
-      {"txtCable", "1n", &design::CircuitInputs::CableFarads, 1e-9},
-      {"txtTolerance", "5", &design::CircuitInputs::TolerancePercent, 5},
+      {"txtLoad", "10k", &circuit::CircuitInputs::LoadOhms, 10e3},
+      {"txtSource", "600", &circuit::CircuitInputs::SourceOhms, 600},
+      {"txtCable", "1n", &circuit::CircuitInputs::CableFarads, 1e-9},
+      {"txtTolerance", "5", &circuit::CircuitInputs::TolerancePercent, 5},
   };
   open();
   for (const Row& row : rows) {
@@ -281,7 +282,7 @@ TEST_F(InCircuitWindowTest, ChoicesAndTheLawRecomputeAtOnce) {
 
   typeAndEnter("txtPositions", "24");
   typeAndEnter("txtSteps", "11x2 3");
-  const design::CircuitAnalysis& a = w.analysis();
+  const circuit::CircuitAnalysis& a = w.analysis();
   ASSERT_EQ(a.N, 24);
   EXPECT_EQ(text("txtSteps"), "11x2 3");
   EXPECT_DOUBLE_EQ(a.Target[12], 25.0);  // eleven 2 dB steps, then 3 dB
@@ -444,7 +445,7 @@ TEST_F(InCircuitWindowTest, CopiedTextParsesBackToTheNumbersShown) {
       EXPECT_NEAR(*rounded, *exact, std::max(0.0005, std::fabs(*exact) * 0.005));
     }
   }
-  const design::CircuitAnalysis& a = w.analysis();
+  const circuit::CircuitAnalysis& a = w.analysis();
   for (int p = 1; p <= 9; ++p) {
     const std::string& cell = copied[static_cast<std::size_t>(p) + 1][7];
     EXPECT_NE(cell.find(','), std::string::npos) << cell;
@@ -468,7 +469,7 @@ TEST_F(InCircuitWindowTest, CopiedTextParsesBackToTheNumbersShown) {
   EXPECT_EQ(menu.back()->text(), QStringLiteral("Copy build list"));
   menu.back()->trigger();
   EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
-            design::BuildListText(w.analysis(), ','));
+            circuit_text::BuildListText(w.analysis(), ','));
 
   // Ctrl+Shift+C and the menu's second entry copy the parts list instead.
   for (const bool key : {true, false}) {
@@ -751,9 +752,9 @@ TEST(InCircuitChart, ScaleWidensToARoundValueThatHoldsEveryPoint) {
   for (const Row& row : rows) {
     SCOPED_TRACE(testing::Message() << row.total << " into " << row.load);
     Design(row.total, 11, 2.0f);
-    design::CircuitAnalysis a;
-    ASSERT_TRUE(design::AnalyseInCircuit(design::modMain(),
-                                         design::CircuitInputs{row.load, 0, 100e-12, 1}, a));
+    circuit::CircuitAnalysis a;
+    ASSERT_TRUE(circuit::AnalyseInCircuit(design::modMain(),
+                                          circuit::CircuitInputs{row.load, 0, 100e-12, 1}, a));
     EXPECT_EQ(ui::ChartHalfRangeDb(a), row.halfRange);
 
     surface::RecordingSurface chart;

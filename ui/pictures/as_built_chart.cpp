@@ -24,13 +24,13 @@ struct Series {
   const char* name;
 };
 
-std::vector<Series> SeriesOf(const design::AsBuiltAnalysis& a) {
+std::vector<Series> SeriesOf(const circuit::AsBuiltAnalysis& a) {
   std::vector<Series> all{{{}, 1, kLeftColour, LineMode::FilledBox, "left deviation"},
                           {{}, 1, kRightColour, LineMode::OutlineBox, "right deviation"},
                           {{}, 0, kDifferenceColour, LineMode::Line, "left - right"}};
   for (int p = 1; p <= a.N - 2; ++p) {
-    all[0].values.push_back(design::Deviation(a.Db[0], p, a.Target));
-    all[1].values.push_back(design::Deviation(a.Db[1], p, a.Target));
+    all[0].values.push_back(circuit::Deviation(a.Db[0], p, a.Target));
+    all[1].values.push_back(circuit::Deviation(a.Db[1], p, a.Target));
   }
   for (int p = 0; p <= a.N - 2; ++p) all[2].values.push_back(a.DifferenceDb[p]);
   return all;
@@ -38,7 +38,7 @@ std::vector<Series> SeriesOf(const design::AsBuiltAnalysis& a) {
 
 }  // namespace
 
-double AsBuiltHalfRangeDb(const design::AsBuiltAnalysis& analysis) {
+double AsBuiltHalfRangeDb(const circuit::AsBuiltAnalysis& analysis) {
   double largest = 0.0;
   for (const Series& s : SeriesOf(analysis)) {
     for (const double v : s.values) {
@@ -51,7 +51,7 @@ double AsBuiltHalfRangeDb(const design::AsBuiltAnalysis& analysis) {
   return half;
 }
 
-void DrawAsBuiltChart(surface::Surface& s, const design::AsBuiltAnalysis& a,
+void DrawAsBuiltChart(surface::Surface& s, const circuit::AsBuiltAnalysis& a,
                       const AsBuiltChartLayout& l) {
   const float font = l.textPoints * l.unitsPerPoint;
   const char separator = notation::DecimalSeparator();

@@ -3,7 +3,7 @@
 // page and the recording surface.
 #pragma once
 
-#include "design/as_built.h"
+#include "circuit/as_built.h"
 #include "ui/surface/surface.h"
 
 namespace ui {
@@ -25,13 +25,13 @@ struct AsBuiltChartLayout {
 
 // Half the height of the dB scale: the smallest of 0.1, 0.2, 0.5, 1, 2, 5 ...
 // that holds every value drawn.
-double AsBuiltHalfRangeDb(const design::AsBuiltAnalysis& analysis);
+double AsBuiltHalfRangeDb(const circuit::AsBuiltAnalysis& analysis);
 
 // Draws positions 0 .. N - 2 across the frame (deviations from 1, the
 // difference from 0), more attenuation downwards, with the title, the scale
 // and a legend below. The frame and a note alone when there is nothing to
 // draw. Every coordinate drawn is finite.
-void DrawAsBuiltChart(surface::Surface& surface, const design::AsBuiltAnalysis& analysis,
+void DrawAsBuiltChart(surface::Surface& surface, const circuit::AsBuiltAnalysis& analysis,
                       const AsBuiltChartLayout& layout);
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "circuit_text/as_built_text.h"
 #include "notation/builder_value.h"
 #include "ui/pictures/as_built_chart.h"
 #include "ui/pictures/in_circuit_page.h"
@@ -38,12 +39,12 @@ std::vector<std::string> Split(const std::string& text, char at) {
 // The table as the window shows it, a row a resistor: its name, the value
 // fitted in each string, then the position above it with each channel's
 // attenuation and deviation and their difference.
-PageTable FittedTable(const design::AsBuiltAnalysis& a, const design::FittedStrings& fitted,
+PageTable FittedTable(const circuit::AsBuiltAnalysis& a, const circuit::FittedStrings& fitted,
                       char separator) {
   PageTable table;
   table.headings.push_back({"Resistor"});
   for (std::size_t c = 0; c < fitted.size(); ++c) {
-    table.headings.push_back({design::StringHeading(static_cast<int>(c), a.Balanced), "ohm"});
+    table.headings.push_back({circuit_text::StringHeading(static_cast<int>(c), a.Balanced), "ohm"});
   }
   table.headings.push_back({"Position"});
   for (const char* what : {"Target", "Left", "Right", "Left dev", "Right dev", "Difference"}) {
@@ -52,22 +53,23 @@ PageTable FittedTable(const design::AsBuiltAnalysis& a, const design::FittedStri
   const auto db = [separator](double value) { return notation::DecibelText(value, separator); };
   for (int k = 1; k < a.N; ++k) {
     std::vector<std::string> cells{"R" + std::to_string(k)};
-    for (const design::OhmsColumn& string : fitted) {
+    for (const circuit::OhmsColumn& string : fitted) {
       cells.push_back(
-          design::FittedText(string[static_cast<std::size_t>(k)], a.FirstSeries, separator));
+          circuit_text::FittedText(string[static_cast<std::size_t>(k)], a.FirstSeries, separator));
     }
     const int p = k - 1;  // the position at the top of resistor k
-    cells.insert(cells.end(), {std::to_string(p), db(a.Target[p]), db(a.Db[0][p]), db(a.Db[1][p]),
-                               db(design::Deviation(a.Db[0], p, a.Target)),
-                               db(design::Deviation(a.Db[1], p, a.Target)), db(a.DifferenceDb[p])});
+    cells.insert(cells.end(),
+                 {std::to_string(p), db(a.Target[p]), db(a.Db[0][p]), db(a.Db[1][p]),
+                  db(circuit::Deviation(a.Db[0], p, a.Target)),
+                  db(circuit::Deviation(a.Db[1], p, a.Target)), db(a.DifferenceDb[p])});
     table.rows.push_back(std::move(cells));
   }
   return table;
 }
 
 // The table from `top`: the headings, a rule, a row a resistor.
-void DrawTable(surface::Surface& page, float top, const design::AsBuiltAnalysis& analysis,
-               const design::FittedStrings& fitted, char separator) {
+void DrawTable(surface::Surface& page, float top, const circuit::AsBuiltAnalysis& analysis,
+               const circuit::FittedStrings& fitted, char separator) {
   page.setFontSize(kTablePoints);
   page.setPenWidth(kRulePen);
   const PageTable table = FittedTable(analysis, fitted, separator);
@@ -77,7 +79,7 @@ void DrawTable(surface::Surface& page, float top, const design::AsBuiltAnalysis&
 
 }  // namespace
 
-std::string AsBuiltSurroundingsText(const design::CircuitAnalysis& circuit, char separator) {
+std::string AsBuiltSurroundingsText(const circuit::CircuitAnalysis& circuit, char separator) {
   std::string text = std::to_string(circuit.N) + " positions, " +
                      (circuit.Balanced ? "balanced" : "single-ended") + ", first set " +
                      (circuit.Sets.empty() ? std::string("-")
@@ -87,15 +89,14 @@ std::string AsBuiltSurroundingsText(const design::CircuitAnalysis& circuit, char
   return text + ". " + InputsLine(circuit.Inputs, separator) + ".";
 }
 
-int AsBuiltPageCount(const design::AsBuiltAnalysis& analysis) {
+int AsBuiltPageCount(const circuit::AsBuiltAnalysis& analysis) {
   if (analysis.N < 2) return 0;
   return analysis.N > kAsBuiltRowsOnFirstPage ? 2 : 1;
 }
 
-bool DrawAsBuiltPage(surface::Surface& page, int pageIndex, const design::CircuitAnalysis& circuit,
-                     const design::AsBuiltAnalysis& analysis,
-                     const design::FittedStrings& fitted, char separator,
-                     const std::string& date) {
+bool DrawAsBuiltPage(surface::Surface& page, int pageIndex, const circuit::CircuitAnalysis& circuit,
+                     const circuit::AsBuiltAnalysis& analysis, const circuit::FittedStrings& fitted,
+                     char separator, const std::string& date) {
   const int pages = AsBuiltPageCount(analysis);
   if (pageIndex < 0 || pageIndex >= pages) return false;
   page.setScale(kPageScale);
@@ -109,7 +110,7 @@ bool DrawAsBuiltPage(surface::Surface& page, int pageIndex, const design::Circui
     float y = 500.0f;
     page.printAt(PointF{0.0f, y}, AsBuiltSurroundingsText(circuit, separator));
     y += kLineHeight * 1.5f;
-    for (const std::string& line : Split(design::AsBuiltSummary(analysis, separator), '\n')) {
+    for (const std::string& line : Split(circuit_text::AsBuiltSummary(analysis, separator), '\n')) {
       page.printAt(PointF{0.0f, y}, line);
       y += kLineHeight;
     }

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "design/as_built.h"
-#include "design/in_circuit.h"
+#include "circuit/as_built.h"
+#include "circuit/string_analysis.h"
 #include "ui/surface/surface.h"
 
 namespace ui {
@@ -16,7 +16,7 @@ namespace ui {
 inline constexpr int kAsBuiltRowsOnFirstPage = 25;
 
 // How many pages `analysis` prints on: 0 when it holds no string.
-int AsBuiltPageCount(const design::AsBuiltAnalysis& analysis);
+int AsBuiltPageCount(const circuit::AsBuiltAnalysis& analysis);
 
 // Draws page `pageIndex` (0 or 1) in page units (12000 across, 16000 down,
 // starting with the page set-up): the surroundings `circuit` was computed
@@ -25,13 +25,12 @@ int AsBuiltPageCount(const design::AsBuiltAnalysis& analysis);
 // touch; every number written with `separator`; `date` and "Page i of n" at
 // the foot. Returns false and draws nothing for a page the analysis does
 // not have.
-bool DrawAsBuiltPage(surface::Surface& page, int pageIndex, const design::CircuitAnalysis& circuit,
-                     const design::AsBuiltAnalysis& analysis,
-                     const design::FittedStrings& fitted, char separator,
-                     const std::string& date);
+bool DrawAsBuiltPage(surface::Surface& page, int pageIndex, const circuit::CircuitAnalysis& circuit,
+                     const circuit::AsBuiltAnalysis& analysis, const circuit::FittedStrings& fitted,
+                     char separator, const std::string& date);
 
 // What was analysed, as the window and the page head it: positions, balanced
 // or single-ended, the first set's series, load, source, cable.
-std::string AsBuiltSurroundingsText(const design::CircuitAnalysis& circuit, char separator);
+std::string AsBuiltSurroundingsText(const circuit::CircuitAnalysis& circuit, char separator);
 
 }  // namespace ui

@@ -3,31 +3,31 @@
 
 #include <algorithm>
 
-#include "design/circuit_headings.h"
+#include "circuit_text/circuit_headings.h"
 #include "notation/builder_value.h"
 
 namespace ui {
 
-std::vector<design::CircuitRow> ShownCircuitCells(const design::CircuitAnalysis& analysis,
-                                                  char separator) {
-  std::vector<design::CircuitRow> rows(static_cast<std::size_t>(std::max(analysis.N, 0)));
+std::vector<circuit_text::CircuitRow> ShownCircuitCells(const circuit::CircuitAnalysis& analysis,
+                                                        char separator) {
+  std::vector<circuit_text::CircuitRow> rows(static_cast<std::size_t>(std::max(analysis.N, 0)));
   for (int p = 0; p < analysis.N; ++p) {
-    for (std::size_t c = 0; c < design::kCircuitColumnCount; ++c) {
-      const design::CircuitColumn& column = design::kCircuitColumns[c];
+    for (std::size_t c = 0; c < circuit_text::kCircuitColumnCount; ++c) {
+      const circuit_text::CircuitColumn& column = circuit_text::kCircuitColumns[c];
       const std::optional<double> value = column.Value(analysis, p);
       if (!value) continue;
       std::string& cell = rows[static_cast<std::size_t>(p)][c];
       switch (column.Kind) {
-        case design::CellKind::Position:
+        case circuit_text::CellKind::Position:
           cell = std::to_string(p);
           break;
-        case design::CellKind::Decibels:
+        case circuit_text::CellKind::Decibels:
           cell = notation::DecibelText(*value, separator);
           break;
-        case design::CellKind::Ohms:
+        case circuit_text::CellKind::Ohms:
           cell = notation::PartText(*value, separator);
           break;
-        case design::CellKind::Hertz:
+        case circuit_text::CellKind::Hertz:
           cell = notation::FrequencyText(*value, separator);
           break;
       }
@@ -36,9 +36,9 @@ std::vector<design::CircuitRow> ShownCircuitCells(const design::CircuitAnalysis&
   return rows;
 }
 
-std::string ShownCircuitUnit(std::size_t column, const design::CircuitAnalysis& analysis) {
-  const std::string unit = design::kCircuitHeadings[column].unit;
-  const int set = design::kCircuitColumns[column].Set;
+std::string ShownCircuitUnit(std::size_t column, const circuit::CircuitAnalysis& analysis) {
+  const std::string unit = circuit_text::kCircuitHeadings[column].unit;
+  const int set = circuit_text::kCircuitColumns[column].Set;
   if (set < 0 || static_cast<std::size_t>(set) >= analysis.Sets.size()) return unit;
   // "E96 ohm": the default series' three letters, then the unit.
   return std::string(analysis.Sets[static_cast<std::size_t>(set)].RoundedIn->Name()) +

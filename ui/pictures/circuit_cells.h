@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "design/in_circuit_text.h"
+#include "circuit_text/string_table.h"
 
 namespace ui {
 
@@ -14,11 +14,11 @@ namespace ui {
 // them: the position as a whole number, dB to three decimals ("2.000"),
 // parts to three significant digits ("1.82k"), frequencies with their unit
 // ("1.10 MHz"), `separator` as the decimal separator.
-std::vector<design::CircuitRow> ShownCircuitCells(const design::CircuitAnalysis& analysis,
-                                                  char separator);
+std::vector<circuit_text::CircuitRow> ShownCircuitCells(const circuit::CircuitAnalysis& analysis,
+                                                        char separator);
 
 // The unit line of column `column`'s heading: a rounded set's column names
 // the analysis's series in place of the default one ("E24 ohm").
-std::string ShownCircuitUnit(std::size_t column, const design::CircuitAnalysis& analysis);
+std::string ShownCircuitUnit(std::size_t column, const circuit::CircuitAnalysis& analysis);
 
 }  // namespace ui

@@ -38,15 +38,15 @@ struct ChartData {
 // The deviations of `outlined` (none when null) and `filled` from the
 // targets at positions 0 .. points - 1, the band measured from the filled
 // set's top.
-Deviations DeviationsOf(int points, const design::PositionColumn* outlined,
-                        const design::PositionColumn& filled, const design::TargetColumn& target,
-                        const design::PositionColumn& low, const design::PositionColumn& high) {
+Deviations DeviationsOf(int points, const circuit::PositionColumn* outlined,
+                        const circuit::PositionColumn& filled, const circuit::TargetColumn& target,
+                        const circuit::PositionColumn& low, const circuit::PositionColumn& high) {
   Deviations d;
   const double top = filled[0];
   for (int p = 0; p < points; ++p) {
     const auto i = static_cast<std::size_t>(p);
-    if (outlined) d.designed.push_back(design::Deviation(*outlined, p, target));
-    d.compensated.push_back(design::Deviation(filled, p, target));
+    if (outlined) d.designed.push_back(circuit::Deviation(*outlined, p, target));
+    d.compensated.push_back(circuit::Deviation(filled, p, target));
     d.bandLow.push_back((low[i] - top) - target[i]);
     d.bandHigh.push_back((high[i] - top) - target[i]);
   }
@@ -54,12 +54,12 @@ Deviations DeviationsOf(int points, const design::PositionColumn* outlined,
 }
 
 // The designed series is empty when the string is not the design's.
-Deviations DeviationsOf(const design::CircuitAnalysis& a) {
+Deviations DeviationsOf(const circuit::CircuitAnalysis& a) {
   return DeviationsOf(a.N - 1, a.Designed.empty() ? nullptr : &a.Designed[0].Db, a.Sets.front().Db,
                       a.Target, a.BandLowDb, a.BandHighDb);
 }
 
-ChartData DataOf(const design::CircuitAnalysis& a) {
+ChartData DataOf(const circuit::CircuitAnalysis& a) {
   ChartData data;
   data.points = a.N - 1;
   if (a.N >= design::kMinPositions) data.d = DeviationsOf(a);
@@ -78,7 +78,7 @@ ChartData DataOf(const circuit::KindAnalysis& a) {
     data.points = 0;
     return data;
   }
-  const design::PositionColumn* second = a.Sets.size() > 1 ? &a.Sets[1].Db : nullptr;
+  const circuit::PositionColumn* second = a.Sets.size() > 1 ? &a.Sets[1].Db : nullptr;
   data.d = DeviationsOf(data.points, second, a.Sets[0].Db, a.Target, a.BandLowDb, a.BandHighDb);
   data.filled = std::string(a.Sets[0].RoundedIn->Name()) + " set";
   if (second) data.outlined = std::string(a.Sets[1].RoundedIn->Name()) + " set";
@@ -288,12 +288,12 @@ class Chart {
 
 }  // namespace
 
-double ChartHalfRangeDb(const design::CircuitAnalysis& analysis) {
+double ChartHalfRangeDb(const circuit::CircuitAnalysis& analysis) {
   if (analysis.N < design::kMinPositions) return 1.0;
   return HalfRange(DeviationsOf(analysis));
 }
 
-void DrawInCircuitChart(surface::Surface& surface, const design::CircuitAnalysis& analysis,
+void DrawInCircuitChart(surface::Surface& surface, const circuit::CircuitAnalysis& analysis,
                         const CircuitChartLayout& layout) {
   const ChartData data = DataOf(analysis);
   Chart(surface, data, layout).draw();

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "circuit/analysis.h"
-#include "design/in_circuit.h"
+#include "circuit/string_analysis.h"
 #include "ui/surface/surface.h"
 
 namespace ui {
@@ -32,13 +32,13 @@ struct CircuitChartLayout {
 
 // Half the height of the dB scale: 1 dB, or the smallest of 2, 5, 10, 20,
 // 50 ... that holds every deviation and band edge drawn.
-double ChartHalfRangeDb(const design::CircuitAnalysis& analysis);
+double ChartHalfRangeDb(const circuit::CircuitAnalysis& analysis);
 
 // Draws the chart of `analysis` (positions 0 .. N - 2 across the frame, more
 // attenuation downwards) with its title above the frame, the position
 // numbers, the dB labels and the legend below. Draws the frame and a note
 // alone when there is no design. Every coordinate drawn is finite.
-void DrawInCircuitChart(surface::Surface& surface, const design::CircuitAnalysis& analysis,
+void DrawInCircuitChart(surface::Surface& surface, const circuit::CircuitAnalysis& analysis,
                         const CircuitChartLayout& layout);
 
 // The same chart for a ladder, shunt or relay ladder: the positions (codes)

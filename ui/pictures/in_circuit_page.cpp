@@ -5,9 +5,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "circuit_text/circuit_headings.h"
 #include "circuit_text/kind_summary.h"
-#include "design/circuit_headings.h"
-#include "design/in_circuit_text.h"
+#include "circuit_text/string_table.h"
 #include "notation/builder_value.h"
 #include "notation/eng_notation.h"
 #include "ui/pictures/circuit_cells.h"
@@ -56,12 +56,13 @@ void PrintAt(surface::Surface& page, float x, float y, const std::string& text) 
 
 // The table as the window shows it: each column's heading and unit, then a
 // row a position.
-PageTable CircuitTable(const design::CircuitAnalysis& analysis, char separator) {
+PageTable CircuitTable(const circuit::CircuitAnalysis& analysis, char separator) {
   PageTable table;
-  for (std::size_t c = 0; c < design::kCircuitColumnCount; ++c) {
-    table.headings.push_back({design::kCircuitHeadings[c].what, ShownCircuitUnit(c, analysis)});
+  for (std::size_t c = 0; c < circuit_text::kCircuitColumnCount; ++c) {
+    table.headings.push_back(
+        {circuit_text::kCircuitHeadings[c].what, ShownCircuitUnit(c, analysis)});
   }
-  for (const design::CircuitRow& row : ShownCircuitCells(analysis, separator)) {
+  for (const circuit_text::CircuitRow& row : ShownCircuitCells(analysis, separator)) {
     table.rows.emplace_back(row.begin(), row.end());
   }
   return table;
@@ -69,7 +70,7 @@ PageTable CircuitTable(const design::CircuitAnalysis& analysis, char separator) 
 
 // The table's headings at `top`, then positions `from` .. `to` - 1. Returns
 // the top of the next row.
-float DrawTable(surface::Surface& page, const design::CircuitAnalysis& analysis, char separator,
+float DrawTable(surface::Surface& page, const circuit::CircuitAnalysis& analysis, char separator,
                 float top, int from, int to) {
   page.setFontSize(kTablePoints);
   const PageTable table = CircuitTable(analysis, separator);
@@ -85,7 +86,7 @@ void Title(surface::Surface& page, const std::string& title) {
 }
 
 void FirstPage(surface::Surface& page, const design::DesignState& state,
-               const design::CircuitAnalysis& analysis, const std::string& lawText,
+               const circuit::CircuitAnalysis& analysis, const std::string& lawText,
                char separator) {
   Title(page, "Kestrix - In circuit");
   page.setFontSize(kTextPoints);
@@ -118,7 +119,7 @@ void FirstPage(surface::Surface& page, const design::DesignState& state,
   DrawInCircuitChart(page, analysis, chart);
 }
 
-void PartsPage(surface::Surface& page, const design::CircuitAnalysis& analysis, char separator) {
+void PartsPage(surface::Surface& page, const circuit::CircuitAnalysis& analysis, char separator) {
   Title(page, "Kestrix - Parts and build list");
   page.setFontSize(kTablePoints);
   // Columns of lines, as many as the lists need, side by side; each column
@@ -149,7 +150,7 @@ std::string DesignLine(const design::DesignState& state, char separator) {
          " dB per step";
 }
 
-std::string InputsLine(const design::CircuitInputs& inputs, char separator) {
+std::string InputsLine(const circuit::CircuitInputs& inputs, char separator) {
   const auto written = [separator](double value) {
     return notation::WriteBuilderValue(value, separator);
   };
@@ -159,25 +160,25 @@ std::string InputsLine(const design::CircuitInputs& inputs, char separator) {
          cable + ", parts \u00b1" + written(inputs.TolerancePercent) + " %";
 }
 
-std::string StringLine(const design::CircuitAnalysis& a, const std::string& lawText,
+std::string StringLine(const circuit::CircuitAnalysis& a, const std::string& lawText,
                        char separator) {
   std::string line = "String " + notation::WriteBuilderValue(a.TotalOhms, separator) + " ohms, " +
                      std::to_string(a.N) + " positions, steps " + lawText + " dB";
-  for (const design::RoundedSet& set : a.Sets) line += ", " + std::string(set.RoundedIn->Name());
+  for (const circuit::RoundedSet& set : a.Sets) line += ", " + std::string(set.RoundedIn->Name());
   return line + (a.Balanced ? ", balanced" : ", single-ended");
 }
 
-std::vector<std::string> SummaryLines(const design::CircuitAnalysis& a, char separator) {
+std::vector<std::string> SummaryLines(const circuit::CircuitAnalysis& a, char separator) {
   if (a.N < design::kMinPositions) return {"No string to analyse."};
   const auto db = [separator](double value) { return Hundredths(value, separator) + " dB"; };
-  const auto worst = [&db](const std::string& what, const design::WorstPoint& w) {
+  const auto worst = [&db](const std::string& what, const circuit::WorstPoint& w) {
     return what + ": worst deviation " + db(w.Db) + " at position " + std::to_string(w.Position) +
            ".";
   };
   std::vector<std::string> lines{"Insertion loss at full volume " + db(a.InsertionLossDb) +
                                  "; every dB column is into the load."};
   if (!a.Designed.empty()) lines.push_back(worst("Design's E96 set", a.Designed[0].Worst));
-  for (const design::RoundedSet& set : a.Sets) {
+  for (const circuit::RoundedSet& set : a.Sets) {
     lines.push_back(worst("Compensated " + std::string(set.RoundedIn->Name()), set.Worst));
   }
   lines.push_back("Two channels of \u00b1" + Eng(a.Inputs.TolerancePercent) +
@@ -187,7 +188,7 @@ std::vector<std::string> SummaryLines(const design::CircuitAnalysis& a, char sep
   if (a.FarAboveLoad) {
     lines.push_back("Warning: the string is far above the load; the load sets the law.");
   }
-  if (std::string parts = design::PartsOutOfRangeWarning(a); !parts.empty()) {
+  if (std::string parts = circuit_text::PartsOutOfRangeWarning(a); !parts.empty()) {
     lines.push_back(std::move(parts));
   }
   if (a.BestSetStrays) {
@@ -196,7 +197,7 @@ std::vector<std::string> SummaryLines(const design::CircuitAnalysis& a, char sep
   return lines;
 }
 
-std::vector<std::string> PartsLines(const design::CircuitAnalysis& a, char separator) {
+std::vector<std::string> PartsLines(const circuit::CircuitAnalysis& a, char separator) {
   std::vector<std::string> lines;
   if (a.N < design::kMinPositions) return lines;
   const int perValue = a.Balanced ? 4 : 2;  // strings in two channels
@@ -204,7 +205,8 @@ std::vector<std::string> PartsLines(const design::CircuitAnalysis& a, char separ
     const std::string name(a.Sets[set].RoundedIn->Name());
     lines.push_back(name + " parts (" + std::to_string(perValue) + " strings):");
     // One part per resistor and string, grouped by exact value.
-    std::vector<design::BuildStep> byValue = design::BuildList(a, static_cast<int>(set));
+    std::vector<circuit_text::BuildStep> byValue =
+        circuit_text::BuildList(a, static_cast<int>(set));
     std::stable_sort(byValue.begin(), byValue.end(),
                      [](const auto& x, const auto& y) { return x.Value.Ohms() < y.Value.Ohms(); });
     for (std::size_t i = 0; i < byValue.size();) {
@@ -219,19 +221,20 @@ std::vector<std::string> PartsLines(const design::CircuitAnalysis& a, char separ
                       which);
       i = j;
     }
-    const std::vector<std::string> build = design::BuildLines(a, static_cast<int>(set), separator);
+    const std::vector<std::string> build =
+        circuit_text::BuildLines(a, static_cast<int>(set), separator);
     lines.insert(lines.end(), build.begin(), build.end());
   }
   return lines;
 }
 
-int InCircuitPageCount(const design::CircuitAnalysis& analysis) {
+int InCircuitPageCount(const circuit::CircuitAnalysis& analysis) {
   if (analysis.N < design::kMinPositions) return 0;
   return analysis.N > kRowsOnFirstPage ? 3 : 2;
 }
 
 bool DrawInCircuitPage(surface::Surface& page, int pageIndex, const design::DesignState& state,
-                       const design::CircuitAnalysis& analysis, const std::string& lawText,
+                       const circuit::CircuitAnalysis& analysis, const std::string& lawText,
                        char separator, const std::string& date) {
   const int pages = InCircuitPageCount(analysis);
   if (pageIndex < 0 || pageIndex >= pages) return false;

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "circuit/string_analysis.h"
 #include "design/design_state.h"
-#include "design/in_circuit.h"
 #include "ui/surface/surface.h"
 
 namespace ui {
@@ -14,7 +14,7 @@ namespace ui {
 // How many pages `analysis` prints on: 0 when it holds no string; the
 // analysis and the parts list, with the table's rows beyond the first
 // page's 25 on a page between them.
-int InCircuitPageCount(const design::CircuitAnalysis& analysis);
+int InCircuitPageCount(const circuit::CircuitAnalysis& analysis);
 
 // Draws page `pageIndex` (from 0) in page units (12000 across, 16000 down,
 // starting with the page set-up), 7 pt or larger inside a margin, "Page i of
@@ -25,24 +25,24 @@ int InCircuitPageCount(const design::CircuitAnalysis& analysis);
 // of each set and the build list. Every number is written with `separator`.
 // Returns false and draws nothing for a page the analysis does not have.
 bool DrawInCircuitPage(surface::Surface& page, int pageIndex, const design::DesignState& state,
-                       const design::CircuitAnalysis& analysis, const std::string& lawText,
+                       const circuit::CircuitAnalysis& analysis, const std::string& lawText,
                        char separator, const std::string& date);
 
 // The lines above the table that say what was analysed, also shown by the
 // window: the design, the four inputs, and the worst step errors, numbers
 // written with `separator`.
 std::string DesignLine(const design::DesignState& state, char separator);
-std::string InputsLine(const design::CircuitInputs& inputs, char separator);
+std::string InputsLine(const circuit::CircuitInputs& inputs, char separator);
 // The string analysed: total, positions, the law in its canonical text
 // (written with `separator` already), the two series and whether balanced.
-std::string StringLine(const design::CircuitAnalysis& analysis, const std::string& lawText,
+std::string StringLine(const circuit::CircuitAnalysis& analysis, const std::string& lawText,
                        char separator);
 // The summary, a sentence a line: the insertion loss at full volume, the
 // worst deviation of each set and where, the widest band, and a warning
 // for each implausible design.
-std::vector<std::string> SummaryLines(const design::CircuitAnalysis& analysis, char separator);
-// The parts list of each set and its build list (design::BuildLines), a
+std::vector<std::string> SummaryLines(const circuit::CircuitAnalysis& analysis, char separator);
+// The parts list of each set and its build list (circuit_text::BuildLines), a
 // line each, values in the window's notation.
-std::vector<std::string> PartsLines(const design::CircuitAnalysis& analysis, char separator);
+std::vector<std::string> PartsLines(const circuit::CircuitAnalysis& analysis, char separator);
 
 }  // namespace ui

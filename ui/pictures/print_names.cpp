@@ -39,7 +39,7 @@ std::string ReportFileName(const design::DesignState& state, char separator) {
                      "dB");
 }
 
-std::string InCircuitFileName(const design::CircuitAnalysis& analysis, const std::string& lawText,
+std::string InCircuitFileName(const circuit::CircuitAnalysis& analysis, const std::string& lawText,
                               char separator) {
   std::string stem = "Kestrix in circuit " +
                      notation::WriteBuilderValue(analysis.TotalOhms, separator) + " " +
@@ -48,7 +48,7 @@ std::string InCircuitFileName(const design::CircuitAnalysis& analysis, const std
   return PdfFileName(stem);
 }
 
-std::string AsBuiltFileName(const design::CircuitAnalysis& circuit, char separator) {
+std::string AsBuiltFileName(const circuit::CircuitAnalysis& circuit, char separator) {
   std::string stem = "Kestrix as built " +
                      notation::WriteBuilderValue(circuit.TotalOhms, separator) + " " +
                      std::to_string(circuit.N) + " positions";

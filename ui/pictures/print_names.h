@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "circuit/string_analysis.h"
 #include "design/design_state.h"
-#include "design/in_circuit.h"
 
 namespace ui {
 
@@ -27,11 +27,11 @@ std::string ReportFileName(const design::DesignState& state, char separator);
 // (total, positions and the law `lawText` as written with `separator`; a
 // law longer than kLongestLawInName characters is left out).
 inline constexpr std::size_t kLongestLawInName = 32;
-std::string InCircuitFileName(const design::CircuitAnalysis& analysis, const std::string& lawText,
+std::string InCircuitFileName(const circuit::CircuitAnalysis& analysis, const std::string& lawText,
                               char separator);
 
 // The as-built pages: "Kestrix as built 10k 11 positions E96.pdf" (total,
 // positions, the first set's series, and "balanced" when it is).
-std::string AsBuiltFileName(const design::CircuitAnalysis& circuit, char separator);
+std::string AsBuiltFileName(const circuit::CircuitAnalysis& circuit, char separator);
 
 }  // namespace ui

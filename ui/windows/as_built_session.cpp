@@ -6,8 +6,8 @@
 namespace ui {
 namespace {
 
-bool Step(std::vector<design::FittedStrings>& from, std::vector<design::FittedStrings>& to,
-          design::FittedStrings& fitted) {
+bool Step(std::vector<circuit::FittedStrings>& from, std::vector<circuit::FittedStrings>& to,
+          circuit::FittedStrings& fitted) {
   if (from.empty()) return false;
   to.push_back(std::move(fitted));
   fitted = std::move(from.back());
@@ -22,13 +22,13 @@ AsBuiltSession& KeptAsBuilt() {
   return session;
 }
 
-void StartAsBuilt(const design::CircuitAnalysis& circuit) {
+void StartAsBuilt(const circuit::CircuitAnalysis& circuit) {
   AsBuiltSession& kept = KeptAsBuilt();
   const bool same = kept.Circuit.N == circuit.N && kept.Circuit.Target == circuit.Target &&
                     kept.Circuit.Balanced == circuit.Balanced && !kept.Fitted.empty();
   kept.Circuit = circuit;
   if (!same) {
-    design::DesignedFitted(circuit, kept.Fitted);
+    circuit::DesignedFitted(circuit, kept.Fitted);
     kept.Undo.clear();
     kept.Redo.clear();
     kept.Kept = kept.Fitted;
@@ -47,8 +47,8 @@ void NoteFittedCopied(AsBuiltSession& session) { session.Kept = session.Fitted; 
 
 bool FittedUncopied(const AsBuiltSession& session) {
   if (session.Kept == session.Fitted) return false;
-  design::FittedStrings designed;
-  design::DesignedFitted(session.Circuit, designed);
+  circuit::FittedStrings designed;
+  circuit::DesignedFitted(session.Circuit, designed);
   return designed != session.Fitted;
 }
 

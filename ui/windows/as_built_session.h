@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "design/as_built.h"
-#include "design/in_circuit.h"
+#include "circuit/as_built.h"
+#include "circuit/string_analysis.h"
 
 namespace ui {
 
@@ -14,13 +14,13 @@ namespace ui {
 // strings of 64 values, some 2 KB each, so a long history costs little and
 // every step puts back exactly what was there.
 struct AsBuiltSession {
-  design::CircuitAnalysis Circuit;          // the in-circuit window's, as last computed
-  design::FittedStrings Fitted;             // the table's values
-  std::vector<design::FittedStrings> Undo;  // earlier values, the latest last
-  std::vector<design::FittedStrings> Redo;  // values undone, the latest undone last
+  circuit::CircuitAnalysis Circuit;          // the in-circuit window's, as last computed
+  circuit::FittedStrings Fitted;             // the table's values
+  std::vector<circuit::FittedStrings> Undo;  // earlier values, the latest last
+  std::vector<circuit::FittedStrings> Redo;  // values undone, the latest undone last
   // The values the table started from or was last copied with: ending the
   // program with these loses nothing.
-  design::FittedStrings Kept;
+  circuit::FittedStrings Kept;
 };
 
 // Snapshots kept for undo; the oldest go first.
@@ -32,14 +32,14 @@ AsBuiltSession& KeptAsBuilt();
 // Takes `circuit` as the surroundings. The typed values stay while the
 // positions, the law and balanced stay the same; otherwise every cell starts
 // again from the new first set, with no history and nothing copied.
-void StartAsBuilt(const design::CircuitAnalysis& circuit);
+void StartAsBuilt(const circuit::CircuitAnalysis& circuit);
 
 // Applies `change` to the session's fitted values as one step that undo
 // takes back; a change that leaves every value as it was is no step.
 // Returns whether a value changed.
 template <class Change>
 bool ChangeFitted(AsBuiltSession& session, Change&& change) {
-  design::FittedStrings before = session.Fitted;
+  circuit::FittedStrings before = session.Fitted;
   change(session.Fitted);
   if (session.Fitted == before) return false;
   session.Undo.push_back(std::move(before));

@@ -3,6 +3,7 @@
 
 #include <QBrush>
 
+#include "circuit_text/as_built_text.h"
 #include "notation/builder_value.h"
 #include "ui/desktop/window_palette.h"
 #include "ui/windows/as_built_session.h"
@@ -19,7 +20,7 @@ AsBuiltTableModel::AsBuiltTableModel(std::function<void(const std::string&)> ref
                                      QObject* parent)
     : QAbstractTableModel(parent), refused_(std::move(refused)) {}
 
-void AsBuiltTableModel::show(const design::AsBuiltAnalysis* analysis, AsBuiltSession* session,
+void AsBuiltTableModel::show(const circuit::AsBuiltAnalysis* analysis, AsBuiltSession* session,
                              char separator) {
   const int rows = analysis && session && analysis->N >= 2 ? analysis->N : 0;
   const int columns = session ? 1 + static_cast<int>(session->Fitted.size()) +
@@ -69,25 +70,27 @@ QVariant AsBuiltTableModel::data(const QModelIndex& index, int role) const {
 QVariant AsBuiltTableModel::fittedData(int k, int column, int role) const {
   const double fitted = session_->Fitted[static_cast<std::size_t>(column)][k];
   if (role == Qt::DisplayRole || role == Qt::EditRole) {
-    return QString::fromStdString(design::FittedText(fitted, analysis_->FirstSeries, separator_));
+    return QString::fromStdString(
+        circuit_text::FittedText(fitted, analysis_->FirstSeries, separator_));
   }
-  const design::CircuitAnalysis& circuit = session_->Circuit;
+  const circuit::CircuitAnalysis& circuit = session_->Circuit;
   if (circuit.Sets.empty()) return {};
   const double designed = circuit.Sets[0].Parts.Ohms[k];
   const double tolerance = circuit.Inputs.TolerancePercent;
-  const design::FitMark mark = design::MarkFitted(fitted, designed, tolerance);
-  if (mark == design::FitMark::AsDesigned) return {};
-  const bool misfit = mark == design::FitMark::LikelyMisfit;
+  const circuit::FitMark mark = circuit::MarkFitted(fitted, designed, tolerance);
+  if (mark == circuit::FitMark::AsDesigned) return {};
+  const bool misfit = mark == circuit::FitMark::LikelyMisfit;
   switch (role) {
     case Qt::BackgroundRole:
       return QBrush(misfit ? kMisfitCell : kBeyondToleranceCell);
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole: {
-      const std::string part = design::FittedText(designed, analysis_->FirstSeries, separator_);
+      const std::string part =
+          circuit_text::FittedText(designed, analysis_->FirstSeries, separator_);
       if (misfit) {
         return QString::fromStdString(
             "Likely a wrong part: more than " +
-            notation::WriteBuilderValue(design::kMisfitRatio, separator_) +
+            notation::WriteBuilderValue(circuit::kMisfitRatio, separator_) +
             " times off the designed " + part);
       }
       return QString::fromStdString("Beyond the " +
@@ -103,7 +106,7 @@ QVariant AsBuiltTableModel::resultData(int p, int column) const {
   if (column == 0) return p;
   // The ground row has no attenuation: the copied table leaves it empty too.
   if (p == rows_ - 1) return {};
-  const design::AsBuiltAnalysis& a = *analysis_;
+  const circuit::AsBuiltAnalysis& a = *analysis_;
   const auto db = [this](double value) {
     return QString::fromStdString(notation::DecibelText(value, separator_));
   };
@@ -111,8 +114,10 @@ QVariant AsBuiltTableModel::resultData(int p, int column) const {
     case 1: return db(a.Target[p]);
     case 2: return db(a.Db[0][p]);
     case 3: return db(a.Db[1][p]);
-    case 4: return db(design::Deviation(a.Db[0], p, a.Target));
-    case 5: return db(design::Deviation(a.Db[1], p, a.Target));
+    case 4:
+      return db(circuit::Deviation(a.Db[0], p, a.Target));
+    case 5:
+      return db(circuit::Deviation(a.Db[1], p, a.Target));
     default: return db(a.DifferenceDb[p]);
   }
 }
@@ -126,11 +131,11 @@ bool AsBuiltTableModel::setData(const QModelIndex& index, const QVariant& value,
   // part the analysis holds, not the decimal the cell writes.
   if (value.toString() == data(index, Qt::EditRole).toString()) return true;
   double ohms = 0.0;
-  if (!design::ReadFittedCell(text, separator_, ohms)) {
-    refused_(design::RefusedCellMessage(k, column, analysis_->Balanced, text, separator_));
+  if (!circuit_text::ReadFittedCell(text, separator_, ohms)) {
+    refused_(circuit_text::RefusedCellMessage(k, column, analysis_->Balanced, text, separator_));
     return false;
   }
-  if (ChangeFitted(*session_, [&](design::FittedStrings& fitted) { fitted[column][k] = ohms; })) {
+  if (ChangeFitted(*session_, [&](circuit::FittedStrings& fitted) { fitted[column][k] = ohms; })) {
     emit fittedChanged();
   }
   return true;
@@ -152,7 +157,7 @@ QVariant AsBuiltTableModel::headerData(int section, Qt::Orientation orientation,
   }
   if (section == 0) return QStringLiteral("Resistor");
   if (section <= stringColumns()) {
-    return QString::fromStdString(design::StringHeading(section - 1, analysis_->Balanced));
+    return QString::fromStdString(circuit_text::StringHeading(section - 1, analysis_->Balanced));
   }
   return QString::fromUtf8(kResultHeadings[section - 1 - stringColumns()]);
 }

@@ -9,7 +9,7 @@
 
 #include <QAbstractTableModel>
 
-#include "design/as_built.h"
+#include "circuit_text/as_built_text.h"
 
 namespace ui {
 
@@ -23,9 +23,9 @@ struct AsBuiltSession;
 // columns are: the resistor's name, one editable value column per fitted
 // string (AsBuiltSession::Fitted's order), then position, target dB, left
 // and right dB, left and right deviation and the difference. The copied
-// table (design::AsBuiltCells) holds the same rows.
+// table (circuit_text::AsBuiltCells) holds the same rows.
 //
-// A fitted value is marked against the first set's (design::MarkFitted with
+// A fitted value is marked against the first set's (circuit::MarkFitted with
 // the in-circuit tolerance): a likely wrong part and a part beyond the
 // tolerance each get a background colour and a description, which screen
 // readers hear and the tooltip shows.
@@ -39,7 +39,7 @@ class AsBuiltTableModel : public QAbstractTableModel {
   // Shows `analysis` of `session`'s fitted values (both kept by the caller
   // and outliving the model). While the table keeps its rows and columns
   // the cells are only told they changed, so the view keeps its place.
-  void show(const design::AsBuiltAnalysis* analysis, AsBuiltSession* session, char separator);
+  void show(const circuit::AsBuiltAnalysis* analysis, AsBuiltSession* session, char separator);
 
   int stringColumns() const;
   // The resistor a row holds (0 on position 0's row), and the row of
@@ -63,7 +63,7 @@ class AsBuiltTableModel : public QAbstractTableModel {
   QVariant resultData(int p, int column) const;
 
   std::function<void(const std::string&)> refused_;
-  const design::AsBuiltAnalysis* analysis_ = nullptr;
+  const circuit::AsBuiltAnalysis* analysis_ = nullptr;
   AsBuiltSession* session_ = nullptr;
   char separator_ = '.';
   int rows_ = 0;

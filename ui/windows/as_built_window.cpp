@@ -15,6 +15,7 @@
 #include <QShortcut>
 #include <QTableView>
 
+#include "circuit_text/as_built_text.h"
 #include "notation/builder_value.h"
 #include "notation/decimal_separator.h"
 #include "ui/desktop/fonts.h"
@@ -177,7 +178,7 @@ void frmAsBuilt::showMessage(const std::string& message) {
 
 void frmAsBuilt::recompute() {
   AsBuiltSession& kept = KeptAsBuilt();
-  design::AnalyseAsBuilt(kept.Circuit, kept.Fitted, analysis_);
+  circuit::AnalyseAsBuilt(kept.Circuit, kept.Fitted, analysis_);
   const QModelIndex current = grdFitted->currentIndex();
   const char separator = notation::DecimalSeparator();
   model_->show(&analysis_, &kept, separator);
@@ -186,9 +187,9 @@ void frmAsBuilt::recompute() {
   }
   lblSurroundings->setText(
       QString::fromStdString(AsBuiltSurroundingsText(kept.Circuit, separator)));
-  const QString summary = analysis_.N > 0
-                              ? QString::fromStdString(design::AsBuiltSummary(analysis_, separator))
-                              : QStringLiteral("No string to analyse.");
+  const QString summary =
+      analysis_.N > 0 ? QString::fromStdString(circuit_text::AsBuiltSummary(analysis_, separator))
+                      : QStringLiteral("No string to analyse.");
   lblSummary->setText(summary);
   lblSummary->setAccessibleName(summary);
   cmdMakeChange->setEnabled(analysis_.Best.has_value());
@@ -203,20 +204,20 @@ void frmAsBuilt::paste() {
   // From position 0's row, which has no resistor, the paste starts at R1.
   const int resistor = at.isValid() ? std::max(AsBuiltTableModel::ResistorOfRow(at.row()), 1) : 1;
   const std::string text = QApplication::clipboard()->text().toStdString();
-  design::PasteOutcome outcome;
-  ChangeFitted(kept, [&](design::FittedStrings& fitted) {
-    outcome = design::PasteFitted(text, notation::DecimalSeparator(), resistor, column,
-                                  kept.Circuit.Balanced, fitted);
+  circuit_text::PasteOutcome outcome;
+  ChangeFitted(kept, [&](circuit::FittedStrings& fitted) {
+    outcome = circuit_text::PasteFitted(text, notation::DecimalSeparator(), resistor, column,
+                                        kept.Circuit.Balanced, fitted);
   });
   recompute();
-  const std::string message = design::PasteMessage(outcome);
+  const std::string message = circuit_text::PasteMessage(outcome);
   if (!message.empty()) showMessage(message);
 }
 
 void frmAsBuilt::makeChange() {
   if (!analysis_.Best) return;
-  const design::SingleChange change = *analysis_.Best;
-  ChangeFitted(KeptAsBuilt(), [&change](design::FittedStrings& fitted) {
+  const circuit::SingleChange change = *analysis_.Best;
+  ChangeFitted(KeptAsBuilt(), [&change](circuit::FittedStrings& fitted) {
     fitted[change.Column][change.Resistor] = change.To.Ohms();
   });
   recompute();
@@ -226,26 +227,26 @@ void frmAsBuilt::makeChange() {
 
 void frmAsBuilt::designedValues() {
   AsBuiltSession& kept = KeptAsBuilt();
-  const design::FittedStrings before = kept.Fitted;
-  ChangeFitted(kept, [&kept](design::FittedStrings& fitted) {
-    design::DesignedFitted(kept.Circuit, fitted);
+  const circuit::FittedStrings before = kept.Fitted;
+  ChangeFitted(kept, [&kept](circuit::FittedStrings& fitted) {
+    circuit::DesignedFitted(kept.Circuit, fitted);
   });
   showChanged(before);
 }
 
 void frmAsBuilt::undo() {
-  const design::FittedStrings before = KeptAsBuilt().Fitted;
+  const circuit::FittedStrings before = KeptAsBuilt().Fitted;
   if (UndoFitted(KeptAsBuilt())) showChanged(before);
 }
 
 void frmAsBuilt::redo() {
-  const design::FittedStrings before = KeptAsBuilt().Fitted;
+  const circuit::FittedStrings before = KeptAsBuilt().Fitted;
   if (RedoFitted(KeptAsBuilt())) showChanged(before);
 }
 
-void frmAsBuilt::showChanged(const design::FittedStrings& before) {
+void frmAsBuilt::showChanged(const circuit::FittedStrings& before) {
   recompute();
-  const design::FittedStrings& now = KeptAsBuilt().Fitted;
+  const circuit::FittedStrings& now = KeptAsBuilt().Fitted;
   if (before.size() != now.size()) return;
   for (std::size_t k = 1; k < (now.empty() ? 0 : now[0].size()); ++k) {
     for (std::size_t column = 0; column < now.size(); ++column) {
@@ -273,8 +274,8 @@ void frmAsBuilt::printClicked() {
 void frmAsBuilt::returnClicked() { ShowInCircuitWindow(this); }
 
 QString frmAsBuilt::tableText() const {
-  return QString::fromStdString(design::AsBuiltTableText(analysis_, KeptAsBuilt().Fitted,
-                                                         notation::DecimalSeparator()));
+  return QString::fromStdString(circuit_text::AsBuiltTableText(analysis_, KeptAsBuilt().Fitted,
+                                                               notation::DecimalSeparator()));
 }
 
 QString frmAsBuilt::copyTable() {

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "design/as_built.h"
+#include "circuit/as_built.h"
 #include "ui/desktop/scaled_window.h"
 
 class QLabel;
@@ -37,7 +37,7 @@ class frmAsBuilt : public ScaledWindow {
   void recompute();
   // The table as the Copy key puts it on the clipboard.
   QString tableText() const;
-  const design::AsBuiltAnalysis& analysis() const { return analysis_; }
+  const circuit::AsBuiltAnalysis& analysis() const { return analysis_; }
 
   QLabel* lblSurroundings;
   QTableView* grdFitted;
@@ -66,14 +66,14 @@ class frmAsBuilt : public ScaledWindow {
   void drawChart();
   // Recomputes after the session's values changed from `before`, with the
   // first changed cell made current.
-  void showChanged(const design::FittedStrings& before);
+  void showChanged(const circuit::FittedStrings& before);
   // The table as copied, noting the values as kept.
   QString copyTable();
   // The window's font at `points`, at textScale_.
   QFont textFont(double points) const;
 
   AsBuiltTableModel* model_;
-  design::AsBuiltAnalysis analysis_;
+  circuit::AsBuiltAnalysis analysis_;
   // How much scaledFont enlarges text now, never more than as the window
   // opened: a larger window shows more, not larger text.
   std::optional<double> openingTextScale_;

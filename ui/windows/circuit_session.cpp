@@ -1,7 +1,7 @@
 // The in-circuit window's session state.
 #include "ui/windows/circuit_session.h"
 
-#include "design/law.h"
+#include "circuit_text/law_text.h"
 
 namespace ui {
 
@@ -15,31 +15,32 @@ void FollowDesign(CircuitSession& session, const design::DesignState& state) {
       session.FromStep == state.StepSize) {
     return;
   }
-  design::StartStringInputs(state, session.String);
+  circuit_text::StartStringInputs(state, session.String);
   session.FromTotal = state.TotalOhms;
   session.FromPositions = state.NumPositions;
   session.FromStep = state.StepSize;
 }
 
-design::StringSpec SessionSpec(const CircuitSession& session, const design::DesignState& state) {
-  design::StringSpec spec;
-  if (design::IsDesignString(session.String, state) &&
-      design::DesignSpec(state, session.Inputs, spec)) {
+circuit::StringSpec SessionSpec(const CircuitSession& session, const design::DesignState& state) {
+  circuit::StringSpec spec;
+  if (circuit_text::IsDesignString(session.String, state) &&
+      circuit::DesignSpec(state, session.Inputs, spec)) {
     spec.RoundedIn = session.RoundedIn;
     spec.Balanced = session.Balanced;
     return spec;
   }
   spec.TotalOhms = session.String.TotalOhms;
-  design::LawTargets(session.String.StepsDb, spec.Targets);
+  circuit::LawTargets(session.String.StepsDb, spec.Targets);
   spec.Inputs = session.Inputs;
   spec.RoundedIn = session.RoundedIn;
   spec.Balanced = session.Balanced;
   return spec;
 }
 
-design::StringInputs& KindInputs(CircuitSession& session, circuit::Kind kind) {
+circuit_text::StringInputs& KindInputs(CircuitSession& session, circuit::Kind kind) {
   if (kind == circuit::Kind::String) return session.String;
-  std::optional<design::StringInputs>& kept = session.Kinds[static_cast<std::size_t>(kind) - 1];
+  std::optional<circuit_text::StringInputs>& kept =
+      session.Kinds[static_cast<std::size_t>(kind) - 1];
   if (!kept) {
     kept = session.String;
     if (kind == circuit::Kind::RelayLadder) {
@@ -52,7 +53,7 @@ design::StringInputs& KindInputs(CircuitSession& session, circuit::Kind kind) {
 }
 
 circuit::KindSpec KindSessionSpec(CircuitSession& session) {
-  const design::StringInputs& boxes = KindInputs(session, session.Kind);
+  const circuit_text::StringInputs& boxes = KindInputs(session, session.Kind);
   circuit::KindSpec spec;
   spec.What = session.Kind;
   spec.Ohms = boxes.TotalOhms;
@@ -60,7 +61,7 @@ circuit::KindSpec KindSessionSpec(CircuitSession& session) {
     spec.Stages = boxes.Positions;
     spec.StepDb = boxes.StepsDb.empty() ? 0.0 : boxes.StepsDb.front();
   } else {
-    design::LawTargets(boxes.StepsDb, spec.Targets);
+    circuit::LawTargets(boxes.StepsDb, spec.Targets);
   }
   spec.Inputs = session.Inputs;
   spec.RoundedIn = session.RoundedIn;

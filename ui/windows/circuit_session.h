@@ -8,16 +8,16 @@
 
 #include "circuit/analysis.h"
 
-#include "design/circuit_inputs.h"
+#include "circuit/string_analysis.h"
+#include "circuit_text/circuit_inputs.h"
 #include "design/design_state.h"
-#include "design/in_circuit.h"
 #include "design/series.h"
 
 namespace ui {
 
 struct CircuitSession {
-  design::CircuitInputs Inputs;
-  design::StringInputs String;
+  circuit::CircuitInputs Inputs;
+  circuit_text::StringInputs String;
   std::array<const design::Series*, 2> RoundedIn{&design::kE96, &design::kE24};
   bool Balanced = false;
   // The design the string started from (total, positions, step as the design
@@ -29,7 +29,7 @@ struct CircuitSession {
   // own boxes (by kind - 1), empty until the kind is first chosen. A relay
   // ladder's Positions are its relays, and its one step StepsDb[0].
   circuit::Kind Kind = circuit::Kind::String;
-  std::array<std::optional<design::StringInputs>, 3> Kinds;
+  std::array<std::optional<circuit_text::StringInputs>, 3> Kinds;
 };
 
 // The session of this process, starting from the defaults.
@@ -43,12 +43,12 @@ void FollowDesign(CircuitSession& session, const design::DesignState& state);
 // The spec of the string the session describes: the design's own (with its
 // designed sets) while the string is the design's, otherwise the string's
 // total and law alone.
-design::StringSpec SessionSpec(const CircuitSession& session, const design::DesignState& state);
+circuit::StringSpec SessionSpec(const CircuitSession& session, const design::DesignState& state);
 
 // The boxes of `kind` in the session: the string's own for the string; a
 // kind chosen the first time starts from the string (the relay ladder with
 // the string's total, 6 relays and a 1 dB step).
-design::StringInputs& KindInputs(CircuitSession& session, circuit::Kind kind);
+circuit_text::StringInputs& KindInputs(CircuitSession& session, circuit::Kind kind);
 
 // The spec of the session's kind other than the string, single-ended (the
 // ladder and shunt with the law's targets).

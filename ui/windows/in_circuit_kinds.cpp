@@ -88,7 +88,7 @@ std::string KindMessage(std::string message, circuit::Kind kind) {
   return message;
 }
 
-std::string ShownLaw(const design::StringInputs& boxes) {
+std::string ShownLaw(const circuit_text::StringInputs& boxes) {
   std::string law = boxes.LawText;
   notation::PointToSeparator(law, notation::DecimalSeparator());
   return law;
@@ -143,8 +143,8 @@ void frmInCircuit::showKindControls() {
     each.prompt->setText(QString::fromUtf8(each.caption.Caption));
     each.box->setToolTip(QString::fromUtf8(each.caption.Meaning));
   }
-  design::CircuitBoxes texts;
-  design::WriteCircuitBoxes(session.Inputs, KindInputs(session, session.Kind), texts);
+  circuit_text::CircuitBoxes texts;
+  circuit_text::WriteCircuitBoxes(session.Inputs, KindInputs(session, session.Kind), texts);
   showBoxes(texts);
 
   {
@@ -175,21 +175,22 @@ void frmInCircuit::showKindControls() {
 }
 
 void frmInCircuit::recomputeKind() {
-  design::CircuitBoxes boxes{txtLoad->text().toStdString(),      txtSource->text().toStdString(),
-                             txtCable->text().toStdString(),     txtTolerance->text().toStdString(),
-                             txtTotal->text().toStdString(),     txtPositions->text().toStdString(),
-                             txtSteps->text().toStdString()};
+  circuit_text::CircuitBoxes boxes{
+      txtLoad->text().toStdString(),  txtSource->text().toStdString(),
+      txtCable->text().toStdString(), txtTolerance->text().toStdString(),
+      txtTotal->text().toStdString(), txtPositions->text().toStdString(),
+      txtSteps->text().toStdString()};
   CircuitSession& session = KeptCircuitSession();
-  design::StringInputs& own = KindInputs(session, session.Kind);
+  circuit_text::StringInputs& own = KindInputs(session, session.Kind);
   // The boxes show the values used while the message is up.
   const auto show = [this, &boxes, &session](const std::string& message) {
     showBoxes(boxes);
     showMessage_(KindMessage(message, session.Kind));
   };
   if (session.Kind == circuit::Kind::RelayLadder) {
-    design::NormaliseRelayInputs(boxes, session.Inputs, own, show);
+    circuit_text::NormaliseRelayInputs(boxes, session.Inputs, own, show);
   } else {
-    design::NormaliseCircuitInputs(boxes, session.Inputs, own, show);
+    circuit_text::NormaliseCircuitInputs(boxes, session.Inputs, own, show);
   }
   showBoxes(boxes);
   for (std::size_t set = 0; set < 2; ++set) {

@@ -7,21 +7,22 @@
 
 namespace ui {
 
-void CircuitTableModel::setAnalysis(const design::CircuitAnalysis& analysis, char separator) {
+void CircuitTableModel::setAnalysis(const circuit::CircuitAnalysis& analysis, char separator) {
   beginResetModel();
   rows_ = ShownCircuitCells(analysis, separator);
   series_ = {analysis.Sets.size() > 0 ? std::string(analysis.Sets[0].RoundedIn->Name()) : "",
              analysis.Sets.size() > 1 ? std::string(analysis.Sets[1].RoundedIn->Name()) : ""};
-  for (std::size_t c = 0; c < design::kCircuitColumnCount; ++c) {
-    names_[c] = design::ColumnName(design::kCircuitColumns[c], analysis);
+  for (std::size_t c = 0; c < circuit_text::kCircuitColumnCount; ++c) {
+    names_[c] = circuit_text::ColumnName(circuit_text::kCircuitColumns[c], analysis);
   }
   endResetModel();
 }
 
 QString CircuitTableModel::unit(int column) const {
-  const design::CircuitColumn& kind = design::kCircuitColumns[static_cast<std::size_t>(column)];
+  const circuit_text::CircuitColumn& kind =
+      circuit_text::kCircuitColumns[static_cast<std::size_t>(column)];
   QString text =
-      QString::fromLatin1(design::kCircuitHeadings[static_cast<std::size_t>(column)].unit);
+      QString::fromLatin1(circuit_text::kCircuitHeadings[static_cast<std::size_t>(column)].unit);
   if (kind.Set >= 0) {  // "E96 ohm": the series, then the unit
     text = QString::fromStdString(series_[static_cast<std::size_t>(kind.Set)]) + text.mid(3);
   }
@@ -30,7 +31,7 @@ QString CircuitTableModel::unit(int column) const {
 
 QString CircuitTableModel::meaning(int column) const {
   QString text =
-      QString::fromLatin1(design::kCircuitHeadings[static_cast<std::size_t>(column)].meaning);
+      QString::fromLatin1(circuit_text::kCircuitHeadings[static_cast<std::size_t>(column)].meaning);
   // The headings name the default series of the compensated sets, E96 and
   // E24; a meaning names one set at most.
   const char* const defaults[] = {"compensated E96", "compensated E24"};
@@ -50,7 +51,7 @@ int CircuitTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int CircuitTableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(design::kCircuitColumnCount);
+  return parent.isValid() ? 0 : static_cast<int>(circuit_text::kCircuitColumnCount);
 }
 
 QVariant CircuitTableModel::data(const QModelIndex& index, int role) const {
@@ -77,13 +78,15 @@ QVariant CircuitTableModel::headerData(int section, Qt::Orientation orientation,
   if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) {
     return QAbstractTableModel::headerData(section, orientation, role);
   }
-  const design::Heading& heading = design::kCircuitHeadings[static_cast<std::size_t>(section)];
+  const circuit_text::Heading& heading =
+      circuit_text::kCircuitHeadings[static_cast<std::size_t>(section)];
   switch (role) {
     case Qt::DisplayRole: {
       // Every dB column is attenuation into the load.
-      const design::CircuitColumn& column = design::kCircuitColumns[static_cast<std::size_t>(section)];
+      const circuit_text::CircuitColumn& column =
+          circuit_text::kCircuitColumns[static_cast<std::size_t>(section)];
       QString shown = unit(section);
-      if (column.Kind == design::CellKind::Decibels && section != 1) {
+      if (column.Kind == circuit_text::CellKind::Decibels && section != 1) {
         shown += QStringLiteral("\ninto load");
       }
       return QStringLiteral("%1\n%2").arg(QString::fromLatin1(heading.what), shown);

@@ -8,9 +8,9 @@
 
 #include <QAbstractTableModel>
 
+#include "circuit_text/circuit_headings.h"
 #include "circuit_text/kind_table.h"
-#include "design/circuit_headings.h"
-#include "design/in_circuit_text.h"
+#include "circuit_text/string_table.h"
 
 namespace ui {
 
@@ -21,7 +21,7 @@ class CircuitTableModel : public QAbstractTableModel {
   using QAbstractTableModel::QAbstractTableModel;
 
   // Takes the cells of `analysis`, decimal separator `separator`.
-  void setAnalysis(const design::CircuitAnalysis& analysis, char separator);
+  void setAnalysis(const circuit::CircuitAnalysis& analysis, char separator);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -34,8 +34,9 @@ class CircuitTableModel : public QAbstractTableModel {
   QString unit(int column) const;
   QString meaning(int column) const;
 
-  std::vector<design::CircuitRow> rows_;  // as shown
-  std::array<std::string, design::kCircuitColumnCount> names_;  // as the copied header has them
+  std::vector<circuit_text::CircuitRow> rows_;  // as shown
+  std::array<std::string, circuit_text::kCircuitColumnCount>
+      names_;                                                   // as the copied header has them
   std::array<std::string, 2> series_;                           // the rounded sets' series, "E96"
 };
 

@@ -20,11 +20,11 @@
 #include <QtMath>
 
 #include "circuit_text/build_list.h"
+#include "circuit_text/circuit_inputs.h"
 #include "circuit_text/kind_table.h"
 #include "circuit_text/parts_list.h"
-#include "design/circuit_inputs.h"
+#include "circuit_text/string_table.h"
 #include "design/design_state.h"
-#include "design/in_circuit_text.h"
 #include "notation/decimal_separator.h"
 #include "notation/eng_notation.h"
 #include "ui/desktop/fonts.h"
@@ -80,8 +80,8 @@ frmInCircuit::frmInCircuit(QWidget* parent)
 
   CircuitSession& session = KeptCircuitSession();
   FollowDesign(session, design::modMain());
-  design::CircuitBoxes boxes;
-  design::WriteCircuitBoxes(session.Inputs, session.String, boxes);
+  circuit_text::CircuitBoxes boxes;
+  circuit_text::WriteCircuitBoxes(session.Inputs, session.String, boxes);
   showBoxes(boxes);
   cboFirstSeries->setCurrentText(QString::fromUtf8(session.RoundedIn[0]->Name()));
   cboSecondSeries->setCurrentText(QString::fromUtf8(session.RoundedIn[1]->Name()));
@@ -92,7 +92,7 @@ frmInCircuit::frmInCircuit(QWidget* parent)
   txtLoad->setFocus();
 }
 
-void frmInCircuit::showBoxes(const design::CircuitBoxes& boxes) {
+void frmInCircuit::showBoxes(const circuit_text::CircuitBoxes& boxes) {
   txtLoad->setText(QString::fromStdString(boxes.Load));
   txtSource->setText(QString::fromStdString(boxes.Source));
   txtCable->setText(QString::fromStdString(boxes.Cable));
@@ -237,17 +237,18 @@ void frmInCircuit::recompute() {
     recomputeKind();
     return;
   }
-  design::CircuitBoxes boxes{txtLoad->text().toStdString(),      txtSource->text().toStdString(),
-                             txtCable->text().toStdString(),     txtTolerance->text().toStdString(),
-                             txtTotal->text().toStdString(),     txtPositions->text().toStdString(),
-                             txtSteps->text().toStdString()};
+  circuit_text::CircuitBoxes boxes{
+      txtLoad->text().toStdString(),  txtSource->text().toStdString(),
+      txtCable->text().toStdString(), txtTolerance->text().toStdString(),
+      txtTotal->text().toStdString(), txtPositions->text().toStdString(),
+      txtSteps->text().toStdString()};
   CircuitSession& session = KeptCircuitSession();
   // The boxes show the values used while the message is up.
-  design::NormaliseCircuitInputs(boxes, session.Inputs, session.String,
-                                 [this, &boxes](const std::string& message) {
-                                   showBoxes(boxes);
-                                   showMessage_(message);
-                                 });
+  circuit_text::NormaliseCircuitInputs(boxes, session.Inputs, session.String,
+                                       [this, &boxes](const std::string& message) {
+                                         showBoxes(boxes);
+                                         showMessage_(message);
+                                       });
   showBoxes(boxes);
   const auto chosen = [](const QComboBox* choice) {
     const design::Series* series = design::FindSeries(choice->currentText().toStdString());
@@ -257,7 +258,7 @@ void frmInCircuit::recompute() {
   session.Balanced = chkBalanced->isChecked();
 
   const design::DesignState& state = design::modMain();
-  design::AnalyseString(SessionSpec(session, state), analysis_);
+  circuit::AnalyseString(SessionSpec(session, state), analysis_);
   const char separator = notation::DecimalSeparator();
   model_->setAnalysis(analysis_, separator);
   showHeading();
@@ -273,7 +274,7 @@ void frmInCircuit::recompute() {
 void frmInCircuit::showHeading() {
   const design::DesignState& state = design::modMain();
   if (state.NumPositions >= design::kMinPositions &&
-      design::IsDesignString(KeptCircuitSession().String, state)) {
+      circuit_text::IsDesignString(KeptCircuitSession().String, state)) {
     lblDesign->setText(QString::fromStdString(DesignLine(state, notation::DecimalSeparator())));
     return;
   }
@@ -302,7 +303,8 @@ QString frmInCircuit::partsText() const {
     return QString::fromStdString(
         circuit_text::PartsListText(kindAnalysis_, notation::DecimalSeparator()));
   }
-  return QString::fromStdString(design::PartsListText(analysis_, notation::DecimalSeparator()));
+  return QString::fromStdString(
+      circuit_text::PartsListText(analysis_, notation::DecimalSeparator()));
 }
 
 QString frmInCircuit::buildText() const {
@@ -310,7 +312,8 @@ QString frmInCircuit::buildText() const {
     return QString::fromStdString(
         circuit_text::BuildListText(kindAnalysis_, notation::DecimalSeparator()));
   }
-  return QString::fromStdString(design::BuildListText(analysis_, notation::DecimalSeparator()));
+  return QString::fromStdString(
+      circuit_text::BuildListText(analysis_, notation::DecimalSeparator()));
 }
 
 QString frmInCircuit::tableText() const {
@@ -318,7 +321,8 @@ QString frmInCircuit::tableText() const {
     return QString::fromStdString(
         circuit_text::KindTableText(kindAnalysis_, notation::DecimalSeparator()));
   }
-  return QString::fromStdString(design::CircuitTableText(analysis_, notation::DecimalSeparator()));
+  return QString::fromStdString(
+      circuit_text::CircuitTableText(analysis_, notation::DecimalSeparator()));
 }
 
 void frmInCircuit::printClicked() {

@@ -5,8 +5,8 @@
 #include <QString>
 
 #include "circuit/analysis.h"
-#include "design/circuit_inputs.h"
-#include "design/in_circuit.h"
+#include "circuit/string_analysis.h"
+#include "circuit_text/circuit_inputs.h"
 #include "design/message_seam.h"
 #include "ui/desktop/scaled_window.h"
 
@@ -47,7 +47,7 @@ class frmInCircuit : public ScaledWindow {
   QString partsText() const;
   // The build list as "Copy build list" puts it on the clipboard.
   QString buildText() const;
-  const design::CircuitAnalysis& analysis() const { return analysis_; }
+  const circuit::CircuitAnalysis& analysis() const { return analysis_; }
   // The ladder's, shunt's or relay ladder's analysis while one is chosen.
   const circuit::KindAnalysis& kindAnalysis() const { return kindAnalysis_; }
 
@@ -93,7 +93,7 @@ class frmInCircuit : public ScaledWindow {
   void chainTabOrder();
   void connectHandlers();
   void drawChart();
-  void showBoxes(const design::CircuitBoxes& boxes);
+  void showBoxes(const circuit_text::CircuitBoxes& boxes);
   void showParts();
   void showHeading();
   void placeTableAndParts();
@@ -113,7 +113,7 @@ class frmInCircuit : public ScaledWindow {
   KindTableModel* kindModel_ = nullptr;
   circuit::KindAnalysis kindAnalysis_;
   QString asBuiltTip_;
-  design::CircuitAnalysis analysis_;
+  circuit::CircuitAnalysis analysis_;
   design::MessageSeam showMessage_;
 };
 

@@ -65,7 +65,7 @@ void ShowDeviationWindow(QWidget* leaving) { ReplaceWindow(leaving, new frmExami
 
 void ShowInCircuitWindow(QWidget* leaving) { ReplaceWindow(leaving, new frmInCircuit); }
 
-void ShowAsBuiltWindow(QWidget* leaving, const design::CircuitAnalysis& circuit) {
+void ShowAsBuiltWindow(QWidget* leaving, const circuit::CircuitAnalysis& circuit) {
   StartAsBuilt(circuit);
   ReplaceWindow(leaving, new frmAsBuilt);
 }

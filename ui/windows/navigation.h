@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace design {
+namespace circuit {
 struct CircuitAnalysis;
 }
 
@@ -39,6 +39,6 @@ void ShowDesignWindow(QWidget* leaving);
 void ShowDeviationWindow(QWidget* leaving);
 void ShowInCircuitWindow(QWidget* leaving);
 // The as-built window on the in-circuit analysis `circuit` as last computed.
-void ShowAsBuiltWindow(QWidget* leaving, const design::CircuitAnalysis& circuit);
+void ShowAsBuiltWindow(QWidget* leaving, const circuit::CircuitAnalysis& circuit);
 
 }  // namespace ui

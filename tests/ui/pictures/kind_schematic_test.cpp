@@ -90,7 +90,7 @@ std::string StageNames(int stages) {
 }
 
 TEST(DrawKindSchematic, NamesThePositionsPartsAndWiresThemUnbroken) {
-  const design::TargetColumn steps = design::EqualSteps(11, 2.0);
+  const circuit::TargetColumn steps = circuit::EqualSteps(11, 2.0);
   // Into 4.7k no shunt keeps 10k at 3 dB (7.08k || P would have to be).
   const circuit::KindSpec noShunt = Spec(Ladder, 10e3, {0, 3, 6, 10}, 4700);
   const Row rows[] = {

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "design/as_built.h"
+#include "circuit/as_built.h"
 #include "notation/decimal_separator.h"
 #include "tests/circuit/kind_cases.h"
 #include "tests/support/designed.h"
@@ -22,14 +22,14 @@ namespace {
 
 // A string of `n` positions, 1.5 dB a step, from 600 ohms through 2.2n of
 // cable into `loadOhms` (0: none), analysed as the in-circuit window does.
-design::CircuitAnalysis Analysed(int n, double totalOhms, bool balanced, double loadOhms) {
-  design::StringSpec spec;
+circuit::CircuitAnalysis Analysed(int n, double totalOhms, bool balanced, double loadOhms) {
+  circuit::StringSpec spec;
   spec.TotalOhms = totalOhms;
-  spec.Targets = design::EqualSteps(n, 1.5);
+  spec.Targets = circuit::EqualSteps(n, 1.5);
   spec.Inputs = {loadOhms, 600.0, 2.2e-9, 0.5};
   spec.Balanced = balanced;
-  design::CircuitAnalysis a;
-  EXPECT_TRUE(design::AnalyseString(spec, a));
+  circuit::CircuitAnalysis a;
+  EXPECT_TRUE(circuit::AnalyseString(spec, a));
   return a;
 }
 
@@ -51,17 +51,17 @@ constexpr Print kPrints[] = {{3, 47e3, 4700.0, false, '.', {2, 1}},
 // first set with the right channel's R1 fitted 10 % high in whole ohms, as
 // the windows print them under the user's separator.
 std::array<std::vector<surface::OpList>, 2> Printed(const Print& print) {
-  const design::CircuitAnalysis a =
+  const circuit::CircuitAnalysis a =
       Analysed(print.n, print.totalOhms, print.balanced, print.loadOhms);
   const char before = notation::DecimalSeparator();
   notation::SetDecimalSeparator(print.separator);
   const design::DesignState state = testing_support::Designed(4700.0f, 12, 1.5f);
   const std::string law = std::string("1") + print.separator + "5";
-  design::FittedStrings fitted;
-  design::DesignedFitted(a, fitted);
+  circuit::FittedStrings fitted;
+  circuit::DesignedFitted(a, fitted);
   fitted[1][1] = std::round(fitted[1][1] * 1.1);
-  design::AsBuiltAnalysis built;
-  EXPECT_TRUE(design::AnalyseAsBuilt(a, fitted, built));
+  circuit::AsBuiltAnalysis built;
+  EXPECT_TRUE(circuit::AnalyseAsBuilt(a, fitted, built));
   std::array<std::vector<surface::OpList>, 2> prints;
   for (int p = 0; p < 2; ++p) {
     for (int i = 0; i < (p == 0 ? ui::InCircuitPageCount(a) : ui::AsBuiltPageCount(built)); ++i) {
@@ -127,8 +127,8 @@ TEST(PrintedPages, PrintTheWindowsWordsAndNumbers) {
 }
 
 TEST(PrintNames, NameEachReportAfterItsDesign) {
-  const design::CircuitAnalysis string11 = Analysed(11, 10000.0, false, 4700.0);
-  const design::CircuitAnalysis balanced48 = Analysed(48, 50000.0, true, 4700.0);
+  const circuit::CircuitAnalysis string11 = Analysed(11, 10000.0, false, 4700.0);
+  const circuit::CircuitAnalysis balanced48 = Analysed(48, 50000.0, true, 4700.0);
   const std::pair<std::string, std::string> rows[] = {
       {ui::ReportFileName(testing_support::Designed(10000.f, 11, 2.f), '.'),
        "Kestrix design 10k 11x2dB.pdf"},
@@ -151,8 +151,8 @@ TEST(PrintNames, NameEachReportAfterItsDesign) {
 TEST(PrintedPages, EveryKindsPagesAreNumberedAndNoTextsTouch) {
   using circuit::Kind;
   const std::vector<circuit::KindSpec> specs{
-      testing_support::Spec(Kind::Ladder, 10e3, design::EqualSteps(48, 1.5), 47e3, 100.0),
-      testing_support::Spec(Kind::Shunt, 4.7e3, design::EqualSteps(24, 2.0), 10e3),
+      testing_support::Spec(Kind::Ladder, 10e3, circuit::EqualSteps(48, 1.5), 47e3, 100.0),
+      testing_support::Spec(Kind::Shunt, 4.7e3, circuit::EqualSteps(24, 2.0), 10e3),
       testing_support::Relay(10e3, 8, 0.5, 60e3)};
   for (const circuit::KindSpec& spec : specs) {
     const circuit::KindAnalysis a = testing_support::Analysed(spec);

@@ -1,17 +1,17 @@
 // The loaded divider, its compensated string and roundings, the tolerance
 // band and the impedances at the wiper.
-#include "design/in_circuit.h"
+#include "circuit/string_analysis.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
 
-namespace design {
+namespace circuit {
 namespace {
 
 bool PositionsInRange(std::size_t n) {
-  return n >= static_cast<std::size_t>(kMinPositions) &&
+  return n >= static_cast<std::size_t>(design::kMinPositions) &&
          n <= static_cast<std::size_t>(kMaxStringPositions);
 }
 
@@ -120,8 +120,8 @@ bool FitsTargets(std::size_t n, const TargetColumn& targets) {
 
 // Series steps from index `from` to index `to`, up positive. Compared as
 // decimals: a value can have two table entries whose singles differ.
-int StepsBetween(const Series& series, int from, int to) {
-  const DecimalValue goal = series.Decimal(to);
+int StepsBetween(const design::Series& series, int from, int to) {
+  const design::DecimalValue goal = series.Decimal(to);
   const double goalOhms = series.Value(to);
   const bool up = goalOhms > series.Value(from);
   int steps = 0;
@@ -188,7 +188,8 @@ void CompensatedString(double totalOhms, const TargetColumn& targets, const Surr
     const double exponent = -targets[p] / 20.0 * std::numbers::ln10;
     const double steps = std::pow(10.0, -targets[p] / 20.0);
     const double a = h0 * steps;
-    const double shortfall = around.SourceOhms / (around.SourceOhms + y0) - h0 * std::expm1(exponent);
+    const double shortfall =
+        around.SourceOhms / (around.SourceOhms + y0) - h0 * std::expm1(exponent);
     if (rl <= 0.0) {
       lower[p] = rt * steps;
     } else {
@@ -207,8 +208,7 @@ void CompensatedString(double totalOhms, const TargetColumn& targets, const Surr
   // is the whole of Rl(N - 2).
   resistors.assign(static_cast<std::size_t>(n), 0.0);
   for (int k = 1; k <= n - 1; ++k) {
-    const bool fromAbove =
-        k <= n - 2 && upper[k] + 2.0 * around.SourceOhms < lower[k - 1];
+    const bool fromAbove = k <= n - 2 && upper[k] + 2.0 * around.SourceOhms < lower[k - 1];
     double r = fromAbove ? upper[k] - upper[k - 1] : lower[k - 1] - lower[k];
     // Past the resolution of doubles altogether: the smallest step they can
     // still tell apart from the string above, so the string stays a string.
@@ -217,7 +217,7 @@ void CompensatedString(double totalOhms, const TargetColumn& targets, const Surr
   }
 }
 
-void RoundEach(const OhmsColumn& precise, const Series& series, RoundedString& rounded) {
+void RoundEach(const OhmsColumn& precise, const design::Series& series, RoundedString& rounded) {
   rounded.Index.assign(precise.size(), 0);
   rounded.Ohms.assign(precise.size(), 0.0);
   for (std::size_t k = 1; k < precise.size(); ++k) {
@@ -227,8 +227,8 @@ void RoundEach(const OhmsColumn& precise, const Series& series, RoundedString& r
   rounded.Nearest = rounded.Index;
 }
 
-int ImproveRounding(RoundedString& rounded, const TargetColumn& targets,
-                    const Surroundings& around, const Series& series) {
+int ImproveRounding(RoundedString& rounded, const TargetColumn& targets, const Surroundings& around,
+                    const design::Series& series) {
   OhmsColumn& string = rounded.Ohms;
   const int n = static_cast<int>(string.size());
   if (!FitsTargets(string.size(), targets) || rounded.Index.size() != string.size()) return 0;
@@ -348,7 +348,7 @@ bool Describable(const StringSpec& spec) {
   for (const double target : spec.Targets) {
     if (!std::isfinite(target)) return false;
   }
-  for (const Series* series : spec.RoundedIn) {
+  for (const design::Series* series : spec.RoundedIn) {
     if (series == nullptr) return false;
   }
   for (const OhmsColumn& designed : spec.Designed) {
@@ -396,7 +396,8 @@ bool AnalyseString(const StringSpec& spec, CircuitAnalysis& analysis) {
 
   WiperImpedances(first, around, a.ZoutOhms, a.ZinOhms);
   a.F3dbHz.assign(static_cast<std::size_t>(n), std::nullopt);
-  for (int p = 0; p <= n - 2; ++p) a.F3dbHz[p] = TrebleCorner(a.ZoutOhms[p], inputs.CableFarads, around);
+  for (int p = 0; p <= n - 2; ++p)
+    a.F3dbHz[p] = TrebleCorner(a.ZoutOhms[p], inputs.CableFarads, around);
   // Shown across the pair of wipers and the pair of tops.
   for (int p = 0; p <= n - 1; ++p) {
     a.ZoutOhms[p] = a.ZoutOhms[p] * legs;
@@ -427,16 +428,16 @@ bool AnalyseString(const StringSpec& spec, CircuitAnalysis& analysis) {
   return true;
 }
 
-bool DesignSpec(const DesignState& state, const CircuitInputs& inputs, StringSpec& spec) {
+bool DesignSpec(const design::DesignState& state, const CircuitInputs& inputs, StringSpec& spec) {
   const int n = state.NumPositions;
-  if (n < kMinPositions || n > kMaxPositions || !(state.TotalOhms > 0.0f) ||
+  if (n < design::kMinPositions || n > design::kMaxPositions || !(state.TotalOhms > 0.0f) ||
       !std::isfinite(state.TotalOhms) || !std::isfinite(state.StepSize)) {
     return false;
   }
   spec.TotalOhms = state.TotalOhms;
   spec.Targets = EqualSteps(n, state.StepSize);
   spec.Inputs = inputs;
-  spec.RoundedIn = {&kE96, &kE24};
+  spec.RoundedIn = {&design::kE96, &design::kE24};
   spec.Balanced = false;
   spec.Designed.assign(2, OhmsColumn(static_cast<std::size_t>(n), 0.0));
   for (int k = 1; k <= n - 1; ++k) {
@@ -448,7 +449,7 @@ bool DesignSpec(const DesignState& state, const CircuitInputs& inputs, StringSpe
   return PositiveNumbers(spec.Designed[0]) && PositiveNumbers(spec.Designed[1]);
 }
 
-bool AnalyseInCircuit(const DesignState& state, const CircuitInputs& inputs,
+bool AnalyseInCircuit(const design::DesignState& state, const CircuitInputs& inputs,
                       CircuitAnalysis& analysis) {
   StringSpec spec;
   if (!DesignSpec(state, inputs, spec)) {
@@ -458,4 +459,4 @@ bool AnalyseInCircuit(const DesignState& state, const CircuitInputs& inputs,
   return AnalyseString(spec, analysis);
 }
 
-}  // namespace design
+}  // namespace circuit

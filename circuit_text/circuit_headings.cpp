@@ -1,7 +1,7 @@
 // The in-circuit table's column headings.
-#include "design/circuit_headings.h"
+#include "circuit_text/circuit_headings.h"
 
-namespace design {
+namespace circuit_text {
 
 const std::array<Heading, kCircuitColumnCount> kCircuitHeadings{{
     {"Pos.", "", "switch position, 0 at the top"},
@@ -20,4 +20,4 @@ const std::array<Heading, kCircuitColumnCount> kCircuitHeadings{{
     {"f -3 dB", "Hz", "treble corner of the cable capacitance"},
 }};
 
-}  // namespace design
+}  // namespace circuit_text

@@ -5,13 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include "design/in_circuit.h"
-#include "design/in_circuit_text.h"
+#include "circuit/string_analysis.h"
+#include "circuit_text/string_table.h"
 #include "tests/support/designed.h"
 
 namespace {
 
-using design::Surroundings;
+using circuit::Surroundings;
 
 // Four positions of 6 dB steps (targets 0, 6, 12 dB), E24, no source.
 // A(p) = -20 log10(y / (Ru + y)), y = Rl in parallel with the load.
@@ -48,32 +48,53 @@ TEST(ImproveRounding, MakesTheMovesWorkedByHand) {
     double worstDb;
     int worstAt;
   } rows[] = {
-      {"10k, no load", 10e3, 0, {4988.128, 2499.986, 2511.886}, {5100, 2400, 2400},
-       {4700, 2400, 2400}, 1, 0.070353, 1},
-      {"10k into 10k", 10e3, 10e3, {3806.545, 3149.726, 3043.728}, {3900, 3300, 3000},
-       {3600, 2700, 2700}, 4, 0.135646, 1},
-      {"20k into 10k", 20e3, 10e3, {5834.156, 6805.163, 7360.681}, {5600, 6800, 7500},
-       {5600, 6200, 6800}, 2, 0.144712, 2},
+      {"10k, no load",
+       10e3,
+       0,
+       {4988.128, 2499.986, 2511.886},
+       {5100, 2400, 2400},
+       {4700, 2400, 2400},
+       1,
+       0.070353,
+       1},
+      {"10k into 10k",
+       10e3,
+       10e3,
+       {3806.545, 3149.726, 3043.728},
+       {3900, 3300, 3000},
+       {3600, 2700, 2700},
+       4,
+       0.135646,
+       1},
+      {"20k into 10k",
+       20e3,
+       10e3,
+       {5834.156, 6805.163, 7360.681},
+       {5600, 6800, 7500},
+       {5600, 6200, 6800},
+       2,
+       0.144712,
+       2},
   };
-  const design::TargetColumn targets{0.0, 6.0, 12.0};
+  const circuit::TargetColumn targets{0.0, 6.0, 12.0};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
     const Surroundings around{0.0, row.load};
-    design::OhmsColumn ideal;
-    design::CompensatedString(row.total, targets, around, ideal);
-    design::RoundedString rounded;
-    design::RoundEach(ideal, design::kE24, rounded);
+    circuit::OhmsColumn ideal;
+    circuit::CompensatedString(row.total, targets, around, ideal);
+    circuit::RoundedString rounded;
+    circuit::RoundEach(ideal, design::kE24, rounded);
     ASSERT_EQ(rounded.Ohms.size(), 4u);
     for (int k = 1; k <= 3; ++k) {
       EXPECT_NEAR(ideal[k], row.compensated[k - 1], 1e-3) << k;
       EXPECT_EQ(design::kE24.Decimal(rounded.Index[k]).Ohms(), row.nearest[k - 1]) << k;
     }
-    EXPECT_EQ(design::ImproveRounding(rounded, targets, around, design::kE24), row.moves);
+    EXPECT_EQ(circuit::ImproveRounding(rounded, targets, around, design::kE24), row.moves);
     for (int k = 1; k <= 3; ++k) {
       EXPECT_EQ(design::kE24.Decimal(rounded.Index[k]).Ohms(), row.improved[k - 1]) << k;
       EXPECT_EQ(rounded.Ohms[k], design::kE24.Value(rounded.Index[k])) << k;
     }
-    const design::WorstPoint worst = design::WorstDeviation(rounded.Ohms, targets, around);
+    const circuit::WorstPoint worst = circuit::WorstDeviation(rounded.Ohms, targets, around);
     EXPECT_NEAR(worst.Db, row.worstDb, 2e-6);
     EXPECT_EQ(worst.Position, row.worstAt);
   }
@@ -94,7 +115,7 @@ TEST(InCircuitSummary, RaisesEachFlagOnlyPastItsLine) {
     const char* what;
     bool balanced, e24First;
     double total;
-    design::TargetColumn targets;
+    circuit::TargetColumn targets;
     double load;
     bool far, outOfRange, strays;
   } rows[] = {
@@ -117,14 +138,14 @@ TEST(InCircuitSummary, RaisesEachFlagOnlyPastItsLine) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
-    design::StringSpec spec;
+    circuit::StringSpec spec;
     spec.TotalOhms = row.total;
     spec.Targets = row.targets;
-    spec.Inputs = design::CircuitInputs{row.load, 0.0, 0.0, 1.0};
+    spec.Inputs = circuit::CircuitInputs{row.load, 0.0, 0.0, 1.0};
     spec.Balanced = row.balanced;
     if (row.e24First) spec.RoundedIn = {&design::kE24, &design::kE96};
-    design::CircuitAnalysis a;
-    ASSERT_TRUE(design::AnalyseString(spec, a));
+    circuit::CircuitAnalysis a;
+    ASSERT_TRUE(circuit::AnalyseString(spec, a));
     EXPECT_EQ(a.FarAboveLoad, row.far);
     EXPECT_EQ(a.PartOutOfRange, row.outOfRange);
     EXPECT_EQ(a.BestSetStrays, row.strays);
@@ -135,17 +156,17 @@ TEST(InCircuitSummary, RaisesEachFlagOnlyPastItsLine) {
 // 7.15k in E96 and to 3k and 6.8k in E24; position 1 gives 20 log10(10.09 /
 // 7.15) = 2.991702 and 20 log10(9.8 / 6.8) = 3.174343 dB.
 TEST(CircuitCells, DesignedColumnsHoldEachOfTheDesignsSets) {
-  design::CircuitAnalysis a;
-  ASSERT_TRUE(design::AnalyseInCircuit(testing_support::Designed(10e3f, 3, 3.0f),
-                                       design::CircuitInputs{0.0, 0.0, 0.0, 1.0}, a));
-  const std::vector<design::CircuitRow> rows = design::CircuitCells(a, '.');
+  circuit::CircuitAnalysis a;
+  ASSERT_TRUE(circuit::AnalyseInCircuit(testing_support::Designed(10e3f, 3, 3.0f),
+                                        circuit::CircuitInputs{0.0, 0.0, 0.0, 1.0}, a));
+  const std::vector<circuit_text::CircuitRow> rows = circuit_text::CircuitCells(a, '.');
   EXPECT_EQ(rows[1][2], "2.99170");
   EXPECT_EQ(rows[1][3], "3.17434");
 }
 
 // A few femto-ohms against a picofarad put the corner past every double.
 TEST(TrebleCorner, IsNoneBeyondTheLargestDouble) {
-  EXPECT_FALSE(design::TrebleCorner(1e-300, 1e-12, Surroundings{}).has_value());
+  EXPECT_FALSE(circuit::TrebleCorner(1e-300, 1e-12, Surroundings{}).has_value());
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "design/law.h"
+#include "circuit_text/law_text.h"
 
 namespace {
 
@@ -21,15 +21,15 @@ struct LawRow {
   char separator;
   std::vector<double> steps;  // the N - 2 steps used
   const char* canonical;
-  double depth;               // dB
-  int fitting;                // positions of the law within 120 dB
+  double depth;  // dB
+  int fitting;   // positions of the law within 120 dB
   std::vector<std::string> dropped = {}, outOfRange = {};
-  bool usable = true;         // false: a step out of range or no entry, nothing else is set
+  bool usable = true;  // false: a step out of range or no entry, nothing else is set
 };
 
-std::vector<std::string> Texts(const std::vector<design::LawWord>& words) {
+std::vector<std::string> Texts(const std::vector<circuit_text::LawWord>& words) {
   std::vector<std::string> texts;
-  for (const design::LawWord& word : words) texts.push_back(word.Text);
+  for (const circuit_text::LawWord& word : words) texts.push_back(word.Text);
   return texts;
 }
 
@@ -42,7 +42,13 @@ TEST(ReadLaw, ReadsEntriesAndWritesTheCanonicalText) {
       {"11x2 3", 24, '.', Steps({{11, 2.0}, {11, 3.0}}), "11x2 3", 55, 45},
       {"6x1  2X2\t3*1.5", 12, '.', Steps({{6, 1.0}, {2, 2.0}, {2, 1.5}}), "6x1 2x2 1.5", 13, 64},
       {"2 2 2 3 3", 10, '.', Steps({{3, 2.0}, {5, 3.0}}), "3x2 3", 21, 43},
-      {"0x2 2.5x1 -3x2 x2 2x 2x3x4 1x3", 5, '.', Steps({{3, 3.0}}), "3", 9, 42,
+      {"0x2 2.5x1 -3x2 x2 2x 2x3x4 1x3",
+       5,
+       '.',
+       Steps({{3, 3.0}}),
+       "3",
+       9,
+       42,
        {"0x2", "2.5x1", "-3x2", "x2", "2x", "2x3x4"}},
       {"65x1 064x1 64x1", 4, '.', Steps({{2, 1.0}}), "64x1 1", 2, 64, {"65x1"}},
       {"1,5 2", 5, ',', Steps({{1, 1.5}, {2, 2.0}}), "1,5 2", 5.5, 62},
@@ -65,8 +71,8 @@ TEST(ReadLaw, ReadsEntriesAndWritesTheCanonicalText) {
   };
   for (const LawRow& row : rows) {
     SCOPED_TRACE(row.text);
-    design::LawReading law;
-    design::ReadLaw(row.text, row.positions, row.separator, law);
+    circuit_text::LawReading law;
+    circuit_text::ReadLaw(row.text, row.positions, row.separator, law);
     EXPECT_EQ(law.Usable, row.usable);
     EXPECT_EQ(Texts(law.Dropped), row.dropped);
     EXPECT_EQ(law.OutOfRange, row.outOfRange);
@@ -79,9 +85,9 @@ TEST(ReadLaw, ReadsEntriesAndWritesTheCanonicalText) {
 
     // Enter again, on any switch: the canonical text is the same law.
     for (const int positions : {row.positions, 64}) {
-      design::LawReading again, typed;
-      design::ReadLaw(law.Text, positions, row.separator, again);
-      design::ReadLaw(row.text, positions, row.separator, typed);
+      circuit_text::LawReading again, typed;
+      circuit_text::ReadLaw(law.Text, positions, row.separator, again);
+      circuit_text::ReadLaw(row.text, positions, row.separator, typed);
       EXPECT_EQ(again.StepsDb, typed.StepsDb);
       EXPECT_EQ(again.Text, law.Text);
       EXPECT_TRUE(again.Dropped.empty());
@@ -91,9 +97,9 @@ TEST(ReadLaw, ReadsEntriesAndWritesTheCanonicalText) {
 
 TEST(LawTargets, SumTheStepsAboveEachPosition) {
   std::vector<double> targets;
-  design::LawTargets({2.0, 2.0, 3.0, 0.5}, targets);
+  circuit::LawTargets({2.0, 2.0, 3.0, 0.5}, targets);
   EXPECT_EQ(targets, (std::vector<double>{0.0, 2.0, 4.0, 7.0, 7.5}));
-  design::LawTargets({}, targets);
+  circuit::LawTargets({}, targets);
   EXPECT_EQ(targets, std::vector<double>{0.0});
 }
 

@@ -1,5 +1,5 @@
 // Reading, limiting and writing back a switch's law of steps.
-#include "design/law.h"
+#include "circuit_text/law_text.h"
 
 #include <algorithm>
 #include <array>
@@ -10,7 +10,8 @@
 #include "notation/builder_value.h"
 #include "notation/decimal_separator.h"
 
-namespace design {
+namespace circuit_text {
+
 namespace {
 
 // The step as its shortest decimal of at most 6 significant digits, with a
@@ -18,7 +19,7 @@ namespace {
 std::string StepDigits(double stepDb) {
   std::array<char, 64> buffer{};
   auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), stepDb,
-                              std::chars_format::general, kLawDigits);
+                              std::chars_format::general, circuit::kLawDigits);
   if (result.ec != std::errc()) return "0";
   // The step lies within 0.01 .. 20, so the general form is never exponent
   // form; trailing zeros are already gone.
@@ -41,7 +42,7 @@ bool ReadCount(std::string_view text, int& count) {
     if (c < '0' || c > '9') return false;
     value = value * 10 + (c - '0');
   }
-  if (value < 1 || value > kMaxLawCount) return false;
+  if (value < 1 || value > circuit::kMaxLawCount) return false;
   count = value;
   return true;
 }
@@ -79,7 +80,7 @@ std::string RunsText(const std::vector<Run>& runs, char separator) {
   std::string text;
   for (std::size_t r = 0; r < runs.size(); ++r) {
     for (std::size_t left = runs[r].count; left > 0;) {
-      const std::size_t run = std::min<std::size_t>(left, kMaxLawCount);
+      const std::size_t run = std::min<std::size_t>(left, circuit::kMaxLawCount);
       left -= run;
       if (!text.empty()) text += ' ';
       if (run > 1 && !(r + 1 == runs.size() && left == 0)) text += std::to_string(run) + 'x';
@@ -118,7 +119,7 @@ void ReadLaw(std::string_view text, int positions, char separator, LawReading& l
       continue;
     }
     step = std::fabs(step);
-    if (!(step >= kMinLawStepDb && step <= kMaxLawStepDb)) {
+    if (!(step >= circuit::kMinLawStepDb && step <= circuit::kMaxLawStepDb)) {
       law.OutOfRange.emplace_back(word);
       continue;
     }
@@ -130,13 +131,13 @@ void ReadLaw(std::string_view text, int positions, char separator, LawReading& l
 
   // The steps of the largest switch, the last typed repeating; this switch
   // takes the first N - 2 of them.
-  constexpr std::size_t kMostSteps = kMaxStringPositions - 2;
+  constexpr std::size_t kMostSteps = circuit::kMaxStringPositions - 2;
   std::vector<double> steps;
   for (const Run& run : typed) {
     steps.insert(steps.end(), std::min(run.count, kMostSteps - steps.size()), run.stepDb);
   }
   steps.resize(kMostSteps, typed.back().stepDb);
-  law.Positions = std::clamp(positions, 2, kMaxStringPositions);
+  law.Positions = std::clamp(positions, 2, circuit::kMaxStringPositions);
   law.StepsDb.assign(steps.begin(), steps.begin() + (law.Positions - 2));
 
   // Summed as LawTargets sums them.
@@ -144,7 +145,8 @@ void ReadLaw(std::string_view text, int positions, char separator, LawReading& l
   law.FittingPositions = 2;
   for (std::size_t i = 0; i < steps.size(); ++i) {
     depth += steps[i];
-    if (!PastDepthLimit(depth)) law.FittingPositions = static_cast<int>(i) + 3;  // steps > 0
+    if (!circuit::PastDepthLimit(depth))
+      law.FittingPositions = static_cast<int>(i) + 3;  // steps > 0
     if (i + 1 == law.StepsDb.size()) law.DepthDb = depth;
   }
 }
@@ -155,11 +157,4 @@ std::string LawText(const std::vector<double>& stepsDb, char separator) {
   return RunsText(runs, separator);
 }
 
-void LawTargets(const std::vector<double>& stepsDb, std::vector<double>& targetsDb) {
-  targetsDb.assign(stepsDb.size() + 1, 0.0);
-  for (std::size_t p = 1; p < targetsDb.size(); ++p) {
-    targetsDb[p] = targetsDb[p - 1] + stepsDb[p - 1];
-  }
-}
-
-}  // namespace design
+}  // namespace circuit_text

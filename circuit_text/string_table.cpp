@@ -1,5 +1,5 @@
 // Plain-decimal cells of the in-circuit table, and its parts and build lists.
-#include "design/in_circuit_text.h"
+#include "circuit_text/string_table.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,20 +12,20 @@
 #include "notation/builder_value.h"
 #include "notation/decimal_separator.h"
 
-namespace design {
+namespace circuit_text {
 namespace {
 
 using Cell = std::optional<double>;
 
-bool Ground(const CircuitAnalysis& a, int p) { return p == a.N - 1; }
+bool Ground(const circuit::CircuitAnalysis& a, int p) { return p == a.N - 1; }
 
 // A number of an attenuation column, which the ground position lacks.
-Cell AboveGround(const CircuitAnalysis& a, int p, const PositionColumn& column) {
+Cell AboveGround(const circuit::CircuitAnalysis& a, int p, const circuit::PositionColumn& column) {
   if (Ground(a, p) || static_cast<std::size_t>(p) >= column.size()) return std::nullopt;
   return column[static_cast<std::size_t>(p)];
 }
 
-Cell Designed(const CircuitAnalysis& a, int p, std::size_t set) {
+Cell Designed(const circuit::CircuitAnalysis& a, int p, std::size_t set) {
   if (set >= a.Designed.size()) return std::nullopt;
   return AboveGround(a, p, a.Designed[set].Db);
 }
@@ -33,12 +33,12 @@ Cell Designed(const CircuitAnalysis& a, int p, std::size_t set) {
 // Resistor k = p of a rounded set, the value the analysis computed with (an
 // E96 or E24 part carries its table's single-precision value, as the
 // design's own sets do).
-Cell Part(const CircuitAnalysis& a, int p, std::size_t set) {
+Cell Part(const circuit::CircuitAnalysis& a, int p, std::size_t set) {
   if (p == 0 || set >= a.Sets.size()) return std::nullopt;
   return a.Sets[set].Parts.Ohms[static_cast<std::size_t>(p)];
 }
 
-Cell SetDb(const CircuitAnalysis& a, int p, std::size_t set) {
+Cell SetDb(const circuit::CircuitAnalysis& a, int p, std::size_t set) {
   if (set >= a.Sets.size()) return std::nullopt;
   return AboveGround(a, p, a.Sets[set].Db);
 }
@@ -47,48 +47,50 @@ Cell SetDb(const CircuitAnalysis& a, int p, std::size_t set) {
 
 const std::array<CircuitColumn, kCircuitColumnCount> kCircuitColumns{{
     {"position", "", -1, CellKind::Position,
-     [](const CircuitAnalysis&, int p) -> Cell { return p; }},
+     [](const circuit::CircuitAnalysis&, int p) -> Cell { return p; }},
     {"target_dB", "", -1, CellKind::Decibels,
-     [](const CircuitAnalysis& a, int p) { return AboveGround(a, p, a.Target); }},
+     [](const circuit::CircuitAnalysis& a, int p) { return AboveGround(a, p, a.Target); }},
     {"designed_e96_dB", "", -1, CellKind::Decibels,
-     [](const CircuitAnalysis& a, int p) { return Designed(a, p, 0); }},
+     [](const circuit::CircuitAnalysis& a, int p) { return Designed(a, p, 0); }},
     {"designed_e24_dB", "", -1, CellKind::Decibels,
-     [](const CircuitAnalysis& a, int p) { return Designed(a, p, 1); }},
+     [](const circuit::CircuitAnalysis& a, int p) { return Designed(a, p, 1); }},
     {"compensated_ohm", "", -1, CellKind::Ohms,
-     [](const CircuitAnalysis& a, int p) -> Cell {
+     [](const circuit::CircuitAnalysis& a, int p) -> Cell {
        if (p == 0) return std::nullopt;
        return a.Compensated[static_cast<std::size_t>(p)];
      }},
     {"compensated_", "_ohm", 0, CellKind::Ohms,
-     [](const CircuitAnalysis& a, int p) { return Part(a, p, 0); }},
+     [](const circuit::CircuitAnalysis& a, int p) { return Part(a, p, 0); }},
     {"compensated_", "_ohm", 1, CellKind::Ohms,
-     [](const CircuitAnalysis& a, int p) { return Part(a, p, 1); }},
+     [](const circuit::CircuitAnalysis& a, int p) { return Part(a, p, 1); }},
     {"compensated_", "_dB", 0, CellKind::Decibels,
-     [](const CircuitAnalysis& a, int p) { return SetDb(a, p, 0); }},
+     [](const circuit::CircuitAnalysis& a, int p) { return SetDb(a, p, 0); }},
     {"compensated_", "_dB", 1, CellKind::Decibels,
-     [](const CircuitAnalysis& a, int p) { return SetDb(a, p, 1); }},
+     [](const circuit::CircuitAnalysis& a, int p) { return SetDb(a, p, 1); }},
     {"band_low_dB", "", -1, CellKind::Decibels,
-     [](const CircuitAnalysis& a, int p) { return AboveGround(a, p, a.BandLowDb); }},
+     [](const circuit::CircuitAnalysis& a, int p) { return AboveGround(a, p, a.BandLowDb); }},
     {"band_high_dB", "", -1, CellKind::Decibels,
-     [](const CircuitAnalysis& a, int p) { return AboveGround(a, p, a.BandHighDb); }},
+     [](const circuit::CircuitAnalysis& a, int p) { return AboveGround(a, p, a.BandHighDb); }},
     {"zout_ohm", "", -1, CellKind::Ohms,
-     [](const CircuitAnalysis& a, int p) -> Cell {
+     [](const circuit::CircuitAnalysis& a, int p) -> Cell {
        return a.ZoutOhms[static_cast<std::size_t>(p)];
      }},
     {"zin_ohm", "", -1, CellKind::Ohms,
-     [](const CircuitAnalysis& a, int p) -> Cell {
+     [](const circuit::CircuitAnalysis& a, int p) -> Cell {
        return a.ZinOhms[static_cast<std::size_t>(p)];
      }},
     {"f3db_Hz", "", -1, CellKind::Hertz,
-     [](const CircuitAnalysis& a, int p) { return a.F3dbHz[static_cast<std::size_t>(p)]; }},
+     [](const circuit::CircuitAnalysis& a, int p) {
+       return a.F3dbHz[static_cast<std::size_t>(p)];
+     }},
 }};
 
-std::string ColumnName(const CircuitColumn& column, const CircuitAnalysis& analysis) {
+std::string ColumnName(const CircuitColumn& column, const circuit::CircuitAnalysis& analysis) {
   std::string name = column.Prefix;
   if (column.Set < 0) return name;
   const auto set = static_cast<std::size_t>(column.Set);
-  const std::string_view series =
-      set < analysis.Sets.size() ? analysis.Sets[set].RoundedIn->Name() : kAllSeries[0]->Name();
+  const std::string_view series = set < analysis.Sets.size() ? analysis.Sets[set].RoundedIn->Name()
+                                                             : design::kAllSeries[0]->Name();
   for (const char c : series)
     name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return name + column.Suffix;
@@ -109,7 +111,7 @@ std::string PlainDecimal(double value, char separator) {
   return text;
 }
 
-std::string CellText(const CircuitColumn& column, const CircuitAnalysis& analysis, int p,
+std::string CellText(const CircuitColumn& column, const circuit::CircuitAnalysis& analysis, int p,
                      char separator) {
   const Cell value = column.Value(analysis, p);
   if (!value) return {};
@@ -117,7 +119,7 @@ std::string CellText(const CircuitColumn& column, const CircuitAnalysis& analysi
   return PlainDecimal(*value, separator);
 }
 
-std::vector<CircuitRow> CircuitCells(const CircuitAnalysis& a, char separator) {
+std::vector<CircuitRow> CircuitCells(const circuit::CircuitAnalysis& a, char separator) {
   std::vector<CircuitRow> rows;
   rows.reserve(static_cast<std::size_t>(std::max(a.N, 0)));
   for (int p = 0; p < a.N; ++p) {
@@ -130,56 +132,21 @@ std::vector<CircuitRow> CircuitCells(const CircuitAnalysis& a, char separator) {
   return rows;
 }
 
-std::string CircuitTableText(const CircuitAnalysis& analysis, char separator) {
+std::string CircuitTableText(const circuit::CircuitAnalysis& analysis, char separator) {
   std::string text;
   CircuitRow header;
   for (std::size_t c = 0; c < kCircuitColumnCount; ++c) {
     header[c] = ColumnName(kCircuitColumns[c], analysis);
   }
-  AppendTabLine(text, header);
-  for (const CircuitRow& row : CircuitCells(analysis, separator)) AppendTabLine(text, row);
+  design::AppendTabLine(text, header);
+  for (const CircuitRow& row : CircuitCells(analysis, separator)) design::AppendTabLine(text, row);
   return text;
 }
 
-std::string PartsListText(const CircuitAnalysis& analysis, char separator) {
-  std::string text = "series\tvalue_ohm\tquantity\tresistors\n";
-  const int perResistor = analysis.Balanced ? 4 : 2;  // strings in two channels
-  for (std::size_t index = 0; index < analysis.Sets.size(); ++index) {
-    std::string series;
-    for (const char c : analysis.Sets[index].RoundedIn->Name()) {
-      series += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    // One line per distinct cell text, in ascending value: the table's cell
-    // is what the builder compares the list with.
-    struct Group {
-      double ohms = 0.0;
-      std::string resistors;
-      int count = 0;
-    };
-    std::map<std::string, Group> byCell;
-    for (int k = 1; k <= analysis.N - 1; ++k) {
-      const double ohms = *Part(analysis, k, index);
-      Group& group = byCell[PlainDecimal(ohms, separator)];
-      group.ohms = ohms;
-      if (group.count++ > 0) group.resistors += ' ';
-      group.resistors += 'R' + std::to_string(k);
-    }
-    std::vector<std::pair<std::string, Group>> lines(byCell.begin(), byCell.end());
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const auto& a, const auto& b) { return a.second.ohms < b.second.ohms; });
-    for (const auto& [cell, group] : lines) {
-      AppendTabLine(
-          text, std::array<std::string, 4>{series, cell, std::to_string(group.count * perResistor),
-                                           group.resistors});
-    }
-  }
-  return text;
-}
-
-std::vector<BuildStep> BuildList(const CircuitAnalysis& analysis, int set) {
+std::vector<BuildStep> BuildList(const circuit::CircuitAnalysis& analysis, int set) {
   std::vector<BuildStep> steps;
   if (set < 0 || static_cast<std::size_t>(set) >= analysis.Sets.size()) return steps;
-  const RoundedSet& s = analysis.Sets[static_cast<std::size_t>(set)];
+  const circuit::RoundedSet& s = analysis.Sets[static_cast<std::size_t>(set)];
   for (int k = 1; k <= analysis.N - 1; ++k) {
     steps.push_back(
         {k, k, k + 1, s.RoundedIn->Decimal(s.Parts.Index[static_cast<std::size_t>(k)])});
@@ -192,7 +159,8 @@ std::vector<std::string> BuildDecks(bool balanced) {
   return {"left", "right"};
 }
 
-std::vector<std::string> BuildLines(const CircuitAnalysis& analysis, int set, char separator) {
+std::vector<std::string> BuildLines(const circuit::CircuitAnalysis& analysis, int set,
+                                    char separator) {
   const std::vector<BuildStep> steps = BuildList(analysis, set);
   if (steps.empty()) return {};
   const std::string series(analysis.Sets[static_cast<std::size_t>(set)].RoundedIn->Name());
@@ -221,24 +189,22 @@ std::vector<std::string> BuildLines(const CircuitAnalysis& analysis, int set, ch
   return lines;
 }
 
-namespace {
+namespace {}  // namespace
 
-
-}  // namespace
-
-std::string BuildListText(const CircuitAnalysis& analysis, char separator) {
+std::string BuildListText(const circuit::CircuitAnalysis& analysis, char separator) {
   std::string text = "deck\tresistor\tlug_from\tlug_to\tseries\tvalue_ohm\n";
   if (analysis.N < 2 || analysis.Sets.empty()) return text;
   for (const std::string& deck : BuildDecks(analysis.Balanced)) {
-    AppendTabLine(text, std::array<std::string, 5>{deck, "wiring", "input 1", "common output",
-                                                   "ground " + std::to_string(analysis.N)});
+    design::AppendTabLine(text,
+                          std::array<std::string, 5>{deck, "wiring", "input 1", "common output",
+                                                     "ground " + std::to_string(analysis.N)});
     for (std::size_t set = 0; set < analysis.Sets.size(); ++set) {
       const std::string series(analysis.Sets[set].RoundedIn->Name());
       for (const BuildStep& step : BuildList(analysis, static_cast<int>(set))) {
-        AppendTabLine(text, std::array<std::string, 6>{deck, "R" + std::to_string(step.Resistor),
-                                                       std::to_string(step.FromLug),
-                                                       std::to_string(step.ToLug), series,
-                                                       ExactDecimal(step.Value, separator)});
+        design::AppendTabLine(
+            text, std::array<std::string, 6>{
+                      deck, "R" + std::to_string(step.Resistor), std::to_string(step.FromLug),
+                      std::to_string(step.ToLug), series, ExactDecimal(step.Value, separator)});
       }
     }
   }
@@ -263,14 +229,14 @@ std::string Runs(const std::vector<int>& resistors) {
 
 }  // namespace
 
-std::string PartsOutOfRangeWarning(const CircuitAnalysis& analysis) {
+std::string PartsOutOfRangeWarning(const circuit::CircuitAnalysis& analysis) {
   struct Side {
     const char* words;
     bool (*outside)(double ohms);
   };
   const Side sides[] = {
-      {" below 1 \u03a9", [](double ohms) { return ohms < kSmallestPartOhms; }},
-      {" above 10M", [](double ohms) { return ohms > kLargestPartOhms; }},
+      {" below 1 \u03a9", [](double ohms) { return ohms < circuit::kSmallestPartOhms; }},
+      {" above 10M", [](double ohms) { return ohms > circuit::kLargestPartOhms; }},
   };
   std::vector<std::string> phrases;
   for (const Side& side : sides) {
@@ -301,7 +267,7 @@ std::string PartsOutOfRangeWarning(const CircuitAnalysis& analysis) {
   return warning + ", hard to buy and measure.";
 }
 
-std::string ExactDecimal(const DecimalValue& value, char separator) {
+std::string ExactDecimal(const design::DecimalValue& value, char separator) {
   if (value.Mantissa == 0) return "0";
   std::string digits = std::to_string(value.Mantissa);
   if (value.Exponent >= 0)
@@ -318,4 +284,4 @@ std::string ExactDecimal(const DecimalValue& value, char separator) {
   return digits;
 }
 
-}  // namespace design
+}  // namespace circuit_text

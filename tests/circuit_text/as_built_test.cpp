@@ -8,13 +8,13 @@
 
 #include <gtest/gtest.h>
 
-#include "design/as_built.h"
+#include "circuit_text/as_built_text.h"
 #include "notation/builder_value.h"
 
 namespace {
 
-using design::CircuitAnalysis;
-using design::FittedStrings;
+using circuit::CircuitAnalysis;
+using circuit::FittedStrings;
 
 // A hand-made analysis: N positions of equal steps, first set in `series`.
 CircuitAnalysis Surroundings(int n, double stepDb, double loadOhms, double sourceOhms,
@@ -24,18 +24,18 @@ CircuitAnalysis Surroundings(int n, double stepDb, double loadOhms, double sourc
   circuit.Balanced = balanced;
   circuit.Inputs.LoadOhms = loadOhms;
   circuit.Inputs.SourceOhms = sourceOhms;
-  circuit.Target = design::EqualSteps(n, stepDb);
+  circuit.Target = circuit::EqualSteps(n, stepDb);
   circuit.Sets.resize(1);
   circuit.Sets[0].RoundedIn = &design::kE24;
   return circuit;
 }
 
 // With the designed first set `leg` in E192, whose parts are exact decimals.
-CircuitAnalysis Designed(const design::OhmsColumn& leg, bool balanced, double load = 0,
+CircuitAnalysis Designed(const circuit::OhmsColumn& leg, bool balanced, double load = 0,
                          double source = 0) {
   CircuitAnalysis circuit = Surroundings(int(leg.size()), 6.0, load, source, balanced);
   circuit.Sets[0].RoundedIn = &design::kE192;
-  design::RoundEach(leg, design::kE192, circuit.Sets[0].Parts);
+  circuit::RoundEach(leg, design::kE192, circuit.Sets[0].Parts);
   return circuit;
 }
 
@@ -44,8 +44,8 @@ CircuitAnalysis Designed(const design::OhmsColumn& leg, bool balanced, double lo
 TEST(AsBuilt, OneResistorOnePercentHighGivesTheDividerDifference) {
   const CircuitAnalysis circuit = Surroundings(3, 6.0, 10000.0, 0.0, false);
   const FittedStrings fitted{{0, 1000, 1000}, {0, 1000, 1010}};
-  design::AsBuiltAnalysis a;
-  ASSERT_TRUE(design::AnalyseAsBuilt(circuit, fitted, a));
+  circuit::AsBuiltAnalysis a;
+  ASSERT_TRUE(circuit::AnalyseAsBuilt(circuit, fitted, a));
   EXPECT_NEAR(a.DifferenceDb[1], 0.0410487042, 1e-9);
   EXPECT_EQ(a.DifferenceDb[0], 0.0);
   EXPECT_EQ(a.WorstDifference.Position, 1);
@@ -53,19 +53,19 @@ TEST(AsBuilt, OneResistorOnePercentHighGivesTheDividerDifference) {
 }
 
 TEST(AsBuilt, BalancedEqualLegsGiveTheInCircuitFirstSet) {
-  design::StringSpec spec;
+  circuit::StringSpec spec;
   spec.TotalOhms = 10000.0;
-  spec.Targets = design::EqualSteps(24, 2.0);
+  spec.Targets = circuit::EqualSteps(24, 2.0);
   spec.Inputs = {47000.0, 600.0, 100e-12, 1.0};
   spec.RoundedIn = {&design::kE192, &design::kE24};
   spec.Balanced = true;
   CircuitAnalysis circuit;
-  ASSERT_TRUE(design::AnalyseString(spec, circuit));
+  ASSERT_TRUE(circuit::AnalyseString(spec, circuit));
   FittedStrings fitted;
-  design::DesignedFitted(circuit, fitted);
+  circuit::DesignedFitted(circuit, fitted);
   ASSERT_EQ(fitted.size(), 4u);
-  design::AsBuiltAnalysis a;
-  ASSERT_TRUE(design::AnalyseAsBuilt(circuit, fitted, a));
+  circuit::AsBuiltAnalysis a;
+  ASSERT_TRUE(circuit::AnalyseAsBuilt(circuit, fitted, a));
   for (int p = 0; p <= circuit.N - 2; ++p) {
     EXPECT_EQ(a.Db[0][p], circuit.Sets[0].Db[p]) << p;  // to the last digit
     EXPECT_EQ(a.DifferenceDb[p], 0.0) << p;
@@ -83,15 +83,20 @@ double NodeSolveDb(const FittedStrings& f, int p, double load, double source) {
   const auto cold = [&](int i) { return i == n - 1 ? n - 1 : n + i; };
   std::vector<std::vector<double>> g(nodes, std::vector<double>(nodes + 1, 0.0));
   const auto join = [&](int a, int b, double ohms) {
-    g[a][a] += 1 / ohms; g[b][b] += 1 / ohms; g[a][b] -= 1 / ohms; g[b][a] -= 1 / ohms;
+    g[a][a] += 1 / ohms;
+    g[b][b] += 1 / ohms;
+    g[a][b] -= 1 / ohms;
+    g[b][a] -= 1 / ohms;
   };
   for (int k = 1; k < n; ++k) {
     join(hot(k - 1), hot(k), f[0][k]);
     join(cold(k - 1), cold(k), f[1][k]);
   }
   join(hot(p), cold(p), load);
-  g[hot(0)][hot(0)] += 2 / source;  g[hot(0)][nodes] += 0.5 * 2 / source;
-  g[cold(0)][cold(0)] += 2 / source; g[cold(0)][nodes] -= 0.5 * 2 / source;
+  g[hot(0)][hot(0)] += 2 / source;
+  g[hot(0)][nodes] += 0.5 * 2 / source;
+  g[cold(0)][cold(0)] += 2 / source;
+  g[cold(0)][nodes] -= 0.5 * 2 / source;
   for (int i = 0; i < nodes; ++i) {
     for (int r = i + 1; r < nodes; ++r) {
       const double m = g[r][i] / g[i][i];
@@ -109,12 +114,12 @@ double NodeSolveDb(const FittedStrings& f, int p, double load, double source) {
 
 TEST(AsBuilt, BalancedColdLegChangeIsOneLoopAsTheNodesSolveIt) {
   const CircuitAnalysis circuit = Surroundings(5, 3.0, 22000.0, 600.0, true);
-  const design::OhmsColumn leg{0, 2000, 1500, 1000, 800};
-  design::OhmsColumn cold = leg;
+  const circuit::OhmsColumn leg{0, 2000, 1500, 1000, 800};
+  circuit::OhmsColumn cold = leg;
   cold[2] = 1800;  // left cold R2 fitted wrong
   const FittedStrings fitted{leg, cold, leg, leg};
-  design::AsBuiltAnalysis a;
-  ASSERT_TRUE(design::AnalyseAsBuilt(circuit, fitted, a));
+  circuit::AsBuiltAnalysis a;
+  ASSERT_TRUE(circuit::AnalyseAsBuilt(circuit, fitted, a));
   // Hand-worked loop at position 1: 600 + (2000 + 2000) above, (1500 + 1800)
   // + (1000 + 1000) + (800 + 800) = 6900 below across 22k: y = 5252.595,
   // ratio 5252.595 / 9852.595 = 0.533118, 5.4635 dB.
@@ -139,14 +144,18 @@ TEST(BestSingleChange, TiesFollowDeviationResistorThenColumn) {
       // right R1 down or R2 up match at 0.021 dB: the lower resistor of those.
       {"deviation then resistor", false, {{0, 1000, 1000}, {0, 1100, 1000}}, 1, 1, 1000},
       // Left hot R1 and left cold R1 up tie in everything but the column.
-      {"column", true, {{0, 1000, 1000}, {0, 1000, 1100}, {0, 1000, 1000}, {0, 1000, 1000}},
-       1, 0, 1100},
+      {"column",
+       true,
+       {{0, 1000, 1000}, {0, 1000, 1100}, {0, 1000, 1000}, {0, 1000, 1000}},
+       1,
+       0,
+       1100},
       {"nothing to gain", false, {{0, 1000, 1100}, {0, 1000, 1100}}, 0, 0, 0},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.text);
     const CircuitAnalysis circuit = Surroundings(3, 6.0, 0.0, 0.0, row.balanced);
-    const auto best = design::BestSingleChange(circuit, row.fitted);
+    const auto best = circuit::BestSingleChange(circuit, row.fitted);
     if (row.resistor == 0) {
       EXPECT_FALSE(best.has_value());
       continue;
@@ -162,10 +171,10 @@ TEST(BestSingleChange, TiesFollowDeviationResistorThenColumn) {
 TEST(AsBuilt, SummaryNamesTheChange) {
   const CircuitAnalysis circuit = Surroundings(3, 6.0, 0.0, 0.0, true);
   const FittedStrings fitted{{0, 1000, 1000}, {0, 1000, 1000}, {0, 1000, 1000}, {0, 1000, 1100}};
-  design::AsBuiltAnalysis a;
-  ASSERT_TRUE(design::AnalyseAsBuilt(circuit, fitted, a));
+  circuit::AsBuiltAnalysis a;
+  ASSERT_TRUE(circuit::AnalyseAsBuilt(circuit, fitted, a));
   // 2k over 2k against 2k over 2.1k: 20 log10(4.1 / 2.1 / 2) = -0.2093 dB.
-  EXPECT_EQ(design::BestChangeText(a, ','),
+  EXPECT_EQ(circuit_text::BestChangeText(a, ','),
             "Best single change: R1 right hot 1k \u2192 1,1k, worst channel difference "
             "0,209 \u2192 0,000 dB");
 }
@@ -192,7 +201,7 @@ TEST(PasteFitted, TakesRowsFromTheCurrentCell) {
     SCOPED_TRACE(row.text);
     FittedStrings fitted{{0, 9, 9, 9}, {0, 9, 9, 9}};
     const auto outcome =
-        design::PasteFitted(row.text, row.separator, row.resistor, row.column, false, fitted);
+        circuit_text::PasteFitted(row.text, row.separator, row.resistor, row.column, false, fitted);
     EXPECT_EQ(outcome.Written, row.written);
     EXPECT_EQ(outcome.Refused, row.refused);
     EXPECT_EQ(outcome.LinesBeyond, row.linesBeyond);
@@ -201,8 +210,8 @@ TEST(PasteFitted, TakesRowsFromTheCurrentCell) {
     EXPECT_EQ(fitted[1][2], row.right2);
   }
   FittedStrings fitted{{0, 9, 9, 9}, {0, 9, 9, 9}};
-  const auto outcome = design::PasteFitted("abc\n1k\n1k\n1k\n", '.', 2, 1, false, fitted);
-  EXPECT_EQ(design::PasteMessage(outcome),
+  const auto outcome = circuit_text::PasteFitted("abc\n1k\n1k\n1k\n", '.', 2, 1, false, fitted);
+  EXPECT_EQ(circuit_text::PasteMessage(outcome),
             "R2 right: \"abc\" is not a resistance: it does not start with a number; the cell "
             "keeps its value.\nBeyond the table and not used: 2 lines.");
 }
@@ -210,10 +219,10 @@ TEST(PasteFitted, TakesRowsFromTheCurrentCell) {
 // A refused cell says what in it was not understood; the range is named
 // only for a value that reads.
 TEST(RefusedCellMessage, SaysWhatWasNotUnderstood) {
-  EXPECT_EQ(design::RefusedCellMessage(3, 0, false, "1,62", '.'),
+  EXPECT_EQ(circuit_text::RefusedCellMessage(3, 0, false, "1,62", '.'),
             "R3 left: \"1,62\" is not a resistance: \",\" after \"1\" is not understood (the "
             "decimal point here is \".\"); the cell keeps its value.");
-  EXPECT_EQ(design::RefusedCellMessage(3, 0, false, "-1k", ','),
+  EXPECT_EQ(circuit_text::RefusedCellMessage(3, 0, false, "-1k", ','),
             "R3 left: \"-1k\" is not a resistance from 1u to 1T ohms; the cell keeps its value.");
 }
 
@@ -222,8 +231,9 @@ TEST(RefusedCellMessage, SaysWhatWasNotUnderstood) {
 TEST(AsBuilt, WritesTheFirstSetsPartsAsTheirDecimals) {
   const double single = design::kE96.Nearest(1820.0);
   ASSERT_NE(single, 1820.0);
-  for (const auto& [ohms, text] : {std::pair{single, "1.82k"}, {1641.0, "1.641k"}, {1819.9, "1.8199k"}}) {
-    EXPECT_EQ(design::FittedText(ohms, &design::kE96, '.'), text);
+  for (const auto& [ohms, text] :
+       {std::pair{single, "1.82k"}, {1641.0, "1.641k"}, {1819.9, "1.8199k"}}) {
+    EXPECT_EQ(circuit_text::FittedText(ohms, &design::kE96, '.'), text);
   }
 }
 
@@ -235,7 +245,7 @@ TEST(FittedText, WritesEveryPartOfEverySeriesAsItsDecimal) {
       for (const int mantissa : series->Decade()) {
         const double ohms = std::stod(std::to_string(mantissa) + "e" + std::to_string(exponent));
         for (const double by : {0.999, 1.0, 1.001}) {
-          ASSERT_EQ(design::FittedText(series->Nearest(ohms * by), series, '.'),
+          ASSERT_EQ(circuit_text::FittedText(series->Nearest(ohms * by), series, '.'),
                     notation::WriteBuilderValue(ohms, '.'))
               << series->Name() << " " << ohms << " x" << by;
         }
@@ -254,19 +264,19 @@ TEST(AsBuiltSummary, FlagsEachSideOfItsLines) {
   };
   struct Row {
     std::vector<Cell> cells;
-    design::FitMark mark;  // of the first cell
+    circuit::FitMark mark;  // of the first cell
     std::vector<std::string> lines;
   } const rows[] = {
       {{}, {}, {"No change needed: the channels already agree within 0.000 dB."}},
-      {{{1, 2, 1020, 1020}}, design::FitMark::AsDesigned, {}},
-      {{{1, 2, 979.99, 979.99}}, design::FitMark::BeyondTolerance, {}},
-      {{{1, 2, 3000, 3000}}, design::FitMark::BeyondTolerance, {}},
+      {{{1, 2, 1020, 1020}}, circuit::FitMark::AsDesigned, {}},
+      {{{1, 2, 979.99, 979.99}}, circuit::FitMark::BeyondTolerance, {}},
+      {{{1, 2, 3000, 3000}}, circuit::FitMark::BeyondTolerance, {}},
       {{{1, 2, 3000.5, 3000.5}},
-       design::FitMark::LikelyMisfit,
+       circuit::FitMark::LikelyMisfit,
        {"Likely misfit: R2 right is 3.0005k, designed 1k."}},
-      {{{1, 2, 333.34, 333.34}}, design::FitMark::BeyondTolerance, {}},
+      {{{1, 2, 333.34, 333.34}}, circuit::FitMark::BeyondTolerance, {}},
       {{{1, 2, 333.33, 333.33}},
-       design::FitMark::LikelyMisfit,
+       circuit::FitMark::LikelyMisfit,
        {"Likely misfit: R2 right is 333.33, designed 1k."}},
       // 20 log10(3 x / (2000 + x)) at position 2: 0.01012 dB, then 0.00989.
       {{{1, 3, 1001.75, 1003.5}},
@@ -282,7 +292,7 @@ TEST(AsBuiltSummary, FlagsEachSideOfItsLines) {
        {},
        {"No single change lowers the worst channel difference by 0.01 dB or more."}},
       {{{0, 2, 3300, 3300}, {1, 2, 3300, 3300}},
-       design::FitMark::LikelyMisfit,
+       circuit::FitMark::LikelyMisfit,
        {"Likely misfit: R2 left is 3.3k, designed 1k.",
         "Likely misfit: R2 right is 3.3k, designed 1k.",
         "The channels agree within 0.000 dB; check the likely misfits."}},
@@ -292,7 +302,7 @@ TEST(AsBuiltSummary, FlagsEachSideOfItsLines) {
         {1, 2, 1e4, 1e4},
         {0, 3, 1e4, 1e4},
         {1, 3, 1e4, 1e4}},
-       design::FitMark::LikelyMisfit,
+       circuit::FitMark::LikelyMisfit,
        {"Likely misfit: R1 left is 10k, designed 1k.",
         "Likely misfit: R1 right is 10k, designed 1k.",
         "Likely misfit: R2 left is 10k, designed 1k.",
@@ -306,7 +316,7 @@ TEST(AsBuiltSummary, FlagsEachSideOfItsLines) {
     circuit.Inputs.TolerancePercent = 2.0;
     for (const Row& row : rows) {
       FittedStrings fitted;
-      design::DesignedFitted(circuit, fitted);
+      circuit::DesignedFitted(circuit, fitted);
       std::vector<std::pair<std::string, std::string>> swaps{{"left ", "left hot "},
                                                              {"right ", "right hot "}};
       for (const Cell& c : row.cells) {
@@ -323,13 +333,13 @@ TEST(AsBuiltSummary, FlagsEachSideOfItsLines) {
       }
       SCOPED_TRACE(testing::Message()
                    << (lines.empty() ? "" : lines.back()) << (balanced ? ", balanced" : ""));
-      design::AsBuiltAnalysis a;
-      ASSERT_TRUE(design::AnalyseAsBuilt(circuit, fitted, a));
+      circuit::AsBuiltAnalysis a;
+      ASSERT_TRUE(circuit::AnalyseAsBuilt(circuit, fitted, a));
       if (!row.cells.empty()) {
         const Cell& c = row.cells[0];
         EXPECT_EQ(a.Marks[balanced ? 2 * c.column : c.column][c.k], row.mark);
       }
-      std::istringstream summary(design::AsBuiltSummary(a, '.'));
+      std::istringstream summary(circuit_text::AsBuiltSummary(a, '.'));
       std::vector<std::string> got;
       for (std::string line; std::getline(summary, line);) got.push_back(line);
       got.erase(got.begin(), got.begin() + 3);
@@ -346,7 +356,8 @@ TEST(AsBuiltSummary, FlagsEachSideOfItsLines) {
 // other channel (the same leg, balanced) when both then deviate least from
 // 6 dB: 1013 (0.035 dB) against 990 (0.065 dB).
 TEST(BestSingleChange, PutsTheDesignedPartBackOrCopiesTheOtherChannel) {
-  const design::OhmsColumn leg{0, 8660, 6980, 5490, 4420, 3480, 2770, 2210, 1740, 1400, 1100, 4220};
+  const circuit::OhmsColumn leg{0,    8660, 6980, 5490, 4420, 3480,
+                                2770, 2210, 1740, 1400, 1100, 4220};
   struct Row {
     CircuitAnalysis circuit;
     std::vector<std::array<double, 3>> cells;  // column, resistor, ohms
@@ -358,10 +369,10 @@ TEST(BestSingleChange, PutsTheDesignedPartBackOrCopiesTheOtherChannel) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.to);
     FittedStrings fitted;
-    design::DesignedFitted(row.circuit, fitted);
+    circuit::DesignedFitted(row.circuit, fitted);
     for (const auto& [column, k, ohms] : row.cells) fitted[int(column)][int(k)] = ohms;
-    design::AsBuiltAnalysis a;
-    ASSERT_TRUE(design::AnalyseAsBuilt(row.circuit, fitted, a));
+    circuit::AsBuiltAnalysis a;
+    ASSERT_TRUE(circuit::AnalyseAsBuilt(row.circuit, fitted, a));
     ASSERT_TRUE(a.Best.has_value());
     EXPECT_EQ(a.Best->Resistor, int(row.cells[0][1]));
     EXPECT_EQ(a.Best->Column, row.column);
@@ -370,7 +381,7 @@ TEST(BestSingleChange, PutsTheDesignedPartBackOrCopiesTheOtherChannel) {
     const std::string misfit =
         "\nLikely misfit: R6 left hot is 2.74, designed 2.77k.\n"
         "Best single change: R6 left hot 2.74 \u2192 2.77k, ";
-    EXPECT_EQ(design::AsBuiltSummary(a, '.').find(misfit) != misfit.npos, row.to == 2770);
+    EXPECT_EQ(circuit_text::AsBuiltSummary(a, '.').find(misfit) != misfit.npos, row.to == 2770);
   }
 }
 
@@ -379,18 +390,18 @@ TEST(BestSingleChange, PutsTheDesignedPartBackOrCopiesTheOtherChannel) {
 TEST(AnalyseAsBuilt, TakesTheDesignedValuesWhateverTheirSize) {
   for (const auto& [total, n] : {std::pair{1e-4, 25}, {1e13, 3}}) {
     SCOPED_TRACE(total);
-    design::StringSpec spec;
+    circuit::StringSpec spec;
     spec.TotalOhms = total;
-    spec.Targets = design::EqualSteps(n, 4.0);
+    spec.Targets = circuit::EqualSteps(n, 4.0);
     CircuitAnalysis circuit;
-    ASSERT_TRUE(design::AnalyseString(spec, circuit));
+    ASSERT_TRUE(circuit::AnalyseString(spec, circuit));
     FittedStrings fitted;
-    design::DesignedFitted(circuit, fitted);
-    design::AsBuiltAnalysis a;
-    ASSERT_TRUE(design::AnalyseAsBuilt(circuit, fitted, a));
+    circuit::DesignedFitted(circuit, fitted);
+    circuit::AsBuiltAnalysis a;
+    ASSERT_TRUE(circuit::AnalyseAsBuilt(circuit, fitted, a));
     EXPECT_FALSE(a.Best.has_value());
     fitted[1][n - 1] = total < 1.0 ? 5e-7 : 2e12;  // typed, and refused
-    EXPECT_FALSE(design::AnalyseAsBuilt(circuit, fitted, a));
+    EXPECT_FALSE(circuit::AnalyseAsBuilt(circuit, fitted, a));
   }
 }
 

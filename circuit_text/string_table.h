@@ -1,6 +1,6 @@
-// The in-circuit analysis as plain-decimal text: its columns, the cells of
-// its table, the tab-separated form the Copy key puts on the clipboard, and
-// the parts and build lists the builder takes to the bench.
+// The string's analysis as plain-decimal text: its columns, the cells of its
+// table, the tab-separated form the Copy key puts on the clipboard, and the
+// build list the builder takes to the bench.
 #pragma once
 
 #include <array>
@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "design/in_circuit.h"
+#include "circuit/string_analysis.h"
 
-namespace design {
+namespace circuit_text {
 
 inline constexpr std::size_t kCircuitColumnCount = 14;
 
@@ -26,7 +26,7 @@ struct CircuitColumn {
   int Set;  // -1: not a rounded set's column
   CellKind Kind;
   // The number at position p, or none where the cell is empty.
-  std::optional<double> (*Value)(const CircuitAnalysis& analysis, int p);
+  std::optional<double> (*Value)(const circuit::CircuitAnalysis& analysis, int p);
 };
 
 // The table's columns in order; the copied text and the window's item model
@@ -34,7 +34,7 @@ struct CircuitColumn {
 extern const std::array<CircuitColumn, kCircuitColumnCount> kCircuitColumns;
 
 // The column's name in the copied header for this analysis's series.
-std::string ColumnName(const CircuitColumn& column, const CircuitAnalysis& analysis);
+std::string ColumnName(const CircuitColumn& column, const circuit::CircuitAnalysis& analysis);
 
 // `value` as a plain decimal with at least six significant digits (fixed
 // notation: no exponent, no grouping, no suffix), `separator` as the decimal
@@ -44,11 +44,11 @@ std::string ColumnName(const CircuitColumn& column, const CircuitAnalysis& analy
 std::string PlainDecimal(double value, char separator);
 
 // A standard value written out in full with `separator`: "1820", "0.91", "0".
-std::string ExactDecimal(const DecimalValue& value, char separator);
+std::string ExactDecimal(const design::DecimalValue& value, char separator);
 
 // The copied cell of `column` at position p: the position as a whole
 // number, other numbers as PlainDecimal, empty where there is none.
-std::string CellText(const CircuitColumn& column, const CircuitAnalysis& analysis, int p,
+std::string CellText(const CircuitColumn& column, const circuit::CircuitAnalysis& analysis, int p,
                      char separator);
 
 using CircuitRow = std::array<std::string, kCircuitColumnCount>;
@@ -57,18 +57,11 @@ using CircuitRow = std::array<std::string, kCircuitColumnCount>;
 // k = p (empty on row 0), a rounded part as its exact standard value; the
 // ground row has no target, attenuation, band or frequency; the designed
 // columns are empty when the analysis has no designed sets.
-std::vector<CircuitRow> CircuitCells(const CircuitAnalysis& analysis, char separator);
+std::vector<CircuitRow> CircuitCells(const circuit::CircuitAnalysis& analysis, char separator);
 
 // The header line, then the rows: cells joined by one tab, each line ended by
 // a line feed.
-std::string CircuitTableText(const CircuitAnalysis& analysis, char separator);
-
-// The parts list: header "series\tvalue_ohm\tquantity\tresistors", then for
-// each set in turn one line per distinct value cell, ascending in value:
-// the series in lower case, the cell text, how many resistors take it x 2
-// channels (x 2 more when balanced: four strings), and their numbers
-// ascending ("R3 R7"). Tab-separated, each line ended by a line feed.
-std::string PartsListText(const CircuitAnalysis& analysis, char separator);
+std::string CircuitTableText(const circuit::CircuitAnalysis& analysis, char separator);
 
 // Switch lugs are numbered as on the switch, 1 .. N: lug p + 1 is position
 // p, so lug 1 is the top of the string (full volume) and lug N its ground
@@ -78,12 +71,12 @@ struct BuildStep {
   int Resistor = 0;
   int FromLug = 0;
   int ToLug = 0;
-  DecimalValue Value;  // the part's standard value, exactly
+  design::DecimalValue Value;  // the part's standard value, exactly
 };
 
 // Resistors 1 .. N - 1 of set `set` (0 or 1), in order; empty for a set the
 // analysis does not have.
-std::vector<BuildStep> BuildList(const CircuitAnalysis& analysis, int set);
+std::vector<BuildStep> BuildList(const circuit::CircuitAnalysis& analysis, int set);
 
 // The decks (switch wafers) a build has, one string each: "left", "right";
 // balanced "left hot", "left cold", "right hot", "right cold".
@@ -104,7 +97,8 @@ std::vector<std::string> BuildDecks(bool balanced);
 //   "  Input (the deck's leg) to lug 1 (full volume)."
 //   "  Common (wiper) to the output (the deck's leg)."
 //   "  Lug 11 to ground, with the other leg's lug 11."
-std::vector<std::string> BuildLines(const CircuitAnalysis& analysis, int set, char separator);
+std::vector<std::string> BuildLines(const circuit::CircuitAnalysis& analysis, int set,
+                                    char separator);
 
 // The build list as "Copy build list" puts it on the clipboard: the header
 // "deck\tresistor\tlug_from\tlug_to\tseries\tvalue_ohm", then for each deck
@@ -115,7 +109,7 @@ std::vector<std::string> BuildLines(const CircuitAnalysis& analysis, int set, ch
 // The value is the exact standard value as a plain decimal (no exponent, no
 // trailing zeros), `separator` as the point. Tab-separated, each line ended
 // by a line feed; only the header when the analysis holds no string.
-std::string BuildListText(const CircuitAnalysis& analysis, char separator);
+std::string BuildListText(const circuit::CircuitAnalysis& analysis, char separator);
 
 // The summary's warning about parts outside 1 ohm .. 10 Mohm (nominal
 // standard values, as CircuitAnalysis::PartOutOfRange), naming them:
@@ -124,6 +118,6 @@ std::string BuildListText(const CircuitAnalysis& analysis, char separator);
 // ", ". Where the two sets differ on a side, each set with parts there is
 // named by its series: "E24 R4 and E192 R3 below 1 Ω". Empty when every part
 // is within range.
-std::string PartsOutOfRangeWarning(const CircuitAnalysis& analysis);
+std::string PartsOutOfRangeWarning(const circuit::CircuitAnalysis& analysis);
 
-}  // namespace design
+}  // namespace circuit_text

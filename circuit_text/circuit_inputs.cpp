@@ -1,5 +1,5 @@
 // Reading, range limits and write-back of the in-circuit inputs.
-#include "design/circuit_inputs.h"
+#include "circuit_text/circuit_inputs.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,13 +8,13 @@
 #include "notation/builder_value.h"
 #include "notation/decimal_separator.h"
 
-namespace design {
+namespace circuit_text {
 namespace {
 
 using notation::BuilderUnit;
 
 constexpr double kLikelyCableFarads = 1e-8;  // a slip is scaled down to 10 nF or less
-constexpr double kHintedUpTo = 1e6;           // beyond this a number is no slip of units
+constexpr double kHintedUpTo = 1e6;          // beyond this a number is no slip of units
 
 std::string Written(double value) {
   return notation::WriteBuilderValue(value, notation::DecimalSeparator());
@@ -35,9 +35,7 @@ std::string Quoted(const std::string& typed) {
   return "\"" + text + "\"";
 }
 
-bool IsBlank(const std::string& text) {
-  return text.find_first_not_of(" \t") == std::string::npos;
-}
+bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
 
 std::string Joined(const std::vector<std::string>& parts, const char* joint) {
   std::string out;
@@ -55,8 +53,7 @@ class Notes {
   void add(const char* box, const std::string& typed, const std::vector<std::string>& reasons,
            const std::string& outcome) {
     if (reasons.empty()) return;
-    line(std::string(box) + ": " + Quoted(typed) + " " + Joined(reasons, " and ") + "; " +
-         outcome);
+    line(std::string(box) + ": " + Quoted(typed) + " " + Joined(reasons, " and ") + "; " + outcome);
   }
   void line(const std::string& text) {
     if (!message_.empty()) message_ += '\n';
@@ -181,11 +178,11 @@ bool ReadPositions(const std::string& text, int& positions, std::vector<std::str
     return false;
   }
   double value = std::fabs(*typed);
-  if (value < kMinPositions) {
-    value = kMinPositions;
+  if (value < design::kMinPositions) {
+    value = design::kMinPositions;
     reasons.emplace_back("is below 2");
-  } else if (value > kMaxStringPositions) {
-    value = kMaxStringPositions;
+  } else if (value > circuit::kMaxStringPositions) {
+    value = circuit::kMaxStringPositions;
     reasons.emplace_back("is above 64");
   }
   if (value != std::trunc(value)) reasons.emplace_back("is not a whole number");
@@ -257,11 +254,11 @@ void ReadString(const CircuitBoxes& typed, StringInputs& string, Notes& notes) {
   LawReading typedLaw;
   ReadLaw(typed.Steps, positions, separator, typedLaw);
   const LawReading kept = KeptLaw(string, positions);
-  const bool lawTooDeep = typedLaw.Usable && PastDepthLimit(typedLaw.DepthDb) &&
+  const bool lawTooDeep = typedLaw.Usable && circuit::PastDepthLimit(typedLaw.DepthDb) &&
                           typedLaw.StepsDb != kept.StepsDb;
   const bool lawRefused = !typedLaw.Usable || lawTooDeep;
   const LawReading& law = lawRefused ? kept : typedLaw;
-  const bool positionsTooDeep = PastDepthLimit(law.DepthDb);
+  const bool positionsTooDeep = circuit::PastDepthLimit(law.DepthDb);
   if (positionsTooDeep) {
     positionReasons.push_back("would take the law \"" + law.Text + "\" to " +
                               DepthText(law.DepthDb) + " dB, " + PastTheLimit(law));
@@ -290,7 +287,7 @@ void ReadString(const CircuitBoxes& typed, StringInputs& string, Notes& notes) {
 }
 
 // The boxes every kind reads alike: load, source, cable, tolerance, total.
-void ReadFirstFive(const CircuitBoxes& typed, CircuitInputs& inputs, double& totalOhms,
+void ReadFirstFive(const CircuitBoxes& typed, circuit::CircuitInputs& inputs, double& totalOhms,
                    Notes& notes) {
   ReadOhms("Load", typed.Load, true, inputs.LoadOhms, notes);
   ReadOhms("Source impedance", typed.Source, false, inputs.SourceOhms, notes);
@@ -299,8 +296,8 @@ void ReadFirstFive(const CircuitBoxes& typed, CircuitInputs& inputs, double& tot
   ReadTotal(typed.Total, totalOhms, notes);
 }
 
-bool Normalise(CircuitBoxes& boxes, CircuitInputs& inputs, StringInputs& string,
-               const MessageSeam& showMessage) {
+bool Normalise(CircuitBoxes& boxes, circuit::CircuitInputs& inputs, StringInputs& string,
+               const design::MessageSeam& showMessage) {
   const CircuitBoxes typed = boxes;
   Notes notes;
   ReadFirstFive(typed, inputs, string.TotalOhms, notes);
@@ -372,14 +369,14 @@ void ReadRelayStep(const std::string& text, StringInputs& relay, Notes& notes) {
 
 }  // namespace
 
-
-void StartStringInputs(const DesignState& state, StringInputs& string) {
-  if (state.NumPositions < kMinPositions) {  // no design has run
+void StartStringInputs(const design::DesignState& state, StringInputs& string) {
+  if (state.NumPositions < design::kMinPositions) {  // no design has run
     string = StringInputs{};
     return;
   }
   string.TotalOhms = state.TotalOhms;
-  string.Positions = std::clamp<int>(state.NumPositions, kMinPositions, kMaxStringPositions);
+  string.Positions =
+      std::clamp<int>(state.NumPositions, design::kMinPositions, circuit::kMaxStringPositions);
   string.StepsDb.assign(static_cast<std::size_t>(string.Positions - 2), state.StepSize);
   // The single's own digits, so the law reads back as exactly the step the
   // design used; but the least step's single (0.01f is 0.0099999998) lies
@@ -394,7 +391,7 @@ void StartStringInputs(const DesignState& state, StringInputs& string) {
   string.LawText = law.Text;
 }
 
-bool IsDesignString(const StringInputs& string, const DesignState& state) {
+bool IsDesignString(const StringInputs& string, const design::DesignState& state) {
   if (static_cast<float>(string.TotalOhms) != state.TotalOhms ||
       string.Positions != state.NumPositions) {
     return false;
@@ -405,7 +402,7 @@ bool IsDesignString(const StringInputs& string, const DesignState& state) {
 
 namespace {
 
-void WriteSurroundings(const CircuitInputs& inputs, CircuitBoxes& boxes) {
+void WriteSurroundings(const circuit::CircuitInputs& inputs, CircuitBoxes& boxes) {
   boxes.Load = Written(inputs.LoadOhms);
   boxes.Source = Written(inputs.SourceOhms);
   boxes.Cable = Written(inputs.CableFarads);
@@ -414,7 +411,7 @@ void WriteSurroundings(const CircuitInputs& inputs, CircuitBoxes& boxes) {
 
 }  // namespace
 
-void WriteCircuitBoxes(const CircuitInputs& inputs, const StringInputs& string,
+void WriteCircuitBoxes(const circuit::CircuitInputs& inputs, const StringInputs& string,
                        CircuitBoxes& boxes) {
   WriteSurroundings(inputs, boxes);
   boxes.Total = Written(string.TotalOhms);
@@ -423,13 +420,13 @@ void WriteCircuitBoxes(const CircuitInputs& inputs, const StringInputs& string,
   notation::PointToSeparator(boxes.Steps, notation::DecimalSeparator());
 }
 
-bool NormaliseCircuitInputs(CircuitBoxes& boxes, CircuitInputs& inputs, StringInputs& string,
-                            const MessageSeam& showMessage) {
+bool NormaliseCircuitInputs(CircuitBoxes& boxes, circuit::CircuitInputs& inputs,
+                            StringInputs& string, const design::MessageSeam& showMessage) {
   return Normalise(boxes, inputs, string, showMessage);
 }
 
-bool NormaliseRelayInputs(CircuitBoxes& boxes, CircuitInputs& inputs, StringInputs& relay,
-                          const MessageSeam& showMessage) {
+bool NormaliseRelayInputs(CircuitBoxes& boxes, circuit::CircuitInputs& inputs, StringInputs& relay,
+                          const design::MessageSeam& showMessage) {
   const CircuitBoxes typed = boxes;
   Notes notes;
   ReadFirstFive(typed, inputs, relay.TotalOhms, notes);
@@ -442,5 +439,4 @@ bool NormaliseRelayInputs(CircuitBoxes& boxes, CircuitInputs& inputs, StringInpu
   return true;
 }
 
-
-}  // namespace design
+}  // namespace circuit_text

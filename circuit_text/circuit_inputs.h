@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "circuit/string_analysis.h"
+#include "circuit_text/law_text.h"
 #include "design/design_state.h"
-#include "design/in_circuit.h"
-#include "design/law.h"
 #include "design/normalise.h"
 
-namespace design {
+namespace circuit_text {
 
 // The texts of the boxes, in their tab order.
 struct CircuitBoxes {
@@ -26,20 +26,19 @@ struct CircuitBoxes {
 
 // The string the window designs, as its last three boxes set it.
 struct StringInputs {
-  double TotalOhms = kDefaultTotalOhms;  // ohms
-  int Positions = kMinPositions;         // N, 2 .. 64
-  std::vector<double> StepsDb;           // the N - 2 steps, dB; step i at index i - 1
-  std::string LawText = "2";             // the law's canonical text, '.' as the point:
-                                         // every step typed, even beyond N - 2
+  double TotalOhms = design::kDefaultTotalOhms;  // ohms
+  int Positions = design::kMinPositions;         // N, 2 .. 64
+  std::vector<double> StepsDb;                   // the N - 2 steps, dB; step i at index i - 1
+  std::string LawText = "2";                     // the law's canonical text, '.' as the point:
+                                                 // every step typed, even beyond N - 2
 };
 
-inline constexpr double kMinLoadOhms = 1e-4;        // ohms, "100u"; 0 alone means no load
+inline constexpr double kMinLoadOhms = 1e-4;          // ohms, "100u"; 0 alone means no load
 inline constexpr double kMinCircuitTotalOhms = 1e-4;  // ohms, as the design window refuses
-inline constexpr double kMaxCircuitOhms = 1e12;     // ohms: load, source and total
-inline constexpr double kMaxCableFarads = 1e-6;     // farads; a cable of more is a slip
+inline constexpr double kMaxCircuitOhms = 1e12;       // ohms: load, source and total
+inline constexpr double kMaxCableFarads = 1e-6;       // farads; a cable of more is a slip
 inline constexpr double kMinTolerancePercent = 0.01;  // percent
 inline constexpr double kMaxTolerancePercent = 20.0;  // percent
-
 
 // The string of the design the design window last ran: its total, positions
 // and equal steps, each the exact double of the single the design holds, so
@@ -47,16 +46,16 @@ inline constexpr double kMaxTolerancePercent = 20.0;  // percent
 // which may read back a hair away from the single ("4.16" against 4.16f);
 // IsDesignString compares in single precision for that reason. Before any
 // design has run the defaults stand (10k, 2 positions, law "2").
-void StartStringInputs(const DesignState& state, StringInputs& string);
+void StartStringInputs(const design::DesignState& state, StringInputs& string);
 
 // True while `string` is the design's: the same total and step as singles,
 // the same positions, and equal steps.
-bool IsDesignString(const StringInputs& string, const DesignState& state);
+bool IsDesignString(const StringInputs& string, const design::DesignState& state);
 
 // Writes the inputs into the boxes in the window's notation (WriteBuilderValue
 // with the program's decimal separator; the law as its canonical text), so
 // each box reads back as exactly the value shown.
-void WriteCircuitBoxes(const CircuitInputs& inputs, const StringInputs& string,
+void WriteCircuitBoxes(const circuit::CircuitInputs& inputs, const StringInputs& string,
                        CircuitBoxes& boxes);
 
 // Reads every box with ReadBuilderValue into `inputs` and `string`, which
@@ -78,8 +77,8 @@ void WriteCircuitBoxes(const CircuitInputs& inputs, const StringInputs& string,
 // text and the value kept or used, in one message shown through
 // `showMessage` after every box is rewritten; a value that is not understood
 // is named with what was not understood. Returns whether a message was shown.
-bool NormaliseCircuitInputs(CircuitBoxes& boxes, CircuitInputs& inputs, StringInputs& string,
-                            const MessageSeam& showMessage);
+bool NormaliseCircuitInputs(CircuitBoxes& boxes, circuit::CircuitInputs& inputs,
+                            StringInputs& string, const design::MessageSeam& showMessage);
 
 inline constexpr int kMaxRelays = 8;
 
@@ -91,8 +90,7 @@ inline constexpr int kMaxRelays = 8;
 // by ReadLaw, where a law without an entry, with a step outside 0.01 .. 20
 // dB or with more than one step keeps the previous step. One message names
 // every box that did not take its text as typed. Returns whether it was shown.
-bool NormaliseRelayInputs(CircuitBoxes& boxes, CircuitInputs& inputs, StringInputs& relay,
-                          const MessageSeam& showMessage);
+bool NormaliseRelayInputs(CircuitBoxes& boxes, circuit::CircuitInputs& inputs, StringInputs& relay,
+                          const design::MessageSeam& showMessage);
 
-
-}  // namespace design
+}  // namespace circuit_text

@@ -4,9 +4,9 @@
 
 #include <array>
 
-#include "design/in_circuit_text.h"
+#include "circuit_text/string_table.h"
 
-namespace design {
+namespace circuit_text {
 
 // A column heading as two short lines (what, unit), and what the column means.
 struct Heading {
@@ -16,4 +16,4 @@ struct Heading {
 };
 extern const std::array<Heading, kCircuitColumnCount> kCircuitHeadings;
 
-}  // namespace design
+}  // namespace circuit_text

@@ -9,12 +9,11 @@
 #include <optional>
 #include <vector>
 
+#include "circuit/law.h"
 #include "design/design_state.h"
-#include "design/law.h"
 #include "design/series.h"
 
-namespace design {
-
+namespace circuit {
 
 // Numbering as the design's: positions p = 0 (top) .. N - 1 (ground);
 // resistor k = 1 .. N - 1 joins positions k - 1 and k.
@@ -42,8 +41,7 @@ TargetColumn EqualSteps(int n, double stepDb);
 // parallel with the load. The partial sums are added resistor by resistor,
 // never formed as a difference. `atten` gets N entries; the ground position
 // has no output and holds 0. Any other N leaves `atten` untouched.
-void LoadedAttenuation(const OhmsColumn& string, const Surroundings& around,
-                       PositionColumn& atten);
+void LoadedAttenuation(const OhmsColumn& string, const Surroundings& around, PositionColumn& atten);
 
 // Deviation of an attenuation column from the targets at position p:
 // (A(p) - A(0)) - target(p), dB.
@@ -79,7 +77,7 @@ struct RoundedString {
 
 // Rounds each resistor on its own to the series' nearest value; Nearest
 // gets the same indices as Index.
-void RoundEach(const OhmsColumn& precise, const Series& series, RoundedString& rounded);
+void RoundEach(const OhmsColumn& precise, const design::Series& series, RoundedString& rounded);
 
 // How many series steps improvement may move a part from the value it
 // rounded to on its own: far enough to trade a step's error between
@@ -95,8 +93,8 @@ inline constexpr int kImproveReach = 3;
 // on the result no single move within reach lowers it at all, and a second
 // call makes no move. Every value stays a value of the series. Returns the
 // moves made.
-int ImproveRounding(RoundedString& rounded, const TargetColumn& targets,
-                    const Surroundings& around, const Series& series);
+int ImproveRounding(RoundedString& rounded, const TargetColumn& targets, const Surroundings& around,
+                    const design::Series& series);
 
 // Lowest and highest attenuation (dB, positions 0 .. N - 2) that parts within
 // +/- tolerance (a fraction, 0.01 for 1%) of `string` can give: the resistors
@@ -118,10 +116,10 @@ std::optional<double> TrebleCorner(double zoutOhms, double cableFarads, const Su
 
 // The four inputs of the analysis after their boxes have been read.
 struct CircuitInputs {
-  double LoadOhms = 47000.0;       // ohms; 0 = no load
-  double SourceOhms = 0.0;         // ohms
-  double CableFarads = 100e-12;    // farads, per conductor to ground; 0 = no cable
-  double TolerancePercent = 1.0;   // percent, 0.01 .. 20
+  double LoadOhms = 47000.0;      // ohms; 0 = no load
+  double SourceOhms = 0.0;        // ohms
+  double CableFarads = 100e-12;   // farads, per conductor to ground; 0 = no cable
+  double TolerancePercent = 1.0;  // percent, 0.01 .. 20
 };
 
 // The string to analyse. Balanced: two identical strings per channel whose
@@ -137,7 +135,7 @@ struct StringSpec {
   double TotalOhms = 0.0;  // ohms, one string
   TargetColumn Targets;    // N - 1 targets, dB; N = 2 .. 64
   CircuitInputs Inputs;
-  std::array<const Series*, 2> RoundedIn{&kE96, &kE24};
+  std::array<const design::Series*, 2> RoundedIn{&design::kE96, &design::kE24};
   bool Balanced = false;
   // The design's own E96 and E24 strings (N entries each), for the designed
   // columns; give them only while the string is the design's.
@@ -146,7 +144,7 @@ struct StringSpec {
 
 // A string rounded to a series, improved, and what it gives into the load.
 struct RoundedSet {
-  const Series* RoundedIn = &kE96;
+  const design::Series* RoundedIn = &design::kE96;
   RoundedString Parts;
   PositionColumn Db;  // attenuation into the load, 0 .. N - 2
   WorstPoint Worst;   // deviation from the targets
@@ -172,15 +170,15 @@ struct CircuitAnalysis {
   int N = 0;
   double TotalOhms = 0.0;
   bool Balanced = false;
-  CircuitInputs Inputs;  // as the analysis used them
-  TargetColumn Target;   // N - 1 entries, dB
-  OhmsColumn Compensated;            // load-compensated ideal resistors
-  std::vector<RoundedSet> Sets;      // the two rounded sets, in the order asked for
-  std::vector<DesignedSet> Designed; // empty, or the design's E96 and E24 sets
-  PositionColumn BandLowDb;   // of the first set, 0 .. N - 2
+  CircuitInputs Inputs;               // as the analysis used them
+  TargetColumn Target;                // N - 1 entries, dB
+  OhmsColumn Compensated;             // load-compensated ideal resistors
+  std::vector<RoundedSet> Sets;       // the two rounded sets, in the order asked for
+  std::vector<DesignedSet> Designed;  // empty, or the design's E96 and E24 sets
+  PositionColumn BandLowDb;           // of the first set, 0 .. N - 2
   PositionColumn BandHighDb;
-  PositionColumn ZoutOhms;    // seen by the load, first set; 0 at ground
-  PositionColumn ZinOhms;     // seen by the source
+  PositionColumn ZoutOhms;                    // seen by the load, first set; 0 at ground
+  PositionColumn ZinOhms;                     // seen by the source
   std::vector<std::optional<double>> F3dbHz;  // none: no cable, ground, zero impedance
   // Summary.
   double WidestBand = 0.0;  // largest high - low, dB
@@ -201,13 +199,13 @@ bool AnalyseString(const StringSpec& spec, CircuitAnalysis& analysis);
 // the rounded sets a run leaves), and if so its spec with `inputs`: equal
 // steps of its step, its total, E96 and E24, single-ended, and the design's
 // own sets for the designed columns.
-bool DesignSpec(const DesignState& state, const CircuitInputs& inputs, StringSpec& spec);
+bool DesignSpec(const design::DesignState& state, const CircuitInputs& inputs, StringSpec& spec);
 
 // Analyses the design the last design run left in `state` (TotalOhms,
 // NumPositions, StepSize, R1Pct, R5Pct; nothing else is read, nothing
 // written) with `inputs`, which must be normalised: AnalyseString of its
 // DesignSpec. Returns false and leaves N = 0 when the state holds no design.
-bool AnalyseInCircuit(const DesignState& state, const CircuitInputs& inputs,
+bool AnalyseInCircuit(const design::DesignState& state, const CircuitInputs& inputs,
                       CircuitAnalysis& analysis);
 
-}  // namespace design
+}  // namespace circuit

@@ -6,13 +6,14 @@
 
 #include <gtest/gtest.h>
 
-#include "design/in_circuit.h"
-#include "design/in_circuit_text.h"
+#include "circuit/string_analysis.h"
+#include "circuit_text/parts_list.h"
+#include "circuit_text/string_table.h"
 #include "design/series.h"
 
 namespace {
 
-using design::Surroundings;
+using circuit::Surroundings;
 
 TEST(Series, TablesHoldTheirValues) {
   struct Row {
@@ -64,25 +65,25 @@ TEST(Series, E192RoundsInTheRatioSenseAroundNinePointTwo) {
 // Steps of 2 then 3 dB on four positions with nothing connected: Rl(p) is
 // 10k x 10^(-target / 20) for targets 0, 2 and 5 dB.
 TEST(CompensatedString, FollowsALawOfUnequalSteps) {
-  const design::TargetColumn targets{0.0, 2.0, 5.0};
-  design::OhmsColumn string;
-  design::CompensatedString(10e3, targets, Surroundings{}, string);
+  const circuit::TargetColumn targets{0.0, 2.0, 5.0};
+  circuit::OhmsColumn string;
+  circuit::CompensatedString(10e3, targets, Surroundings{}, string);
   ASSERT_EQ(string.size(), 4u);
   const double expected[] = {2056.7176527572, 2319.8690953393, 5623.4132519035};
   for (int k = 1; k <= 3; ++k) EXPECT_NEAR(string[k], expected[k - 1], 1e-9) << k;
-  design::PositionColumn atten;
-  design::LoadedAttenuation(string, Surroundings{}, atten);
+  circuit::PositionColumn atten;
+  circuit::LoadedAttenuation(string, Surroundings{}, atten);
   EXPECT_NEAR(atten[1], 2.0, 1e-12);
   EXPECT_NEAR(atten[2], 5.0, 1e-12);
 }
 
-design::StringSpec Spec(double total, int n, double step, double load, double source,
-                        const design::Series& first = design::kE96,
-                        const design::Series& second = design::kE24) {
-  design::StringSpec spec;
+circuit::StringSpec Spec(double total, int n, double step, double load, double source,
+                         const design::Series& first = design::kE96,
+                         const design::Series& second = design::kE24) {
+  circuit::StringSpec spec;
   spec.TotalOhms = total;
-  spec.Targets = design::EqualSteps(n, step);
-  spec.Inputs = design::CircuitInputs{load, source, 100e-12, 1.0};
+  spec.Targets = circuit::EqualSteps(n, step);
+  spec.Inputs = circuit::CircuitInputs{load, source, 100e-12, 1.0};
   spec.RoundedIn = {&first, &second};
   return spec;
 }
@@ -90,12 +91,12 @@ design::StringSpec Spec(double total, int n, double step, double load, double so
 // A balanced leg is one string into half the load from half the source;
 // only the impedances shown across the pair are doubled.
 TEST(AnalyseString, BalancedLegIsASingleStringIntoHalfTheLoad) {
-  design::StringSpec balanced = Spec(10e3, 24, 2.0, 47e3, 600, design::kE192);
+  circuit::StringSpec balanced = Spec(10e3, 24, 2.0, 47e3, 600, design::kE192);
   balanced.Balanced = true;
-  const design::StringSpec single = Spec(10e3, 24, 2.0, 23.5e3, 300, design::kE192);
-  design::CircuitAnalysis b, s;
-  ASSERT_TRUE(design::AnalyseString(balanced, b));
-  ASSERT_TRUE(design::AnalyseString(single, s));
+  const circuit::StringSpec single = Spec(10e3, 24, 2.0, 23.5e3, 300, design::kE192);
+  circuit::CircuitAnalysis b, s;
+  ASSERT_TRUE(circuit::AnalyseString(balanced, b));
+  ASSERT_TRUE(circuit::AnalyseString(single, s));
   for (std::size_t i = 0; i < 2; ++i) EXPECT_EQ(b.Sets[i].Parts.Ohms, s.Sets[i].Parts.Ohms);
   EXPECT_EQ(b.Sets[0].Db, s.Sets[0].Db);
   EXPECT_EQ(b.BandHighDb, s.BandHighDb);
@@ -119,13 +120,13 @@ TEST(ImproveRounding, LeavesNothingForASecondCall) {
     for (const design::Series* series : design::kAllSeries) {
       SCOPED_TRACE(testing::Message() << row.total << " / " << row.n << " " << series->Name());
       const Surroundings around{row.source, row.load};
-      const design::TargetColumn targets = design::EqualSteps(row.n, row.step);
-      design::OhmsColumn ideal;
-      design::CompensatedString(row.total, targets, around, ideal);
-      design::RoundedString rounded;
-      design::RoundEach(ideal, *series, rounded);
-      design::ImproveRounding(rounded, targets, around, *series);
-      EXPECT_EQ(design::ImproveRounding(rounded, targets, around, *series), 0);
+      const circuit::TargetColumn targets = circuit::EqualSteps(row.n, row.step);
+      circuit::OhmsColumn ideal;
+      circuit::CompensatedString(row.total, targets, around, ideal);
+      circuit::RoundedString rounded;
+      circuit::RoundEach(ideal, *series, rounded);
+      circuit::ImproveRounding(rounded, targets, around, *series);
+      EXPECT_EQ(circuit::ImproveRounding(rounded, targets, around, *series), 0);
     }
   }
 }
@@ -149,23 +150,23 @@ TEST(ImproveRounding, WalksAsWorkedByHand) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.moves);
-    const design::TargetColumn targets{0.0, row.targetDb};
-    design::RoundedString rounded;
-    design::RoundEach({0, row.r1, row.r2}, design::kE24, rounded);
-    EXPECT_EQ(design::ImproveRounding(rounded, targets, Surroundings{}, design::kE24), row.moves);
+    const circuit::TargetColumn targets{0.0, row.targetDb};
+    circuit::RoundedString rounded;
+    circuit::RoundEach({0, row.r1, row.r2}, design::kE24, rounded);
+    EXPECT_EQ(circuit::ImproveRounding(rounded, targets, Surroundings{}, design::kE24), row.moves);
     EXPECT_NEAR(rounded.Ohms[1], row.to1, row.to1 * 1e-6);
     EXPECT_NEAR(rounded.Ohms[2], row.to2, row.to2 * 1e-6);
-    EXPECT_NEAR(design::WorstDeviation(rounded.Ohms, targets, Surroundings{}).Db, row.worstDb,
+    EXPECT_NEAR(circuit::WorstDeviation(rounded.Ohms, targets, Surroundings{}).Db, row.worstDb,
                 1e-5);
   }
 }
 
 TEST(CircuitTableText, NamesTheChosenSeriesInTheHeader) {
-  design::StringSpec spec = Spec(10e3, 5, 3.0, 47e3, 0, design::kE192, design::kE48);
+  circuit::StringSpec spec = Spec(10e3, 5, 3.0, 47e3, 0, design::kE192, design::kE48);
   spec.Targets = {0.0, 2.0, 4.0, 10.0};
-  design::CircuitAnalysis a;
-  ASSERT_TRUE(design::AnalyseString(spec, a));
-  const std::string text = design::CircuitTableText(a, '.');
+  circuit::CircuitAnalysis a;
+  ASSERT_TRUE(circuit::AnalyseString(spec, a));
+  const std::string text = circuit_text::CircuitTableText(a, '.');
   EXPECT_EQ(text.substr(0, text.find('\n')),
             "position\ttarget_dB\tdesigned_e96_dB\tdesigned_e24_dB\tcompensated_ohm\t"
             "compensated_e192_ohm\tcompensated_e48_ohm\tcompensated_e192_dB\tcompensated_e48_dB\t"
@@ -176,26 +177,26 @@ TEST(CircuitTableText, NamesTheChosenSeriesInTheHeader) {
 }
 
 // An analysis of only two sets, `e24` and `e192` (index 0 unused) rounded.
-design::CircuitAnalysis TwoSets(const design::OhmsColumn& e24, const design::OhmsColumn& e192,
-                                bool balanced = false) {
-  design::CircuitAnalysis a;
+circuit::CircuitAnalysis TwoSets(const circuit::OhmsColumn& e24, const circuit::OhmsColumn& e192,
+                                 bool balanced = false) {
+  circuit::CircuitAnalysis a;
   a.N = static_cast<int>(e24.size());
   a.Balanced = balanced;
   a.Sets.resize(2);
   a.Sets[0].RoundedIn = &design::kE24;
   a.Sets[1].RoundedIn = &design::kE192;
-  design::RoundEach(e24, design::kE24, a.Sets[0].Parts);
-  design::RoundEach(e192, design::kE192, a.Sets[1].Parts);
+  circuit::RoundEach(e24, design::kE24, a.Sets[0].Parts);
+  circuit::RoundEach(e192, design::kE192, a.Sets[1].Parts);
   return a;
 }
 
 // Resistors 4.7k, 1k, 4.7k in E24 and 4.7k, 1k, 4.75k in E192.
 TEST(PartsListText, CountsEachValueOverBothChannels) {
   for (const bool balanced : {false, true}) {
-    const design::CircuitAnalysis a =
+    const circuit::CircuitAnalysis a =
         TwoSets({0, 4700, 1000, 4700}, {0, 4700, 1000, 4750}, balanced);
     const std::string two = balanced ? "4" : "2", four = balanced ? "8" : "4";
-    EXPECT_EQ(design::PartsListText(a, ','),
+    EXPECT_EQ(circuit_text::PartsListText(a, ','),
               "series\tvalue_ohm\tquantity\tresistors\n"
               "e24\t1000,000\t"  // E24 1000 is the single 999.99994, as its table cell
                   + two +
@@ -214,18 +215,18 @@ TEST(PartsListText, CountsEachValueOverBothChannels) {
   }
 }
 
-const design::OhmsColumn kE24Parts{0, 4700, 1000, 0.91}, kE192Parts{0, 4700, 1000, 4.75};
+const circuit::OhmsColumn kE24Parts{0, 4700, 1000, 0.91}, kE192Parts{0, 4700, 1000, 4.75};
 
 // Four positions are lugs 1 .. 4: R1 joins lugs 1 and 2, R3 lugs 3 and 4;
 // the input goes to lug 1, lug 4 to ground.
 TEST(BuildLines, NumbersLugsFromOneAndBeginsWithTheWiring) {
-  EXPECT_EQ(design::BuildLines(TwoSets(kE24Parts, kE192Parts), 1, ','),
+  EXPECT_EQ(circuit_text::BuildLines(TwoSets(kE24Parts, kE192Parts), 1, ','),
             (std::vector<std::string>{
                 "E192 build list, every deck alike:", "  Decks: left, right.",
                 "  Input to lug 1 (full volume).", "  Common (wiper) to the output.",
                 "  Lug 4 to ground.", "  The last position, lug 4, is mute (no output).",
                 "  R1  lugs 1-2  4,7k", "  R2  lugs 2-3  1k", "  R3  lugs 3-4  4,75"}));
-  const auto balanced = design::BuildLines(TwoSets(kE24Parts, kE192Parts, true), 0, '.');
+  const auto balanced = circuit_text::BuildLines(TwoSets(kE24Parts, kE192Parts, true), 0, '.');
   EXPECT_EQ(balanced.at(1), "  Decks: left hot, left cold, right hot, right cold.");
   EXPECT_EQ(balanced.at(4), "  Lug 4 to ground, with the other leg's lug 4.");
 }
@@ -238,8 +239,9 @@ TEST(BuildListText, WiresEachDeckThenListsEverySetsResistorsExactly) {
                 "\tR3\t3\t4\tE24\t0,91\n" + deck + "\tR1\t1\t2\tE192\t4700\n" + deck +
                 "\tR2\t2\t3\tE192\t1000\n" + deck + "\tR3\t3\t4\tE192\t4,75\n";
   }
-  EXPECT_EQ(design::BuildListText(TwoSets(kE24Parts, kE192Parts), ','), expected);
-  const std::string balanced = design::BuildListText(TwoSets(kE24Parts, kE192Parts, true), '.');
+  EXPECT_EQ(circuit_text::BuildListText(TwoSets(kE24Parts, kE192Parts), ','), expected);
+  const std::string balanced =
+      circuit_text::BuildListText(TwoSets(kE24Parts, kE192Parts, true), '.');
   EXPECT_EQ(std::count(balanced.begin(), balanced.end(), '\n'), 1 + 4 * 7);  // decks of 7 lines
   EXPECT_EQ(balanced.substr(balanced.rfind("right cold\twiring"), 49),
             "right cold\twiring\tinput 1\tcommon output\tground 4\n");
@@ -248,22 +250,26 @@ TEST(BuildListText, WiresEachDeckThenListsEverySetsResistorsExactly) {
 // 1 ohm and 10M themselves are parts to buy; 0.91, 0.988, 11M, 10.1M not.
 TEST(PartsOutOfRangeWarning, NamesThePartsOutsideEachEndAsRuns) {
   struct Row {
-    design::OhmsColumn e24, e192;
+    circuit::OhmsColumn e24, e192;
     const char* warning;
   } const rows[] = {
       {{0, 10e6, 1e3, 1.0}, {0, 10e6, 1e3, 1.0}, ""},
-      {{0, 11e6, 1e3, 0.91}, {0, 10.1e6, 1e3, 0.988},
+      {{0, 11e6, 1e3, 0.91},
+       {0, 10.1e6, 1e3, 0.988},
        "Warning: R3 below 1 \u03a9; R1 above 10M, hard to buy and measure."},
-      {{0, 1e3, 10, 0.91, 0.1, 0.1, 1.0, 0.91}, {0, 1e3, 10, 0.9, 0.1, 0.1, 1.0, 0.5},
+      {{0, 1e3, 10, 0.91, 0.1, 0.1, 1.0, 0.91},
+       {0, 1e3, 10, 0.9, 0.1, 0.1, 1.0, 0.5},
        "Warning: R3\u2013R5, R7 below 1 \u03a9, hard to buy and measure."},
-      {{0, 11e6, 1e3, 1.0, 0.91}, {0, 10e6, 1e3, 0.988, 0.91},
+      {{0, 11e6, 1e3, 1.0, 0.91},
+       {0, 10e6, 1e3, 0.988, 0.91},
        "Warning: E24 R4 and E192 R3\u2013R4 below 1 \u03a9; E24 R1 above 10M, hard to buy and "
        "measure."},
   };
   for (const Row& row : rows) {
     for (const bool balanced : {false, true}) {
       SCOPED_TRACE(testing::Message() << row.warning << (balanced ? " balanced" : ""));
-      EXPECT_EQ(design::PartsOutOfRangeWarning(TwoSets(row.e24, row.e192, balanced)), row.warning);
+      EXPECT_EQ(circuit_text::PartsOutOfRangeWarning(TwoSets(row.e24, row.e192, balanced)),
+                row.warning);
     }
   }
 }

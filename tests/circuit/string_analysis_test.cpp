@@ -7,16 +7,16 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/standard_series.h"
-#include "design/in_circuit.h"
+#include "circuit/string_analysis.h"
 #include "design/ladder.h"
 #include "tests/support/designed.h"
+#include "tests/support/standard_series.h"
 
 namespace {
 
-using design::OhmsColumn;
-using design::PositionColumn;
-using design::Surroundings;
+using circuit::OhmsColumn;
+using circuit::PositionColumn;
+using circuit::Surroundings;
 
 OhmsColumn String(std::initializer_list<double> resistors) {
   OhmsColumn string{0.0};
@@ -28,11 +28,11 @@ design::DesignState Design(float total, int n, float step) {
   return testing_support::Designed(total, n, step);
 }
 
-design::CircuitAnalysis Analyse(const design::DesignState& state, double load, double source,
-                                double farads = 0.0, double tolerancePercent = 1.0) {
-  design::CircuitAnalysis analysis;
-  EXPECT_TRUE(design::AnalyseInCircuit(
-      state, design::CircuitInputs{load, source, farads, tolerancePercent}, analysis));
+circuit::CircuitAnalysis Analyse(const design::DesignState& state, double load, double source,
+                                 double farads = 0.0, double tolerancePercent = 1.0) {
+  circuit::CircuitAnalysis analysis;
+  EXPECT_TRUE(circuit::AnalyseInCircuit(
+      state, circuit::CircuitInputs{load, source, farads, tolerancePercent}, analysis));
   return analysis;
 }
 
@@ -56,8 +56,8 @@ TEST(LoadedDivider, MatchesHandCalculation) {
     SCOPED_TRACE(row.what);
     const Surroundings around{row.source, row.load};
     PositionColumn atten{}, zout{}, zin{};
-    design::LoadedAttenuation(string, around, atten);
-    design::WiperImpedances(string, around, zout, zin);
+    circuit::LoadedAttenuation(string, around, atten);
+    circuit::WiperImpedances(string, around, zout, zin);
     EXPECT_NEAR(atten[row.p], row.db, 5e-7);
     EXPECT_NEAR(zout[row.p], row.zout, 1e-3);
     EXPECT_NEAR(zin[row.p], row.zin, 1e-3);
@@ -75,8 +75,8 @@ TEST(LoadedDivider, LoadPullsTheSixDecibelPositionOffTarget) {
     const double below = row.total * std::pow(10.0, -0.3);  // 6 dB down
     const OhmsColumn string = String({row.total - below, below});
     PositionColumn atten{};
-    design::LoadedAttenuation(string, Surroundings{0, 47e3}, atten);
-    EXPECT_NEAR(design::Deviation(atten, 1, design::EqualSteps(3, 6.0)), row.error, 1e-6);
+    circuit::LoadedAttenuation(string, Surroundings{0, 47e3}, atten);
+    EXPECT_NEAR(circuit::Deviation(atten, 1, circuit::EqualSteps(3, 6.0)), row.error, 1e-6);
   }
 }
 
@@ -92,7 +92,7 @@ TEST(TrebleCorner, IsTheCableAgainstTheImpedanceItSees) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(testing::Message() << row.zout << " ohms, " << row.farads << " F");
-    const auto hz = design::TrebleCorner(row.zout, row.farads, Surroundings{0, row.load});
+    const auto hz = circuit::TrebleCorner(row.zout, row.farads, Surroundings{0, row.load});
     EXPECT_EQ(hz.has_value(), row.hz > 0);
     if (hz) {
       EXPECT_NEAR(*hz, row.hz, 1e-3);
@@ -102,11 +102,13 @@ TEST(TrebleCorner, IsTheCableAgainstTheImpedanceItSees) {
 
 // With nothing connected the analysis is the design window's own calculation.
 TEST(InCircuit, WithoutLoadRepeatsTheDesignWindow) {
-  for (const auto& [total, n, step] : {std::tuple{10000.0f, 11, 2.0f}, {4700.0f, 12, 1.5f},
-                                      {100e3f, 25, 1.0f}, {10e3f, 2, 3.0f}}) {
+  for (const auto& [total, n, step] : {std::tuple{10000.0f, 11, 2.0f},
+                                       {4700.0f, 12, 1.5f},
+                                       {100e3f, 25, 1.0f},
+                                       {10e3f, 2, 3.0f}}) {
     SCOPED_TRACE(testing::Message() << total << " / " << n << " / " << step);
     const design::DesignState state = Design(total, n, step);
-    const design::CircuitAnalysis a = Analyse(state, 0, 0);
+    const circuit::CircuitAnalysis a = Analyse(state, 0, 0);
     for (int k = 1; k <= n - 1; ++k) {
       EXPECT_NEAR(a.Compensated[k], state.IdealR[k], state.IdealR[k] * 1e-5) << k;
     }
@@ -125,48 +127,54 @@ TEST(CompensatedString, HitsEveryStepInItsOwnLoad) {
     int n;
     double step, load, source;
   } const rows[] = {
-      {10e3, 11, 2, 47e3, 0},    {50e3, 25, 4, 10e3, 0},  {100e3, 24, 0.5, 10e3, 600},
-      {1e-4, 25, 4, 1e10, 0},    {50e3, 25, 4, 10e3, 0},   {10e3, 3, 20, 47e3, 1e10},
-      {25e3, 12, 1.5, 100e3, 50}, {10e3, 11, 2, 0, 600},
+      {10e3, 11, 2, 47e3, 0},
+      {50e3, 25, 4, 10e3, 0},
+      {100e3, 24, 0.5, 10e3, 600},
+      {1e-4, 25, 4, 1e10, 0},
+      {50e3, 25, 4, 10e3, 0},
+      {10e3, 3, 20, 47e3, 1e10},
+      {25e3, 12, 1.5, 100e3, 50},
+      {10e3, 11, 2, 0, 600},
       // The top resistors are 1e-17 of the string: differences of Rl lose
       // them entirely, the upper arms keep them.
-      {1e10, 25, 0.01, 1e-4, 0},  {1e10, 25, 4, 1e-4, 0},
+      {1e10, 25, 0.01, 1e-4, 0},
+      {1e10, 25, 4, 1e-4, 0},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(testing::Message() << row.total << " / " << row.n << " / " << row.step
-                                    << " into " << row.load << " from " << row.source);
+    SCOPED_TRACE(testing::Message() << row.total << " / " << row.n << " / " << row.step << " into "
+                                    << row.load << " from " << row.source);
     const Surroundings around{row.source, row.load};
     OhmsColumn string{};
-    const design::TargetColumn targets = design::EqualSteps(row.n, row.step);
-    design::CompensatedString(row.total, targets, around, string);
+    const circuit::TargetColumn targets = circuit::EqualSteps(row.n, row.step);
+    circuit::CompensatedString(row.total, targets, around, string);
     double sum = 0;
     for (int k = 1; k <= row.n - 1; ++k) {
       EXPECT_GT(string[k], 0.0) << k;
       sum += string[k];
     }
     EXPECT_NEAR(sum, row.total, row.total * 1e-12);
-    EXPECT_LT(design::WorstDeviation(string, targets, around).Db, 1e-9);
+    EXPECT_LT(circuit::WorstDeviation(string, targets, around).Db, 1e-9);
   }
 }
 
 // A source impedance costs position 0 a little (the divider of Rs against the
 // string in parallel with the load) and leaves the steps where they were.
 TEST(CompensatedString, SourceImpedanceShiftsOnlyTheTop) {
-  const design::CircuitAnalysis a = Analyse(Design(10e3f, 11, 2.0f), 47e3, 600);
+  const circuit::CircuitAnalysis a = Analyse(Design(10e3f, 11, 2.0f), 47e3, 600);
   OhmsColumn string{};
-  const design::TargetColumn targets = design::EqualSteps(11, 2.0);
-  design::CompensatedString(10e3f, targets, Surroundings{600, 47e3}, string);
+  const circuit::TargetColumn targets = circuit::EqualSteps(11, 2.0);
+  circuit::CompensatedString(10e3f, targets, Surroundings{600, 47e3}, string);
   PositionColumn atten{};
-  design::LoadedAttenuation(string, Surroundings{600, 47e3}, atten);
+  circuit::LoadedAttenuation(string, Surroundings{600, 47e3}, atten);
   EXPECT_NEAR(atten[0], 0.610100, 1e-6);
-  for (int p = 1; p <= 9; ++p) EXPECT_NEAR(design::Deviation(atten, p, targets), 0.0, 1e-9) << p;
+  for (int p = 1; p <= 9; ++p) EXPECT_NEAR(circuit::Deviation(atten, p, targets), 0.0, 1e-9) << p;
   EXPECT_NEAR(a.Sets[0].Db[0], 0.61, 0.01);
 }
 
 TEST(ToleranceBand, MatchesHandCalculationAndShrinksToALine) {
   const OhmsColumn string = String({10e3, 10e3});
   PositionColumn low{}, high{};
-  design::ToleranceBand(string, 0.10, Surroundings{}, low, high);
+  circuit::ToleranceBand(string, 0.10, Surroundings{}, low, high);
   // 11k above 9k below, and 9k above 11k below.
   EXPECT_NEAR(high[1], 6.935750, 1e-6);
   EXPECT_NEAR(low[1], 5.192746, 1e-6);
@@ -174,8 +182,8 @@ TEST(ToleranceBand, MatchesHandCalculationAndShrinksToALine) {
   EXPECT_EQ(high[0], 0.0);
 
   const design::DesignState state = Design(10e3f, 11, 2.0f);
-  const design::CircuitAnalysis a = Analyse(state, 47e3, 600, 0, 0.0);
-  design::ToleranceBand(a.Sets[0].Parts.Ohms, 0.0, Surroundings{600, 47e3}, low, high);
+  const circuit::CircuitAnalysis a = Analyse(state, 47e3, 600, 0, 0.0);
+  circuit::ToleranceBand(a.Sets[0].Parts.Ohms, 0.0, Surroundings{600, 47e3}, low, high);
   for (int p = 0; p <= 9; ++p) {
     EXPECT_NEAR(low[p], a.Sets[0].Db[p], 1e-12) << p;
     EXPECT_NEAR(high[p], a.Sets[0].Db[p], 1e-12) << p;
@@ -227,19 +235,19 @@ TEST(InCircuit, SweepKeepsEveryPromise) {
     for (double step : {0.5, 1.0, 2.0, 3.0, 4.0}) {
       for (double total : {10e3, 25e3, 50e3, 100e3}) {
         for (double load : {10e3, 47e3, 100e3}) {
-          SCOPED_TRACE(testing::Message() << total << " / " << n << " / " << step << " into "
-                                          << load);
+          SCOPED_TRACE(testing::Message()
+                       << total << " / " << n << " / " << step << " into " << load);
           const design::DesignState state =
               Design(static_cast<float>(total), n, static_cast<float>(step));
-          const design::CircuitAnalysis a = Analyse(state, load, 100, 100e-12, 1);
+          const circuit::CircuitAnalysis a = Analyse(state, load, 100, 100e-12, 1);
           const Surroundings around{100, load};
           for (const SeriesCase& c : kSeriesCases) {
             const OhmsColumn& improved =
                 a.Sets[c.mantissas == &testing_support::kE96 ? 0 : 1].Parts.Ohms;
-            design::RoundedString alone;
-            design::RoundEach(a.Compensated, c.series, alone);
-            EXPECT_LE(design::WorstDeviation(improved, a.Target, around).Db,
-                      design::WorstDeviation(alone.Ohms, a.Target, around).Db)
+            circuit::RoundedString alone;
+            circuit::RoundEach(a.Compensated, c.series, alone);
+            EXPECT_LE(circuit::WorstDeviation(improved, a.Target, around).Db,
+                      circuit::WorstDeviation(alone.Ohms, a.Target, around).Db)
                 << c.name;
             for (int k = 1; k <= n - 1; ++k) {
               ASSERT_TRUE(testing_support::IsStandardValue(improved[k], *c.mantissas))
@@ -270,9 +278,9 @@ TEST(InCircuit, RefusesAStateWithoutADesign) {
   zeroed.R5Pct[4] = 0.0f;
   design::DesignState unset;
   for (const design::DesignState* state : {&unset, &zeroed}) {
-    design::CircuitAnalysis analysis;
+    circuit::CircuitAnalysis analysis;
     analysis.N = 7;
-    EXPECT_FALSE(design::AnalyseInCircuit(*state, design::CircuitInputs{}, analysis));
+    EXPECT_FALSE(circuit::AnalyseInCircuit(*state, circuit::CircuitInputs{}, analysis));
     EXPECT_EQ(analysis.N, 0);
   }
 }

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "design/in_circuit.h"
+#include "circuit/string_analysis.h"
 
-namespace design {
+namespace circuit {
 
 // The fitted strings in the table's column order: Left, Right; balanced,
 // Left hot, Left cold, Right hot, Right cold. Each has N entries, resistor k
@@ -23,11 +23,6 @@ int FittedStringCount(bool balanced);
 
 // Which channel (0 left, 1 right) string `column` belongs to.
 int ChannelOf(int column, bool balanced);
-
-// The strings' names as the table heads them ("Left", "Right cold") and as a
-// sentence names them ("left", "right cold").
-std::string StringHeading(int column, bool balanced);
-std::string StringName(int column, bool balanced);
 
 // Every string set to the first set of `circuit`: what the builder was told
 // to solder. Empty when the analysis has no string.
@@ -81,10 +76,6 @@ inline constexpr double kMisfitRatio = 3.0;
 // `tolerancePercent` is the tolerance box's percentage. Values that are not
 // positive numbers are marked as misfits.
 FitMark MarkFitted(double fittedOhms, double designedOhms, double tolerancePercent);
-// The mark in words, for screen readers: "as designed", "beyond tolerance",
-// "likely misfit".
-std::string_view FitMarkName(FitMark mark);
-
 // A mark per fitted cell: marks[column][k] for k = 1 .. N - 1 (index 0 is
 // AsDesigned), in the column order of FittedStrings.
 using FitMarks = std::vector<std::vector<FitMark>>;
@@ -103,9 +94,6 @@ struct Misfit {
   double FittedOhms = 0.0;
   double DesignedOhms = 0.0;
 };
-// The summary names this many misfits one by one and counts the rest.
-inline constexpr int kMisfitLines = 4;
-
 // Two results are taken as equal within this, dB.
 inline constexpr double kChangeTieDb = 1e-9;
 
@@ -113,24 +101,20 @@ inline constexpr double kChangeTieDb = 1e-9;
 struct AsBuiltAnalysis {
   int N = 0;
   bool Balanced = false;
-  TargetColumn Target;                   // N - 1 entries, dB
-  std::array<PositionColumn, 2> Db;      // each channel into the load; 0 at ground
-  std::array<WorstPoint, 2> Worst;       // each channel's deviation, over 1 .. N - 2
-  PositionColumn DifferenceDb;           // A_left - A_right; 0 at ground
-  WorstPoint WorstDifference;            // largest |difference| over 0 .. N - 2
-  std::optional<SingleChange> Best;      // none when no single change helps
-  const Series* FirstSeries = nullptr;   // the first set's, for writing values
-  FitMarks Marks;                        // every fitted cell, MarkFittedStrings
-  std::vector<Misfit> Misfits;           // the LikelyMisfit cells, by resistor then column
+  TargetColumn Target;                          // N - 1 entries, dB
+  std::array<PositionColumn, 2> Db;             // each channel into the load; 0 at ground
+  std::array<WorstPoint, 2> Worst;              // each channel's deviation, over 1 .. N - 2
+  PositionColumn DifferenceDb;                  // A_left - A_right; 0 at ground
+  WorstPoint WorstDifference;                   // largest |difference| over 0 .. N - 2
+  std::optional<SingleChange> Best;             // none when no single change helps
+  const design::Series* FirstSeries = nullptr;  // the first set's, for writing values
+  FitMarks Marks;                               // every fitted cell, MarkFittedStrings
+  std::vector<Misfit> Misfits;                  // the LikelyMisfit cells, by resistor then column
 };
 
-// A fitted value in the window's notation. The first set's parts are held
-// as the series' values (singles for E24 and E96, 1.82k is 1819.9998, and a
-// decade's first and last values have two singles each: E24 910 is 910 or
-// 909.99988), and such a value up to 1e36 ohms is written as the part's
-// decimal value ("1.82k", "910"); any other value as exactly what it is.
-// `series` may be null.
-std::string FittedText(double ohms, const Series* series, char separator);
+// The part of `series` that `ohms` is exactly, as the series holds it or as
+// its decimal, or none.
+std::optional<design::DecimalValue> PartOf(double ohms, const design::Series& series);
 
 // Analyses `fitted` in the surroundings `circuit` was computed with, marks
 // every cell and lists the likely misfits. Returns false and leaves N = 0
@@ -157,63 +141,9 @@ bool AnalyseAsBuilt(const CircuitAnalysis& circuit, const FittedStrings& fitted,
 std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
                                              const FittedStrings& fitted);
 
-// The summary, one sentence a line: each channel's worst deviation and
-// where, the worst channel difference and where, the likely misfits ("Likely
-// misfit: R6 left hot is 2.74, designed 2.77k."; past kMisfitLines of them,
-// one line "3 more likely misfits are marked in the table."), then the
-// advice of BestChangeText.
-std::string AsBuiltSummary(const AsBuiltAnalysis& analysis, char separator);
-// The advice: "Best single change: R7 right 1.641k → 1.62k, worst channel
-// difference 0.214 → 0.061 dB". Without a change, when the worst difference
-// is below kWorthwhileChangeDb: "No change needed: the channels already agree
-// within 0.004 dB." (with likely misfits: "The channels agree within 0.004
-// dB; check the likely misfits."); otherwise "No single change lowers the
-// worst channel difference by 0.01 dB or more."
-std::string BestChangeText(const AsBuiltAnalysis& analysis, char separator);
-
-// The copied table's header names, tab-separated.
-std::string AsBuiltHeader(bool balanced);
-// Rows p = 0 .. N - 1 as the copied table holds them: resistor cells of
-// row p hold resistor k = p (empty on row 0), dB cells are empty on the
-// ground row; plain decimals as the in-circuit table's cells.
-std::vector<std::vector<std::string>> AsBuiltCells(const AsBuiltAnalysis& analysis,
-                                                   const FittedStrings& fitted, char separator);
-// The header, then the rows: tab-separated, each line ended by a line feed.
-std::string AsBuiltTableText(const AsBuiltAnalysis& analysis, const FittedStrings& fitted,
-                             char separator);
-
 // The fitted values a cell takes, ohms: far beyond any part, yet a string of
 // 64 of them neither overflows nor loses its ratio to the source.
 inline constexpr double kSmallestFittedOhms = 1e-6;
 inline constexpr double kLargestFittedOhms = 1e12;
 
-// Reads a typed cell with the builder's reader (ohms): a number from
-// kSmallestFittedOhms to kLargestFittedOhms. Returns false, leaving `ohms`
-// alone, for anything else.
-bool ReadFittedCell(std::string_view text, char separator, double& ohms);
-// The message for a refused cell, naming the resistor, the string and the
-// text, and saying what in the text was not understood or, for a value that
-// reads, that it is outside the cells' range.
-std::string RefusedCellMessage(int resistor, int column, bool balanced, std::string_view text,
-                               char separator);
-
-// What a paste did.
-struct PasteOutcome {
-  int Written = 0;        // cells taken
-  int Refused = 0;        // cells whose text was not a positive number
-  int LinesBeyond = 0;    // lines below the table's last resistor
-  int CellsBeyond = 0;    // cells right of the last string, on lines used
-  std::string FirstRefused;  // the first refused cell, named, for the message
-};
-
-// Pastes tab-separated rows into `fitted`, the first cell at resistor
-// `resistor` (1 .. N - 1) of string `column`: each line one resistor, each
-// cell one string, read by ReadFittedCell. A refused cell keeps its value.
-// A final line feed (or carriage return and line feed) adds no line; lines
-// and cells beyond the table are counted, not used.
-PasteOutcome PasteFitted(std::string_view text, char separator, int resistor, int column,
-                         bool balanced, FittedStrings& fitted);
-// One message for a paste, or empty when everything was taken.
-std::string PasteMessage(const PasteOutcome& outcome);
-
-}  // namespace design
+}  // namespace circuit

@@ -1,4 +1,4 @@
-// The law of a string: the attenuation step between each pair of neighbouring
+// The law of a string as typed: the attenuation step between each pair of neighbouring
 // positions, read from the text a builder types ("11x2 3") and written back
 // in one canonical form.
 #pragma once
@@ -7,14 +7,9 @@
 #include <string_view>
 #include <vector>
 
-namespace design {
+#include "circuit/law.h"
 
-inline constexpr int kMaxStringPositions = 64;  // relay boards of 64 positions
-inline constexpr int kMaxLawCount = 64;         // largest COUNT of a COUNTxSTEP entry
-inline constexpr double kMinLawStepDb = 0.01;   // dB
-inline constexpr double kMaxLawStepDb = 20.0;   // dB
-inline constexpr double kMaxLawDepthDb = 120.0; // dB, deepest target above ground
-inline constexpr int kLawDigits = 6;            // significant digits of a step
+namespace circuit_text {
 
 // A typed word that is not an entry, and what in it was not understood.
 struct LawWord {
@@ -27,19 +22,14 @@ struct LawReading {
   // At least one entry and every step within 0.01 .. 20 dB; nothing below
   // the two lists is set otherwise, and the caller keeps its previous law.
   bool Usable = false;
-  std::vector<LawWord> Dropped;        // typed words that are not entries
+  std::vector<LawWord> Dropped;         // typed words that are not entries
   std::vector<std::string> OutOfRange;  // entries whose step is outside 0.01 .. 20 dB
-  int Positions = 0;                   // N, held to 2 .. 64
-  std::vector<double> StepsDb;         // the N - 2 steps, dB; step i at index i - 1
-  std::string Text;                    // the canonical text of every step typed
-  double DepthDb = 0.0;                // the deepest target of the N positions, dB
-  int FittingPositions = 0;            // the most positions (2 .. 64) within 120 dB
+  int Positions = 0;                    // N, held to 2 .. 64
+  std::vector<double> StepsDb;          // the N - 2 steps, dB; step i at index i - 1
+  std::string Text;                     // the canonical text of every step typed
+  double DepthDb = 0.0;                 // the deepest target of the N positions, dB
+  int FittingPositions = 0;             // the most positions (2 .. 64) within 120 dB
 };
-
-// Whether a depth passes kMaxLawDepthDb. A sum of six-digit steps lands a few
-// ulps off its decimal (fifty 2.4 dB steps add to 120.00000000000011), so
-// the limit allows for that and no more.
-inline bool PastDepthLimit(double depthDb) { return depthDb > kMaxLawDepthDb + 1e-9; }
 
 // Reads the law `text` for a string of `positions` positions (2 .. 64) with
 // `separator` as the decimal separator. Entries are separated by spaces; an
@@ -61,8 +51,4 @@ void ReadLaw(std::string_view text, int positions, char separator, LawReading& l
 // form up to 6 significant digits with `separator`. Empty steps give "".
 std::string LawText(const std::vector<double>& stepsDb, char separator);
 
-// The targets of the positions above ground, dB: target(p) is the sum of the
-// first p steps, added in order in double, for p = 0 .. steps (target(0) = 0).
-void LawTargets(const std::vector<double>& stepsDb, std::vector<double>& targetsDb);
-
-}  // namespace design
+}  // namespace circuit_text

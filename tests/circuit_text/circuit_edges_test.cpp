@@ -6,20 +6,20 @@
 
 #include <gtest/gtest.h>
 
-#include "design/as_built.h"
-#include "design/circuit_inputs.h"
+#include "circuit_text/as_built_text.h"
+#include "circuit_text/circuit_inputs.h"
 
 namespace {
 
-using design::FittedStrings;
+using circuit::FittedStrings;
 
 // Three positions of 6 dB, first set E24, single-ended.
-design::CircuitAnalysis ThreePositions(double loadOhms, double sourceOhms) {
-  design::CircuitAnalysis circuit;
+circuit::CircuitAnalysis ThreePositions(double loadOhms, double sourceOhms) {
+  circuit::CircuitAnalysis circuit;
   circuit.N = 3;
   circuit.Inputs.LoadOhms = loadOhms;
   circuit.Inputs.SourceOhms = sourceOhms;
-  circuit.Target = design::EqualSteps(3, 6.0);
+  circuit.Target = circuit::EqualSteps(3, 6.0);
   circuit.Sets.resize(1);
   circuit.Sets[0].RoundedIn = &design::kE24;
   return circuit;
@@ -40,8 +40,8 @@ TEST(AsBuilt, WorstChannelDifferenceIsTheLargestEitherWay) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
-    design::AsBuiltAnalysis a;
-    ASSERT_TRUE(design::AnalyseAsBuilt(ThreePositions(0.0, 10e3), row.fitted, a));
+    circuit::AsBuiltAnalysis a;
+    ASSERT_TRUE(circuit::AnalyseAsBuilt(ThreePositions(0.0, 10e3), row.fitted, a));
     EXPECT_NEAR(a.DifferenceDb[0], row.top, 1e-7);
     EXPECT_NEAR(a.DifferenceDb[1], row.second, 1e-7);
     EXPECT_NEAR(a.WorstDifference.Db, 0.3517035, 1e-7);
@@ -54,7 +54,7 @@ TEST(AsBuilt, WorstChannelDifferenceIsTheLargestEitherWay) {
 // three steps down, and is the lower resistor.
 TEST(BestSingleChange, ReachesThreeValuesAway) {
   const FittedStrings fitted{{0, 1000, 1000}, {0, 1000, 1300}};
-  const auto best = design::BestSingleChange(ThreePositions(0.0, 0.0), fitted);
+  const auto best = circuit::BestSingleChange(ThreePositions(0.0, 0.0), fitted);
   ASSERT_TRUE(best.has_value());
   EXPECT_EQ(best->Resistor, 1);
   EXPECT_EQ(best->Column, 1);
@@ -64,9 +64,9 @@ TEST(BestSingleChange, ReachesThreeValuesAway) {
 
 TEST(PasteMessage, NamesTheFirstRefusedCellAndCountsTheRest) {
   FittedStrings fitted{{0, 9, 9, 9}, {0, 9, 9, 9}};
-  const auto outcome = design::PasteFitted("abc\t-1\nx\t2k", '.', 1, 0, false, fitted);
+  const auto outcome = circuit_text::PasteFitted("abc\t-1\nx\t2k", '.', 1, 0, false, fitted);
   EXPECT_EQ(outcome.Written, 1);
-  const std::string message = design::PasteMessage(outcome);
+  const std::string message = circuit_text::PasteMessage(outcome);
   EXPECT_EQ(message.rfind("R1 left: \"abc\" is not a resistance", 0), 0u) << message;
   EXPECT_TRUE(message.ends_with(". 2 more pasted cells were not one either.")) << message;
 }
@@ -76,22 +76,24 @@ TEST(PasteMessage, NamesTheFirstRefusedCellAndCountsTheRest) {
 TEST(CircuitInputs, TakeTheirLimitsAndHintASlippedUnit) {
   const struct Row {
     const char* what;
-    design::CircuitBoxes typed;
+    circuit_text::CircuitBoxes typed;
     int positions;
     const char* message;  // empty: none
   } rows[] = {
       {"64 positions", {"47k", "0", "100p", "0.01", "1e12", "64", "1"}, 64, ""},
-      {"2200 farads", {"47k", "0", "2200", "1", "10k", "24", "2"}, 24,
+      {"2200 farads",
+       {"47k", "0", "2200", "1", "10k", "24", "2"},
+       24,
        "Cable capacitance: \"2200\" is above 1uF (did you mean 2.2n?); the box keeps 100pF."},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
-    design::CircuitBoxes boxes = row.typed;
-    design::CircuitInputs inputs;
-    design::StringInputs string;
+    circuit_text::CircuitBoxes boxes = row.typed;
+    circuit::CircuitInputs inputs;
+    circuit_text::StringInputs string;
     std::string message;
-    design::NormaliseCircuitInputs(boxes, inputs, string,
-                                   [&](const std::string& m) { message = m; });
+    circuit_text::NormaliseCircuitInputs(boxes, inputs, string,
+                                         [&](const std::string& m) { message = m; });
     EXPECT_EQ(message, row.message);
     EXPECT_EQ(string.Positions, row.positions);
   }
@@ -101,17 +103,17 @@ TEST(CircuitInputs, TakeTheirLimitsAndHintASlippedUnit) {
   state.TotalOhms = 1e-4f;
   state.NumPositions = 11;
   state.StepSize = 2.0f;
-  design::StringInputs string;
-  design::StartStringInputs(state, string);
-  design::CircuitBoxes boxes;
-  design::CircuitInputs inputs;
-  design::WriteCircuitBoxes(inputs, string, boxes);
-  EXPECT_FALSE(design::NormaliseCircuitInputs(boxes, inputs, string, nullptr)) << boxes.Total;
+  circuit_text::StringInputs string;
+  circuit_text::StartStringInputs(state, string);
+  circuit_text::CircuitBoxes boxes;
+  circuit::CircuitInputs inputs;
+  circuit_text::WriteCircuitBoxes(inputs, string, boxes);
+  EXPECT_FALSE(circuit_text::NormaliseCircuitInputs(boxes, inputs, string, nullptr)) << boxes.Total;
   EXPECT_EQ(string.TotalOhms, static_cast<double>(1e-4f));
 
   // The least step, whose single is a hair below 0.01 dB, still starts a law.
   state.StepSize = 0.01f;
-  design::StartStringInputs(state, string);
+  circuit_text::StartStringInputs(state, string);
   EXPECT_EQ(string.LawText, "0.01");
 }
 
