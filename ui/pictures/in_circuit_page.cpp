@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "circuit_text/kind_summary.h"
-#include "design/circuit_headings.h"
 #include "design/in_circuit_text.h"
 #include "notation/builder_value.h"
 #include "notation/eng_notation.h"
@@ -57,14 +56,7 @@ void PrintAt(surface::Surface& page, float x, float y, const std::string& text) 
 // The table as the window shows it: each column's heading and unit, then a
 // row a position.
 PageTable CircuitTable(const design::CircuitAnalysis& analysis, char separator) {
-  PageTable table;
-  for (std::size_t c = 0; c < design::kCircuitColumnCount; ++c) {
-    table.headings.push_back({design::kCircuitHeadings[c].what, ShownCircuitUnit(c, analysis)});
-  }
-  for (const design::CircuitRow& row : ShownCircuitCells(analysis, separator)) {
-    table.rows.emplace_back(row.begin(), row.end());
-  }
-  return table;
+  return PrintedTable(ShownCircuitTable(analysis, separator));
 }
 
 // The table's headings at `top`, then positions `from` .. `to` - 1. Returns
