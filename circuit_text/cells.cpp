@@ -29,12 +29,15 @@ bool Continues(std::string_view before, std::string_view name) {
 
 }  // namespace
 
+const design::Series& SetSeries(const circuit::KindAnalysis& analysis, std::size_t set) {
+  return *(set < analysis.Sets.size()
+               ? analysis.Sets[set].RoundedIn
+               : circuit::KindSpec{}.RoundedIn[std::min<std::size_t>(set, 1)]);
+}
+
 std::string SeriesName(const circuit::KindAnalysis& analysis, std::size_t set) {
-  const design::Series* series = set < analysis.Sets.size()
-                                     ? analysis.Sets[set].RoundedIn
-                                     : circuit::KindSpec{}.RoundedIn[std::min<std::size_t>(set, 1)];
   std::string name;
-  for (const char c : series->Name()) {
+  for (const char c : SetSeries(analysis, set).Name()) {
     name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   }
   return name;
@@ -45,10 +48,20 @@ int PartNamed(const circuit::Network& net, std::string_view name) {
   return at == net.Names.end() ? circuit::kOpen : static_cast<int>(at - net.Names.begin());
 }
 
-std::string PartCell(int part, const circuit::PartOhms& values, char separator) {
+std::string SetUnit(const design::Series& series, std::string_view unit) {
+  std::string text(series.Name());
+  if (!unit.empty()) text.append(" ").append(unit);
+  return text;
+}
+
+std::string PlainCell(Quantity, double value, char separator) {
+  return circuit_text::PlainDecimal(value, separator);
+}
+
+std::string PartCell(int part, const circuit::PartOhms& values, char separator, CellWriter write) {
   if (part == circuit::kWire) return "0";
   if (part < 0 || static_cast<std::size_t>(part) >= values.size()) return {};
-  return circuit_text::PlainDecimal(values[static_cast<std::size_t>(part)], separator);
+  return write(Quantity::Ohms, values[static_cast<std::size_t>(part)], separator);
 }
 
 std::string NameRuns(const std::vector<std::string>& names) {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Screenshots of the program's windows on virtual screens of common sizes:
-# opening-WxH.png, design-WxH.png, deviation-WxH.png, in-circuit-WxH.png and
-# as-built-WxH.png, reached by clicking Start, Deviation, Return, In circuit
-# and As built as a user would;
+# opening-WxH.png, design-WxH.png, deviation-WxH.png, in-circuit-WxH.png,
+# in-circuit-ladder-WxH.png (and -shunt, -relay-ladder) and as-built-WxH.png,
+# reached by clicking Start, Deviation, Return, In circuit, the Kind list and
+# As built as a user would;
 # and the printed report of the opening design and of a 25-position design as
 # 100-dpi page images, report-default.png and report-25.png, with the
 # in-circuit page of the 25-position design, in-circuit-25.png. They go to
@@ -62,6 +63,19 @@ shoot() {
   click "Kestrix - Design" 840 6600 1500 340
   await "Kestrix - In circuit"
   photograph "Kestrix - In circuit" "$OUT/in-circuit-$size.png"
+  # Each other kind in turn, chosen from the Kind list, then the string again.
+  local kind
+  for kind in ladder shunt relay-ladder; do
+    click "Kestrix - In circuit" 4260 150 1380 375
+    sleep 0.5
+    xdotool key Down Return
+    sleep 1
+    photograph "Kestrix - In circuit" "$OUT/in-circuit-$kind-$size.png"
+  done
+  click "Kestrix - In circuit" 4260 150 1380 375
+  sleep 0.5
+  xdotool key Up Up Up Return
+  sleep 1
   click "Kestrix - In circuit" 4515 2900 1125 375
   await "Kestrix - As built"
   photograph "Kestrix - As built" "$OUT/as-built-$size.png"

@@ -18,6 +18,8 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -536,6 +538,16 @@ TEST_F(InCircuitWindowTest, EveryControlStaysInsideTheWindowAtEverySize) {
       if (!control->isVisible()) continue;
       EXPECT_TRUE(w.rect().contains(control->geometry())) << control->objectName().toStdString();
     }
+    // The Kind choice's field holds its longest kind, left of the chart.
+    QStyleOptionComboBox kind;
+    kind.initFrom(w.cboKind);
+    const QRect field = w.cboKind->style()->subControlRect(QStyle::CC_ComboBox, &kind,
+                                                           QStyle::SC_ComboBoxEditField, w.cboKind);
+    for (int i = 0; i < w.cboKind->count(); ++i) {
+      EXPECT_GE(field.width(), w.cboKind->fontMetrics().horizontalAdvance(w.cboKind->itemText(i)));
+    }
+    EXPECT_LT(w.cboKind->geometry().right(),
+              w.contentRect().left() + w.contentRect().width() * 6500 / 12000);
   }
 }
 
@@ -674,25 +686,44 @@ TEST_F(InCircuitWindowTest, KindBoxesAreNamedAndTheRelayLadderTakesOneStep) {
   EXPECT_EQ(w.kindAnalysis().Positions, 256);
 }
 
-// Each kind's table, copies, parts box and printed pages are its own texts.
+// Each kind's table, copies, parts box and printed pages are its own texts:
+// on screen and on the page the string's notation and words, in the copy
+// plain decimals and names. By hand, 10k at 2 dB a step into 47k: a =
+// 10^(-0.1); the ladder's S1 = 10k (1 - a) = 2056.72, the shunt's Y1 =
+// 10k a 47k / ((1 - a) 57k) = 31845.5; the relay ladder's code 1 is 1 dB.
 TEST_F(InCircuitWindowTest, EachKindCopiesAndPrintsItsOwnTexts) {
   struct Row {
     int kind;
     int rows;  // ladder and shunt: positions; relay ladder: 2^6 codes
     const char* firstColumn;
     const char* partInBox;
-  } const rows[] = {{kLadder, 11, "position", "S1  lug 2 to output"},
-                    {kShunt, 11, "position", "Y1  lug 2 to ground"},
-                    {kRelay, 64, "code", "stage  stage_dB"}};
+    int column;  // a cell of position 1
+    const char* shown;
+    const char* copied;
+    const char* spoken;
+    int headed;  // a column's heading
+    const char* heading;
+  } const rows[] = {
+      {kLadder, 11, "position", "S1  lug 2 to output", 2, "2.06k", "2056.72",
+       "ideal series part of this position, input to output: 2.06k ohm", 8,
+       "Atten.\nE96 dB\ninto load"},
+      {kShunt, 11, "position", "Y1  lug 2 to ground", 2, "31.8k", "31845.5",
+       "ideal shunt part of this position, output to ground: 31.8k ohm", 3, "Shunt\nE96 ohm"},
+      {kRelay, 64, "code", "stage  stage_dB", 1, "1.000", "1.00000", "target attenuation: 1.000 dB",
+       0, "Code\n"}};
   ui::frmInCircuit& w = open();
   for (const Row& row : rows) {
     SCOPED_TRACE(row.kind);
     ChooseKind(w, row.kind);
     const circuit::KindAnalysis& a = w.kindAnalysis();
     ASSERT_EQ(a.Positions, row.rows);
-    EXPECT_EQ(w.grdPositions->model()->rowCount(), row.rows);
-    EXPECT_EQ(w.grdPositions->model()->index(1, 1).data(Qt::AccessibleTextRole).toString(),
-              QStringLiteral("target_dB: ") + w.grdPositions->model()->index(1, 1).data().toString());
+    const QAbstractItemModel& shown = *w.grdPositions->model();
+    EXPECT_EQ(shown.rowCount(), row.rows);
+    EXPECT_EQ(shown.index(1, row.column).data().toString().toStdString(), row.shown);
+    EXPECT_EQ(shown.index(1, row.column).data(Qt::AccessibleTextRole).toString().toStdString(),
+              row.spoken);
+    EXPECT_EQ(shown.headerData(row.headed, Qt::Horizontal).toString().toStdString(), row.heading);
+    EXPECT_EQ(Cells(w.tableText())[2][static_cast<std::size_t>(row.column)], row.copied);
     EXPECT_TRUE(w.txtParts->toPlainText().contains(QString::fromLatin1(row.partInBox)));
 
     QTest::keyClick(w.grdPositions, Qt::Key_C, Qt::ControlModifier);
@@ -718,12 +749,11 @@ TEST_F(InCircuitWindowTest, EachKindCopiesAndPrintsItsOwnTexts) {
               pages);
     EXPECT_TRUE(printed(w.lblDesign->text().toStdString()));
     EXPECT_TRUE(printed(a.Design.Net.Names.front())) << "the schematic names its parts";
-    const std::vector<std::vector<std::string>> copied = Cells(w.tableText());
-    for (const std::string& cell : copied[static_cast<std::size_t>(row.rows)]) {
-      if (!cell.empty()) {
-        EXPECT_TRUE(printed(cell)) << cell;
-      }
+    for (int c = 0; c < shown.columnCount(); ++c) {
+      const std::string cell = shown.index(row.rows - 1, c).data().toString().toStdString();
+      EXPECT_TRUE(cell.empty() || printed(cell)) << cell;
     }
+    EXPECT_TRUE(printed(row.shown) && printed("Target")) << "the window's cells and words";
     const std::string foot = " - Page 1 of " + std::to_string(pages);
     EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
                             [&foot](const std::string& t) {

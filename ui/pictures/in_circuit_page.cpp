@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "circuit_text/circuit_headings.h"
 #include "circuit_text/kind_summary.h"
 #include "circuit_text/string_table.h"
 #include "notation/builder_value.h"
@@ -57,15 +56,7 @@ void PrintAt(surface::Surface& page, float x, float y, const std::string& text) 
 // The table as the window shows it: each column's heading and unit, then a
 // row a position.
 PageTable CircuitTable(const circuit::CircuitAnalysis& analysis, char separator) {
-  PageTable table;
-  for (std::size_t c = 0; c < circuit_text::kCircuitColumnCount; ++c) {
-    table.headings.push_back(
-        {circuit_text::kCircuitHeadings[c].what, ShownCircuitUnit(c, analysis)});
-  }
-  for (const circuit_text::CircuitRow& row : ShownCircuitCells(analysis, separator)) {
-    table.rows.emplace_back(row.begin(), row.end());
-  }
-  return table;
+  return PrintedTable(ShownCircuitTable(analysis, separator));
 }
 
 // The table's headings at `top`, then positions `from` .. `to` - 1. Returns

@@ -9,10 +9,11 @@
 #include "circuit_text/kind_table.h"
 #include "circuit_text/parts_list.h"
 #include "notation/builder_value.h"
+#include "ui/pictures/circuit_cells.h"
 #include "ui/pictures/in_circuit_page.h"
 #include "ui/pictures/kind_schematic.h"
-#include "ui/pictures/page_parts.h"
 #include "ui/pictures/page_measures.h"
+#include "ui/pictures/page_parts.h"
 
 namespace ui {
 namespace {
@@ -49,16 +50,9 @@ std::vector<std::string> Split(const std::string& text) {
   return lines;
 }
 
-// A column's name in two lines, split at its last underscore.
-std::pair<std::string, std::string> Heading(const std::string& name) {
-  const std::size_t last = name.rfind('_');
-  if (last == std::string::npos || last == 0) return {name, ""};
-  return {name.substr(0, last), name.substr(last + 1)};
-}
-
 // The first page's rows, and the rows on each page after it.
 struct Plan {
-  circuit_text::KindTable table;
+  PageTable table;
   std::vector<std::string> summary, parts;
   float tableTop = 0.0f;
   int firstRows = 0, laterRows = 0, tablePages = 1, partsPages = 0, partsColumns = 2;
@@ -70,14 +64,14 @@ int RowsBetween(float top) {
 
 Plan PlanOf(const circuit::KindAnalysis& a, char separator) {
   Plan plan;
-  plan.table = circuit_text::PositionTable(a, separator);
+  plan.table = PrintedTable(ShownKindTable(a, separator));
   plan.summary = circuit_text::SummaryLines(a, separator);
   plan.parts = KindPartsLines(a, separator);
   plan.tableTop = 500.0f + kLineStep * static_cast<float>(2 + plan.summary.size()) + 100.0f +
                   kSchematicHeight + 200.0f;
   plan.firstRows = RowsBetween(plan.tableTop);
   plan.laterRows = RowsBetween(kContinuedTop);
-  const int rows = static_cast<int>(plan.table.Lines.size());
+  const int rows = static_cast<int>(plan.table.rows.size());
   if (rows > plan.firstRows) {
     plan.tablePages += (rows - plan.firstRows + plan.laterRows - 1) / plan.laterRows;
   }
@@ -95,18 +89,11 @@ void PrintAt(surface::Surface& page, float x, float y, const std::string& text) 
 
 // Rows `from` .. `to` - 1 under their headings at `top`, each column as wide
 // as its widest text measured on the page, as the string's pages measure.
-void DrawTable(surface::Surface& page, const circuit_text::KindTable& table, float top, int from,
-               int to) {
+void DrawTable(surface::Surface& page, const PageTable& table, float top, int from, int to) {
   page.setFontSize(kTablePoints);
-  PageTable printed;
-  for (const std::string& name : table.Header) {
-    const auto [upper, lower] = Heading(name);
-    printed.headings.push_back({upper, lower});
-  }
-  printed.rows.assign(table.Lines.begin(), table.Lines.end());
-  const std::vector<float> rights = TableColumnRights(page, printed, kMargin, kRight);
-  DrawTableRows(page, printed, rights, kMargin, top, kRowHeight, from,
-                std::min(to, static_cast<int>(printed.rows.size())));
+  const std::vector<float> rights = TableColumnRights(page, table, kMargin, kRight);
+  DrawTableRows(page, table, rights, kMargin, top, kRowHeight, from,
+                std::min(to, static_cast<int>(table.rows.size())));
 }
 
 }  // namespace

@@ -8,6 +8,15 @@
 
 namespace ui {
 
+PageTable PrintedTable(const ShownTable& shown) {
+  PageTable table;
+  for (const circuit_text::ColumnHeading& heading : shown.headings) {
+    table.headings.push_back({heading.What, heading.Unit});
+  }
+  table.rows = shown.rows;
+  return table;
+}
+
 std::vector<float> TableColumnRights(const surface::Surface& page, const PageTable& table,
                                      float left, float right) {
   std::vector<float> widths(table.headings.size(), 0.0f);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/pictures/circuit_cells.h"
 #include "ui/surface/surface.h"
 
 namespace ui {
@@ -15,6 +16,9 @@ struct PageTable {
   std::vector<std::vector<std::string>> headings;  // per column, its lines from the top
   std::vector<std::vector<std::string>> rows;      // per row, a cell per column ("" for none)
 };
+
+// The table as the window shows it, each heading's two lines over the cells.
+PageTable PrintedTable(const ShownTable& shown);
 
 // The right edge of every column, logical units: each column as wide as the
 // widest of its heading lines and cells (all rows, so that a table carried

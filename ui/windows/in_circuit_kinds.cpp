@@ -18,10 +18,11 @@
 #include "notation/decimal_separator.h"
 #include "ui/desktop/print_job.h"
 #include "ui/desktop/window_scale.h"
+#include "ui/pictures/circuit_cells.h"
 #include "ui/pictures/in_circuit_chart.h"
 #include "ui/pictures/kind_page.h"
-#include "ui/pictures/print_names.h"
 #include "ui/pictures/kind_schematic.h"
+#include "ui/pictures/print_names.h"
 #include "ui/pictures/report.h"
 #include "ui/windows/circuit_session.h"
 #include "ui/windows/in_circuit_table.h"
@@ -108,12 +109,13 @@ void frmInCircuit::createKindControls() {
   cboKind->setToolTip(QStringLiteral("The kind of attenuator to analyse in the circuit"));
   cboKind->setAccessibleName(QStringLiteral("Kind"));
   lblKind->setBuddy(cboKind);
-  kindModel_ = new KindTableModel(this);
   asBuiltTip_ = cmdAsBuilt->toolTip();
 }
 
 void frmInCircuit::connectKindHandlers() {
   connect(cboKind, &QComboBox::activated, this, &frmInCircuit::kindChosen);
+  connect(grdPositions->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          &frmInCircuit::drawKindPicture);
 }
 
 void frmInCircuit::kindChosen(int index) {
@@ -160,14 +162,6 @@ void frmInCircuit::showKindControls() {
   cmdAsBuilt->setToolTip(string ? asBuiltTip_
                                 : QStringLiteral("As built is a series-string choice: it "
                                                  "measures a built string"));
-  QAbstractItemModel* model = string ? static_cast<QAbstractItemModel*>(model_) : kindModel_;
-  if (grdPositions->model() != model) {
-    grdPositions->setModel(model);
-    if (!string) {
-      connect(grdPositions->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-              &frmInCircuit::drawKindPicture, Qt::UniqueConnection);
-    }
-  }
   grdPositions->setAccessibleName(
       session.Kind == circuit::Kind::RelayLadder
           ? QStringLiteral("Attenuation and impedances at each relay code")
@@ -201,7 +195,7 @@ void frmInCircuit::recomputeKind() {
 
   circuit::AnalyseKind(KindSessionSpec(session), kindAnalysis_);
   const char separator = notation::DecimalSeparator();
-  kindModel_->setAnalysis(kindAnalysis_, separator);
+  model_->setTable(ShownKindTable(kindAnalysis_, separator));
   lblDesign->setText(QString::fromStdString(KindLine(kindAnalysis_, ShownLaw(own), notation::DecimalSeparator())));
   QStringList summary;
   for (const std::string& line : circuit_text::SummaryLines(kindAnalysis_, separator)) {

@@ -34,6 +34,7 @@
 #include "ui/desktop/table_copy.h"
 #include "ui/desktop/window_keys.h"
 #include "ui/desktop/window_scale.h"
+#include "ui/pictures/circuit_cells.h"
 #include "ui/pictures/in_circuit_chart.h"
 #include "ui/pictures/in_circuit_page.h"
 #include "ui/pictures/print_names.h"
@@ -260,7 +261,7 @@ void frmInCircuit::recompute() {
   const design::DesignState& state = design::modMain();
   circuit::AnalyseString(SessionSpec(session, state), analysis_);
   const char separator = notation::DecimalSeparator();
-  model_->setAnalysis(analysis_, separator);
+  model_->setTable(ShownCircuitTable(analysis_, separator));
   showHeading();
   QStringList summary;
   for (const std::string& line : SummaryLines(analysis_, separator)) {
@@ -348,7 +349,11 @@ void frmInCircuit::returnClicked() { ShowDesignWindow(this); }
 void frmInCircuit::layoutControls() {
   placeAt(lblDesign, 240, 150, 2560, 560);
   placeAt(lblKind, 2820, 150, 1420, 375);
-  placeAt(cboKind, 4260, 150, 1380, 375);
+  // The kind's choice as wide as its longest kind, growing to the right
+  // toward the chart (design units from 6500) but never into it.
+  const qreal unitsPerPixel = 12000.0 / std::max<qreal>(1.0, contentRect().width());
+  placeAt(cboKind, 4260, 150,
+          std::clamp(cboKind->sizeHint().width() * unitsPerPixel, qreal{1380}, qreal{2140}), 375);
   // Two columns of inputs: the surroundings, then the string.
   const struct {
     QWidget* prompt;

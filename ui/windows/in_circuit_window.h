@@ -21,7 +21,6 @@ class QTableView;
 namespace ui {
 
 class CircuitTableModel;
-class KindTableModel;
 
 // Construction fills the boxes with the inputs kept for this process (the
 // string restarting from the design when the design window ran another) and
@@ -33,8 +32,7 @@ class frmInCircuit : public ScaledWindow {
 
  public:
   explicit frmInCircuit(QWidget* parent = nullptr);
-  // The table goes first: while it dies it may still ask its model, which
-  // reads this window's analysis.
+  // The table goes first: while it dies it may still ask its model.
   ~frmInCircuit() override;
 
   // Reads the seven boxes and the choices, writes back the values used (with a message when
@@ -102,15 +100,14 @@ class frmInCircuit : public ScaledWindow {
   void createKindControls();
   void connectKindHandlers();
   void kindChosen(int index);
-  // Captions, boxes, greyed choices and the table's model for the session's kind.
+  // Captions, boxes and greyed choices for the session's kind.
   void showKindControls();
   void recomputeKind();
   void drawKindPicture();
   void printKind();
   bool isString() const;
 
-  CircuitTableModel* model_;
-  KindTableModel* kindModel_ = nullptr;
+  CircuitTableModel* model_;  // every kind's table
   circuit::KindAnalysis kindAnalysis_;
   QString asBuiltTip_;
   circuit::CircuitAnalysis analysis_;

@@ -147,7 +147,8 @@ TEST(PrintNames, NameEachReportAfterItsDesign) {
 
 }  // namespace
 
-// Every kind's pages too: a long ladder and shunt, and eight relays (256 codes).
+// Every kind's pages too: a long ladder and shunt, and eight relays (256
+// codes); the first page's table in the window's words and notation.
 TEST(PrintedPages, EveryKindsPagesAreNumberedAndNoTextsTouch) {
   using circuit::Kind;
   const std::vector<circuit::KindSpec> specs{
@@ -166,6 +167,10 @@ TEST(PrintedPages, EveryKindsPagesAreNumberedAndNoTextsTouch) {
       const std::string number = "Page " + std::to_string(i + 1) + " of " + std::to_string(count);
       EXPECT_NE(texts.find(number), std::string::npos) << number;
       recorded::ExpectNoTextsTouch(sheet.ops());
+      if (i > 0) continue;
+      EXPECT_EQ(texts.find('_'), texts.npos) << texts;
+      EXPECT_FALSE(std::regex_search(texts, std::regex(R"(\n\d+[.,]\d{5,}\n)"))) << texts;
+      EXPECT_NE(texts.find("\nTarget\n"), texts.npos);
     }
   }
 }
