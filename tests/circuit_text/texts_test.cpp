@@ -9,6 +9,7 @@
 #include "circuit_text/box_captions.h"
 #include "circuit_text/build_list.h"
 #include "circuit_text/kind_summary.h"
+#include "circuit_text/parts_lines.h"
 #include "circuit_text/parts_list.h"
 #include "circuit_text/string_table.h"
 #include "tests/circuit_text/small_kinds.h"
@@ -38,6 +39,23 @@ TEST(KindPartsList, CountsEveryLegAndOrdersByValue) {
   for (const auto& [spec, lines] : rows) {
     EXPECT_EQ(circuit_text::PartsListText(Analysed(spec), '.'),
               "series\tvalue_ohm\tquantity\tresistors\n" + lines);
+  }
+}
+
+// The box beside the table says the same in the builder's words: values in
+// builder's notation, a relay ladder's stages first.
+TEST(KindPartsBox, GroupsEachSetsPartsByValue) {
+  const std::pair<circuit::KindSpec, std::vector<std::string>> rows[] = {
+      {testing_support::SmallShunt(true),
+       {"E96 parts (4 legs):", "  8 x 1k: X Y2", "  4 x 2k: Y1"}},
+      {testing_support::SmallRelay(),
+       {"Stage 1: 6.0206 dB (S1, H1)", "Stage 2: 12.0412 dB (S2, H2)", "E96 parts (2 channels):",
+        "  2 x 665: H2", "  2 x 1k: S1", "  2 x 1.5k: S2", "  4 x 2k: H1 T"}},
+  };
+  for (const auto& [spec, head] : rows) {
+    const std::vector<std::string> lines = circuit_text::PartsLines(Analysed(spec), '.');
+    ASSERT_GE(lines.size(), head.size());
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + head.size()), head);
   }
 }
 

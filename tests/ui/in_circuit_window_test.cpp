@@ -709,7 +709,7 @@ TEST_F(InCircuitWindowTest, EachKindCopiesAndPrintsItsOwnTexts) {
        "Atten.\nE96 dB\ninto load"},
       {kShunt, 11, "position", "Y1  lug 2 to ground", 2, "31.8k", "31845.5",
        "ideal shunt part of this position, output to ground: 31.8k ohm", 3, "Shunt\nE96 ohm"},
-      {kRelay, 64, "code", "stage  stage_dB", 1, "1.000", "1.00000", "target attenuation: 1.000 dB",
+      {kRelay, 64, "code", "Stage 3: 4 dB (S3, H3)", 1, "1.000", "1.00000", "target attenuation: 1.000 dB",
        0, "Code\n"}};
   ui::frmInCircuit& w = open();
   for (const Row& row : rows) {
@@ -725,6 +725,7 @@ TEST_F(InCircuitWindowTest, EachKindCopiesAndPrintsItsOwnTexts) {
     EXPECT_EQ(shown.headerData(row.headed, Qt::Horizontal).toString().toStdString(), row.heading);
     EXPECT_EQ(Cells(w.tableText())[2][static_cast<std::size_t>(row.column)], row.copied);
     EXPECT_TRUE(w.txtParts->toPlainText().contains(QString::fromLatin1(row.partInBox)));
+    EXPECT_FALSE(w.txtParts->toPlainText().contains('_')) << "the box is in words, not copy names";
 
     QTest::keyClick(w.grdPositions, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(), circuit_text::KindTableText(a, '.'));

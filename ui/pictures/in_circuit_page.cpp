@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "circuit_text/parts_lines.h"
 #include "circuit_text/kind_summary.h"
 #include "circuit_text/string_table.h"
 #include "notation/builder_value.h"
@@ -118,7 +119,7 @@ void PartsPage(surface::Surface& page, const circuit::CircuitAnalysis& analysis,
   // the next.
   constexpr float kTop = 600.0f, kBottom = 15000.0f, kColumn = 2800.0f, kGap = 250.0f;
   const int perColumn = std::max(1, static_cast<int>((kBottom - kTop) / kRowHeight));
-  const std::vector<std::string> lines = PartsLines(analysis, separator);
+  const std::vector<std::string> lines = circuit_text::PartsLines(analysis, separator);
   float x = kMargin;
   for (std::size_t first = 0; first < lines.size(); first += perColumn) {
     const std::size_t last = std::min(lines.size(), first + perColumn);
@@ -184,37 +185,6 @@ std::vector<std::string> SummaryLines(const circuit::CircuitAnalysis& a, char se
   }
   if (a.BestSetStrays) {
     lines.push_back("Warning: even the better set strays more than 0.5 dB from the law.");
-  }
-  return lines;
-}
-
-std::vector<std::string> PartsLines(const circuit::CircuitAnalysis& a, char separator) {
-  std::vector<std::string> lines;
-  if (a.N < design::kMinPositions) return lines;
-  const int perValue = a.Balanced ? 4 : 2;  // strings in two channels
-  for (std::size_t set = 0; set < a.Sets.size(); ++set) {
-    const std::string name(a.Sets[set].RoundedIn->Name());
-    lines.push_back(name + " parts (" + std::to_string(perValue) + " strings):");
-    // One part per resistor and string, grouped by exact value.
-    std::vector<circuit_text::BuildStep> byValue =
-        circuit_text::BuildList(a, static_cast<int>(set));
-    std::stable_sort(byValue.begin(), byValue.end(),
-                     [](const auto& x, const auto& y) { return x.Value.Ohms() < y.Value.Ohms(); });
-    for (std::size_t i = 0; i < byValue.size();) {
-      std::size_t j = i;
-      std::string which;
-      while (j < byValue.size() && byValue[j].Value == byValue[i].Value) {
-        which += " R" + std::to_string(byValue[j].Resistor);
-        ++j;
-      }
-      lines.push_back("  " + std::to_string(static_cast<int>(j - i) * perValue) + " x " +
-                      notation::WriteBuilderValue(byValue[i].Value.Ohms(), separator) + ":" +
-                      which);
-      i = j;
-    }
-    const std::vector<std::string> build =
-        circuit_text::BuildLines(a, static_cast<int>(set), separator);
-    lines.insert(lines.end(), build.begin(), build.end());
   }
   return lines;
 }

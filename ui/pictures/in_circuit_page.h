@@ -41,8 +41,5 @@ std::string StringLine(const circuit::CircuitAnalysis& analysis, const std::stri
 // worst deviation of each set and where, the widest band, and a warning
 // for each implausible design.
 std::vector<std::string> SummaryLines(const circuit::CircuitAnalysis& analysis, char separator);
-// The parts list of each set and its build list (circuit_text::BuildLines), a
-// line each, values in the window's notation.
-std::vector<std::string> PartsLines(const circuit::CircuitAnalysis& analysis, char separator);
 
 }  // namespace ui

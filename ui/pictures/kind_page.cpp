@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "circuit_text/parts_lines.h"
 #include "circuit_text/build_list.h"
 #include "circuit_text/kind_summary.h"
 #include "circuit_text/kind_table.h"
@@ -34,22 +35,6 @@ constexpr float kPartsColumn = 5580.0f;  // two columns of parts and build lines
 // column a page.
 constexpr std::size_t kCharsInPartsColumn = 60;
 
-std::vector<std::string> Split(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t from = 0;
-  while (from < text.size()) {
-    std::size_t end = text.find('\n', from);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(from, end - from);
-    for (std::size_t tab = line.find('\t'); tab != std::string::npos; tab = line.find('\t')) {
-      line.replace(tab, 1, "  ");
-    }
-    lines.push_back(std::move(line));
-    from = end + 1;
-  }
-  return lines;
-}
-
 // The first page's rows, and the rows on each page after it.
 struct Plan {
   PageTable table;
@@ -66,7 +51,7 @@ Plan PlanOf(const circuit::KindAnalysis& a, char separator) {
   Plan plan;
   plan.table = PrintedTable(ShownKindTable(a, separator));
   plan.summary = circuit_text::SummaryLines(a, separator);
-  plan.parts = KindPartsLines(a, separator);
+  plan.parts = circuit_text::PartsLines(a, separator);
   plan.tableTop = 500.0f + kLineStep * static_cast<float>(2 + plan.summary.size()) + 100.0f +
                   kSchematicHeight + 200.0f;
   plan.firstRows = RowsBetween(plan.tableTop);
@@ -125,31 +110,6 @@ std::string KindLine(const circuit::KindAnalysis& a, std::string lawText, char s
   }
   for (const circuit::PartSet& set : a.Sets) line += ", " + std::string(set.RoundedIn->Name());
   return line;
-}
-
-std::vector<std::string> KindPartsLines(const circuit::KindAnalysis& a, char separator) {
-  std::vector<std::string> lines;
-  if (a.Positions == 0) return lines;
-  if (a.What == circuit::Kind::RelayLadder) {
-    const circuit_text::KindTable stages = circuit_text::StageTable(a, separator);
-    std::string text;
-    const auto add = [&text](const circuit_text::Line& line) {
-      for (std::size_t c = 0; c < line.size(); ++c) text += (c ? "\t" : "") + line[c];
-      text += '\n';
-    };
-    add(stages.Header);
-    for (const circuit_text::Line& line : stages.Lines) add(line);
-    lines = Split(text);
-    lines.emplace_back();
-  }
-  const std::vector<std::string> parts = Split(circuit_text::PartsListText(a, separator));
-  lines.insert(lines.end(), parts.begin(), parts.end());
-  for (int set = 0; set < static_cast<int>(a.Sets.size()); ++set) {
-    lines.emplace_back();
-    const std::vector<std::string> build = circuit_text::BuildLines(a, set, separator);
-    lines.insert(lines.end(), build.begin(), build.end());
-  }
-  return lines;
 }
 
 int KindPageCount(const circuit::KindAnalysis& analysis, char separator) {

@@ -18,9 +18,6 @@ const char* KindName(circuit::Kind kind);
 // dB, ..."), the law as `lawText`; "No attenuator to analyse." without one.
 std::string KindLine(const circuit::KindAnalysis& analysis, std::string lawText, char separator);
 
-// The parts box's lines: a relay ladder's stage table, then each set's parts
-// list and its build list (circuit_text), tabs shown as two spaces.
-std::vector<std::string> KindPartsLines(const circuit::KindAnalysis& analysis, char separator);
 
 // How many pages DrawKindPage draws: the first, the table's continuation
 // pages and the parts pages; 0 when the analysis holds no attenuator.

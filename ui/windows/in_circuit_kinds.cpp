@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QTableView>
 
+#include "circuit_text/parts_lines.h"
 #include "circuit_text/box_captions.h"
 #include "circuit_text/kind_summary.h"
 #include "notation/decimal_separator.h"
@@ -203,7 +204,7 @@ void frmInCircuit::recomputeKind() {
   }
   lblSummary->setText(summary.join(QLatin1Char('\n')));
   std::string parts;
-  for (const std::string& line : KindPartsLines(kindAnalysis_, separator)) parts += line + '\n';
+  for (const std::string& line : circuit_text::PartsLines(kindAnalysis_, separator)) parts += line + '\n';
   txtParts->setPlainText(QString::fromStdString(parts));
   placeTableAndParts();
   drawKindPicture();

@@ -19,6 +19,7 @@
 #include <QTextDocument>
 #include <QtMath>
 
+#include "circuit_text/parts_lines.h"
 #include "circuit_text/build_list.h"
 #include "circuit_text/circuit_inputs.h"
 #include "circuit_text/kind_table.h"
@@ -287,7 +288,7 @@ void frmInCircuit::showHeading() {
 void frmInCircuit::showParts() {
   const char separator = notation::DecimalSeparator();
   std::string text;
-  for (const std::string& line : PartsLines(analysis_, separator)) text += line + '\n';
+  for (const std::string& line : circuit_text::PartsLines(analysis_, separator)) text += line + '\n';
   txtParts->setPlainText(QString::fromStdString(text));
   placeTableAndParts();  // the longest line sets the box's width
 }
