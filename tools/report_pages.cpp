@@ -4,12 +4,14 @@
 // (in-circuit-25.pdf, as-built-25.pdf) and of a balanced 48-position string
 // with a load, a source and a long cable (in-circuit-48.pdf,
 // as-built-48.pdf), and of an unloaded gigohm string under a comma decimal
-// separator (in-circuit-comma.pdf, as-built-comma.pdf).
+// separator (in-circuit-comma.pdf, as-built-comma.pdf), then that string's
+// boxes as a ladder, a shunt and a relay ladder (in-circuit-ladder.pdf, ...).
 // Usage: report_pages <output folder>
 #include <cstdio>
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPrinter>
@@ -85,5 +87,14 @@ int main(int argc, char** argv) {
   inCircuit.txtSteps->setText(QStringLiteral("1,5"));
   inCircuit.recompute();
   printed = printBoth(QStringLiteral("comma")) && printed;
+  // Every other kind, from the string's boxes as the window hands them on.
+  notation::SetDecimalSeparator('.');
+  const char* const kinds[] = {"ladder", "shunt", "relay-ladder"};
+  for (int kind = 1; kind <= 3; ++kind) {
+    inCircuit.cboKind->setCurrentIndex(kind);
+    emit inCircuit.cboKind->activated(kind);  // as a user's choice
+    const QString name = QStringLiteral("in-circuit-%1.pdf").arg(QLatin1String(kinds[kind - 1]));
+    printed = PrintTo(inCircuit, folder.filePath(name)) && printed;
+  }
   return printed ? 0 : 1;
 }
