@@ -23,6 +23,7 @@
 #include "circuit_text/circuit_inputs.h"
 #include "circuit_text/kind_table.h"
 #include "circuit_text/parts_list.h"
+#include "circuit_text/string_summary.h"
 #include "circuit_text/string_table.h"
 #include "design/design_state.h"
 #include "notation/decimal_separator.h"
@@ -263,7 +264,7 @@ void frmInCircuit::recompute() {
   model_->setAnalysis(analysis_, separator);
   showHeading();
   QStringList summary;
-  for (const std::string& line : SummaryLines(analysis_, separator)) {
+  for (const std::string& line : circuit_text::SummaryLines(analysis_, separator)) {
     summary << QString::fromStdString(line);
   }
   lblSummary->setText(summary.join(QLatin1Char('\n')));
