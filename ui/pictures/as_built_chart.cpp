@@ -2,12 +2,11 @@
 #include "ui/pictures/as_built_chart.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 #include <vector>
 
 #include "notation/builder_value.h"
-#include "notation/decimal_separator.h"
+#include "ui/pictures/chart_scale.h"
 #include "ui/pictures/ink.h"
 
 namespace ui {
@@ -39,22 +38,14 @@ std::vector<Series> SeriesOf(const circuit::AsBuiltAnalysis& a) {
 }  // namespace
 
 double AsBuiltHalfRangeDb(const circuit::AsBuiltAnalysis& analysis) {
-  double largest = 0.0;
-  for (const Series& s : SeriesOf(analysis)) {
-    for (const double v : s.values) {
-      if (std::isfinite(v)) largest = std::max(largest, std::fabs(v));
-    }
-  }
-  double half = 0.1;
-  const double steps[] = {2.0, 2.5, 2.0};  // 0.1, 0.2, 0.5, 1, 2, 5 ...
-  for (int i = 0; half < largest && half < 1e6; ++i) half *= steps[i % 3];
-  return half;
+  const std::vector<Series> all = SeriesOf(analysis);
+  // From 0.1 dB: a well-matched pair parts by hundredths.
+  return ScaleHalfRange({&all[0].values, &all[1].values, &all[2].values}, 0.1);
 }
 
 void DrawAsBuiltChart(surface::Surface& s, const circuit::AsBuiltAnalysis& a,
-                      const AsBuiltChartLayout& l) {
+                      const AsBuiltChartLayout& l, char separator) {
   const float font = l.textPoints * l.unitsPerPoint;
-  const char separator = notation::DecimalSeparator();
   s.setFontSize(l.textPoints);
   s.printAt(PointF{l.left, l.top - 1.6f * font},
             "Deviation of each channel and channel difference, dB (more attenuation down)");

@@ -124,7 +124,7 @@ bool DrawAsBuiltPage(surface::Surface& page, int pageIndex, const circuit::Circu
     chart.framePen = 8.0f;
     chart.seriesPen = 5.0f;
     chart.marker = 45.0f;
-    DrawAsBuiltChart(page, analysis, chart);
+    DrawAsBuiltChart(page, analysis, chart, separator);
     if (pages == 1) {
       DrawTable(page, chart.bottom + 900.0f, analysis, fitted, separator);
     } else {

@@ -2,6 +2,7 @@
 #include "ui/windows/circuit_session.h"
 
 #include "circuit_text/law_text.h"
+#include "notation/decimal_separator.h"
 
 namespace ui {
 
@@ -69,3 +70,22 @@ circuit::KindSpec KindSessionSpec(CircuitSession& session) {
 }
 
 }  // namespace ui
+
+namespace circuit_text {
+
+void WriteCircuitBoxes(const circuit::CircuitInputs& inputs, const StringInputs& string,
+                       CircuitBoxes& boxes) {
+  WriteCircuitBoxes(inputs, string, notation::DecimalSeparator(), boxes);
+}
+
+bool NormaliseCircuitInputs(CircuitBoxes& boxes, circuit::CircuitInputs& inputs,
+                            StringInputs& string, const design::MessageSeam& showMessage) {
+  return NormaliseCircuitInputs(boxes, inputs, string, notation::DecimalSeparator(), showMessage);
+}
+
+bool NormaliseRelayInputs(CircuitBoxes& boxes, circuit::CircuitInputs& inputs, StringInputs& relay,
+                          const design::MessageSeam& showMessage) {
+  return NormaliseRelayInputs(boxes, inputs, relay, notation::DecimalSeparator(), showMessage);
+}
+
+}  // namespace circuit_text

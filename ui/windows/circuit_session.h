@@ -55,3 +55,17 @@ circuit_text::StringInputs& KindInputs(CircuitSession& session, circuit::Kind ki
 circuit::KindSpec KindSessionSpec(CircuitSession& session);
 
 }  // namespace ui
+
+namespace circuit_text {
+
+// The box routines with the program's decimal separator
+// (notation::DecimalSeparator), for the window's other kinds, whose calls
+// pass none.
+void WriteCircuitBoxes(const circuit::CircuitInputs& inputs, const StringInputs& string,
+                       CircuitBoxes& boxes);
+bool NormaliseCircuitInputs(CircuitBoxes& boxes, circuit::CircuitInputs& inputs,
+                            StringInputs& string, const design::MessageSeam& showMessage);
+bool NormaliseRelayInputs(CircuitBoxes& boxes, circuit::CircuitInputs& inputs, StringInputs& relay,
+                          const design::MessageSeam& showMessage);
+
+}  // namespace circuit_text

@@ -82,7 +82,8 @@ frmInCircuit::frmInCircuit(QWidget* parent)
   CircuitSession& session = KeptCircuitSession();
   FollowDesign(session, design::modMain());
   circuit_text::CircuitBoxes boxes;
-  circuit_text::WriteCircuitBoxes(session.Inputs, session.String, boxes);
+  circuit_text::WriteCircuitBoxes(session.Inputs, session.String, notation::DecimalSeparator(),
+                                  boxes);
   showBoxes(boxes);
   cboFirstSeries->setCurrentText(QString::fromUtf8(session.RoundedIn[0]->Name()));
   cboSecondSeries->setCurrentText(QString::fromUtf8(session.RoundedIn[1]->Name()));
@@ -244,8 +245,9 @@ void frmInCircuit::recompute() {
       txtTotal->text().toStdString(), txtPositions->text().toStdString(),
       txtSteps->text().toStdString()};
   CircuitSession& session = KeptCircuitSession();
+  const char separator = notation::DecimalSeparator();
   // The boxes show the values used while the message is up.
-  circuit_text::NormaliseCircuitInputs(boxes, session.Inputs, session.String,
+  circuit_text::NormaliseCircuitInputs(boxes, session.Inputs, session.String, separator,
                                        [this, &boxes](const std::string& message) {
                                          showBoxes(boxes);
                                          showMessage_(message);
@@ -260,23 +262,22 @@ void frmInCircuit::recompute() {
 
   const design::DesignState& state = design::modMain();
   circuit::AnalyseString(SessionSpec(session, state), analysis_);
-  const char separator = notation::DecimalSeparator();
   model_->setAnalysis(analysis_, separator);
-  showHeading();
+  showHeading(separator);
   QStringList summary;
   for (const std::string& line : circuit_text::SummaryLines(analysis_, separator)) {
     summary << QString::fromStdString(line);
   }
   lblSummary->setText(summary.join(QLatin1Char('\n')));
-  showParts();
+  showParts(separator);
   drawChart();
 }
 
-void frmInCircuit::showHeading() {
+void frmInCircuit::showHeading(char separator) {
   const design::DesignState& state = design::modMain();
   if (state.NumPositions >= design::kMinPositions &&
       circuit_text::IsDesignString(KeptCircuitSession().String, state)) {
-    lblDesign->setText(QString::fromStdString(DesignLine(state, notation::DecimalSeparator())));
+    lblDesign->setText(QString::fromStdString(DesignLine(state, separator)));
     return;
   }
   // Another string than the design's: as its boxes show it.
@@ -284,8 +285,7 @@ void frmInCircuit::showHeading() {
                          .arg(txtTotal->text(), txtPositions->text(), txtSteps->text()));
 }
 
-void frmInCircuit::showParts() {
-  const char separator = notation::DecimalSeparator();
+void frmInCircuit::showParts(char separator) {
   std::string text;
   for (const std::string& line : PartsLines(analysis_, separator)) text += line + '\n';
   txtParts->setPlainText(QString::fromStdString(text));
@@ -300,30 +300,24 @@ void frmInCircuit::drawChart() {
 }
 
 QString frmInCircuit::partsText() const {
-  if (!isString()) {
-    return QString::fromStdString(
-        circuit_text::PartsListText(kindAnalysis_, notation::DecimalSeparator()));
-  }
-  return QString::fromStdString(
-      circuit_text::PartsListText(analysis_, notation::DecimalSeparator()));
+  const char separator = notation::DecimalSeparator();
+  return QString::fromStdString(isString()
+                                    ? circuit_text::PartsListText(analysis_, separator)
+                                    : circuit_text::PartsListText(kindAnalysis_, separator));
 }
 
 QString frmInCircuit::buildText() const {
-  if (!isString()) {
-    return QString::fromStdString(
-        circuit_text::BuildListText(kindAnalysis_, notation::DecimalSeparator()));
-  }
-  return QString::fromStdString(
-      circuit_text::BuildListText(analysis_, notation::DecimalSeparator()));
+  const char separator = notation::DecimalSeparator();
+  return QString::fromStdString(isString()
+                                    ? circuit_text::BuildListText(analysis_, separator)
+                                    : circuit_text::BuildListText(kindAnalysis_, separator));
 }
 
 QString frmInCircuit::tableText() const {
-  if (!isString()) {
-    return QString::fromStdString(
-        circuit_text::KindTableText(kindAnalysis_, notation::DecimalSeparator()));
-  }
-  return QString::fromStdString(
-      circuit_text::CircuitTableText(analysis_, notation::DecimalSeparator()));
+  const char separator = notation::DecimalSeparator();
+  return QString::fromStdString(isString()
+                                    ? circuit_text::CircuitTableText(analysis_, separator)
+                                    : circuit_text::KindTableText(kindAnalysis_, separator));
 }
 
 void frmInCircuit::printClicked() {
