@@ -75,8 +75,26 @@ std::string NotAValue(const std::string& text, BuilderUnit unit, char separator)
   return "is not a value: " + notation::BuilderValueTrouble(text, separator, unit);
 }
 
-// A minus sign before a size is a typo, not a value to take the size of.
-bool IsNegative(double typed) { return typed < 0.0; }
+// A size or count as typed, its magnitude ("-0" is 0); nothing for a text
+// that is not a value or is negative (a minus sign before a size is a typo,
+// not a value to take the size of), with the reason added to `reasons`.
+std::optional<double> Magnitude(const std::string& text, BuilderUnit unit, char separator,
+                                std::vector<std::string>& reasons) {
+  const std::optional<double> typed = Read(text, unit, separator);
+  if (typed && !(*typed < 0.0)) return std::fabs(*typed);
+  reasons.push_back(typed ? "is negative" : NotAValue(text, unit, separator));
+  return std::nullopt;
+}
+
+// The same for a box of its own: a refused text is noted with `kept`, what
+// the box then keeps, as its outcome.
+std::optional<double> ReadSize(const char* box, const std::string& text, BuilderUnit unit,
+                               char separator, const std::string& kept, Notes& notes) {
+  std::vector<std::string> refused;
+  const std::optional<double> size = Magnitude(text, unit, separator, refused);
+  notes.add(box, text, refused, kept);
+  return size;
+}
 
 // Load, source: ohms with the upper limit, and for the load the lower one.
 void ReadOhms(const char* box, const std::string& text, bool isLoad, char separator, double& ohms,
@@ -85,15 +103,12 @@ void ReadOhms(const char* box, const std::string& text, bool isLoad, char separa
     ohms = 0.0;
     return;
   }
-  const std::string kept = "the box keeps " + Written(ohms, separator) + " ohms.";
-  const std::optional<double> typed = Read(text, BuilderUnit::Ohms, separator);
-  if (!typed || IsNegative(*typed)) {
-    notes.add(box, text, {typed ? "is negative" : NotAValue(text, BuilderUnit::Ohms, separator)},
-              kept);
-    return;
-  }
+  const std::optional<double> typed =
+      ReadSize(box, text, BuilderUnit::Ohms, separator,
+               "the box keeps " + Written(ohms, separator) + " ohms.", notes);
+  if (!typed) return;
   std::vector<std::string> reasons;
-  double value = std::fabs(*typed);  // "-0" is 0
+  double value = *typed;
   if (isLoad && value > 0.0 && value < kMinLoadOhms) {
     value = kMinLoadOhms;
     reasons.emplace_back("is below 100u ohms (0 means no load)");
@@ -108,14 +123,11 @@ void ReadOhms(const char* box, const std::string& text, bool isLoad, char separa
 
 void ReadCable(const std::string& text, char separator, double& farads, Notes& notes) {
   constexpr const char* kBox = "Cable capacitance";
-  const std::optional<double> typed = Read(text, BuilderUnit::Farads, separator);
   const std::string kept = "the box keeps " + Written(farads, separator) + "F.";
-  if (!typed || IsNegative(*typed)) {
-    notes.add(kBox, text,
-              {typed ? "is negative" : NotAValue(text, BuilderUnit::Farads, separator)}, kept);
-    return;
-  }
-  const double value = std::fabs(*typed);
+  const std::optional<double> typed =
+      ReadSize(kBox, text, BuilderUnit::Farads, separator, kept, notes);
+  if (!typed) return;
+  const double value = *typed;
   if (value <= kMaxCableFarads) {
     farads = value;
     return;
@@ -133,14 +145,11 @@ void ReadCable(const std::string& text, char separator, double& farads, Notes& n
 
 void ReadTolerance(const std::string& text, char separator, double& percent, Notes& notes) {
   constexpr const char* kBox = "Part tolerance";
-  const std::optional<double> typed = Read(text, BuilderUnit::Percent, separator);
-  if (!typed || IsNegative(*typed)) {
-    notes.add(kBox, text,
-              {typed ? "is negative" : NotAValue(text, BuilderUnit::Percent, separator)},
-              "the box keeps " + Written(percent, separator) + " %.");
-    return;
-  }
-  double value = std::fabs(*typed);
+  const std::optional<double> typed =
+      ReadSize(kBox, text, BuilderUnit::Percent, separator,
+               "the box keeps " + Written(percent, separator) + " %.", notes);
+  if (!typed) return;
+  double value = *typed;
   std::vector<std::string> reasons;
   if (value < kMinTolerancePercent || value > kMaxTolerancePercent) {
     value = std::clamp(value, kMinTolerancePercent, kMaxTolerancePercent);
@@ -153,12 +162,9 @@ void ReadTolerance(const std::string& text, char separator, double& percent, Not
 void ReadTotal(const std::string& text, char separator, double& ohms, Notes& notes) {
   constexpr const char* kBox = "Total (ohms)";
   const std::string kept = "the box keeps " + Written(ohms, separator) + " ohms.";
-  const std::optional<double> typed = Read(text, BuilderUnit::Ohms, separator);
-  if (!typed || IsNegative(*typed)) {
-    notes.add(kBox, text, {typed ? "is negative" : NotAValue(text, BuilderUnit::Ohms, separator)},
-              kept);
-    return;
-  }
+  const std::optional<double> typed =
+      ReadSize(kBox, text, BuilderUnit::Ohms, separator, kept, notes);
+  if (!typed) return;
   // Zero and totals below 100u cannot be designed. Compared in single
   // precision as the design window does: its own 100u (a single a hair below
   // 1e-4) starts this box and must read back.
@@ -180,12 +186,9 @@ void ReadTotal(const std::string& text, char separator, double& ohms, Notes& not
 // leaving `count` alone, for a text that is not a value or is negative.
 bool ReadCount(const std::string& text, int least, int most, char separator, int& count,
                std::vector<std::string>& reasons) {
-  const std::optional<double> typed = Read(text, BuilderUnit::None, separator);
-  if (!typed || IsNegative(*typed)) {
-    reasons.push_back(typed ? "is negative" : NotAValue(text, BuilderUnit::None, separator));
-    return false;
-  }
-  double value = std::fabs(*typed);
+  const std::optional<double> typed = Magnitude(text, BuilderUnit::None, separator, reasons);
+  if (!typed) return false;
+  double value = *typed;
   if (value < least) {
     value = least;
     reasons.push_back("is below " + std::to_string(least));
@@ -255,9 +258,9 @@ LawReading KeptLaw(const StringInputs& previous, int positions, char separator) 
 void ReadString(const CircuitBoxes& typed, char separator, StringInputs& string, Notes& notes) {
   std::vector<std::string> positionReasons;
   int positions = string.Positions;
-  const bool positionsRead = ReadCount(typed.Positions, design::kMinPositions,
-                                       circuit::kMaxStringPositions, separator, positions,
-                                       positionReasons);
+  const bool positionsRead =
+      ReadCount(typed.Positions, design::kMinPositions, circuit::kMaxStringPositions, separator,
+                positions, positionReasons);
 
   LawReading typedLaw;
   ReadLaw(typed.Steps, positions, separator, typedLaw);

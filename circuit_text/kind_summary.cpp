@@ -27,8 +27,12 @@ std::string PartsOutOfRangeWarning(const KindAnalysis& a) {
 
 std::vector<std::string> SummaryLines(const KindAnalysis& a, char separator) {
   if (a.Positions < 2) return {"No attenuator to analyse."};
-  SummaryHead head{a.What == Kind::RelayLadder, a.InsertionLossDb, {}, a.Inputs.TolerancePercent,
-                   a.WidestBand, a.WidestBandAt, a.Noise};
+  SummaryHead head{.Codes = a.What == Kind::RelayLadder,
+                   .InsertionLossDb = a.InsertionLossDb,
+                   .TolerancePercent = a.Inputs.TolerancePercent,
+                   .WidestBandDb = a.WidestBand,
+                   .WidestBandAt = a.WidestBandAt,
+                   .Noise = a.Noise};
   for (const circuit::PartSet& set : a.Sets) {
     head.Worst.emplace_back(std::string(set.RoundedIn->Name()) + " set", set.Worst);
   }

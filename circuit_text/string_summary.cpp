@@ -27,8 +27,11 @@ std::string PartsOutOfRangeWarning(const circuit::CircuitAnalysis& a) {
 
 std::vector<std::string> SummaryLines(const circuit::CircuitAnalysis& a, char separator) {
   if (a.N < design::kMinPositions) return {"No string to analyse."};
-  SummaryHead head{false,        a.InsertionLossDb, {}, a.Inputs.TolerancePercent,
-                   a.WidestBand, a.WidestBandAt,    circuit::LargestNoise(a)};
+  SummaryHead head{.InsertionLossDb = a.InsertionLossDb,
+                   .TolerancePercent = a.Inputs.TolerancePercent,
+                   .WidestBandDb = a.WidestBand,
+                   .WidestBandAt = a.WidestBandAt,
+                   .Noise = circuit::LargestNoise(a)};
   if (!a.Designed.empty()) head.Worst.emplace_back("Design's E96 set", a.Designed[0].Worst);
   for (const circuit::RoundedSet& set : a.Sets) {
     head.Worst.emplace_back("Compensated " + std::string(set.RoundedIn->Name()), set.Worst);
@@ -38,7 +41,7 @@ std::vector<std::string> SummaryLines(const circuit::CircuitAnalysis& a, char se
   if (std::string parts = PartsOutOfRangeWarning(a); !parts.empty()) {
     lines.push_back(std::move(parts));
   }
-  if (a.BestSetStrays) lines.push_back(circuit_text::kStraysWarning);
+  if (a.BestSetStrays) lines.push_back(kStraysWarning);
   return lines;
 }
 

@@ -20,7 +20,7 @@ struct SummaryHead {
   double InsertionLossDb = 0.0;
   // Each set as the summary names it ("E96 set", "Compensated E96") and its
   // worst deviation from the targets.
-  std::vector<std::pair<std::string, circuit::WorstPoint>> Worst;
+  std::vector<std::pair<std::string, circuit::WorstPoint>> Worst{};
   double TolerancePercent = 0.0;  // the parts' tolerance, percent
   double WidestBandDb = 0.0;
   int WidestBandAt = 0;

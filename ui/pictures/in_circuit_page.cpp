@@ -17,12 +17,6 @@ namespace {
 
 using surface::PointF;
 
-constexpr surface::Scale kPageScale = page::kScale;
-using page::kTextPoints;
-using page::kTitlePoints;
-using page::kUnitsPerPoint;
-constexpr float kTablePoints = page::kSmallestPoints;
-
 // Everything stays this far inside the printable area, which itself starts
 // some 3.5 mm in: 420 units are 7.4 mm of an A4 page's 210 mm.
 constexpr float kMargin = 420.0f;
@@ -30,7 +24,6 @@ constexpr float kRight = 12000.0f - kMargin;
 constexpr float kLineStep = 250.0f;  // lines of 8 pt text
 constexpr float kRowHeight = 200.0f;
 constexpr int kRowsOnFirstPage = 25;  // positions; the rest continue overleaf
-constexpr float kRulePen = 2.0f;  // printer dots
 constexpr float kFooterTop = 15400.0f;
 
 void PrintAt(surface::Surface& page, float x, float y, const std::string& text) {
@@ -55,16 +48,16 @@ PageTable CircuitTable(const circuit::CircuitAnalysis& analysis, char separator)
 // the top of the next row.
 float DrawTable(surface::Surface& page, const circuit::CircuitAnalysis& analysis, char separator,
                 float top, int from, int to) {
-  page.setFontSize(kTablePoints);
+  page.setFontSize(page::kTablePoints);
   const PageTable table = CircuitTable(analysis, separator);
   const std::vector<float> rights = TableColumnRights(page, table, kMargin, kRight);
   return DrawTableRows(page, table, rights, kMargin, top, kRowHeight, from, to);
 }
 
 void Title(surface::Surface& page, const std::string& title) {
-  page.setScale(kPageScale);
-  page.setPenWidth(kRulePen);
-  page.setFontSize(kTitlePoints);
+  page.setScale(page::kScale);
+  page.setPenWidth(page::kRulePen);
+  page.setFontSize(page::kTitlePoints);
   PrintAt(page, kMargin, 0.0f, title);
 }
 
@@ -72,7 +65,7 @@ void FirstPage(surface::Surface& page, const design::DesignState& state,
                const circuit::CircuitAnalysis& analysis, const std::string& lawText,
                char separator) {
   Title(page, "Kestrix - In circuit");
-  page.setFontSize(kTextPoints);
+  page.setFontSize(page::kTextPoints);
   float y = 500.0f;
   const auto line = [&page, &y](const std::string& text) {
     PrintAt(page, kMargin, y, text);
@@ -92,8 +85,8 @@ void FirstPage(surface::Surface& page, const design::DesignState& state,
   chart.top = row + 700.0f;
   // The chart takes what the page has left above its legend and footer.
   chart.bottom = std::max(chart.top + 3000.0f, 14300.0f);
-  chart.textPoints = kTextPoints;
-  chart.unitsPerPoint = kUnitsPerPoint;
+  chart.textPoints = page::kTextPoints;
+  chart.unitsPerPoint = page::kUnitsPerPoint;
   chart.framePen = 8.0f;
   chart.gridPen = 2.0f;
   chart.seriesPen = 5.0f;
@@ -104,7 +97,7 @@ void FirstPage(surface::Surface& page, const design::DesignState& state,
 
 void PartsPage(surface::Surface& page, const circuit::CircuitAnalysis& analysis, char separator) {
   Title(page, "Kestrix - Parts and build list");
-  page.setFontSize(kTablePoints);
+  page.setFontSize(page::kTablePoints);
   // Columns of lines, as many as the lists need, side by side; each column
   // as wide as its longest line measured on this page, so none runs into
   // the next.

@@ -23,7 +23,6 @@ constexpr float kMargin = 420.0f;  // as the in-circuit page
 constexpr float kRight = 12000.0f - kMargin;
 constexpr float kLineStep = 250.0f;   // lines of 8 pt text
 constexpr float kRowHeight = 200.0f;  // lines of 7 pt text
-constexpr float kTablePoints = page::kSmallestPoints;
 constexpr float kSchematicHeight = 2600.0f;
 constexpr float kBottom = 15000.0f;  // above the footer
 constexpr float kContinuedTop = 600.0f;
@@ -97,7 +96,7 @@ void PrintAt(surface::Surface& page, float x, float y, const std::string& text) 
 // as its widest text measured on the page, as the string's pages measure.
 void DrawTable(surface::Surface& page, const circuit_text::KindTable& table, float top, int from,
                int to) {
-  page.setFontSize(kTablePoints);
+  page.setFontSize(page::kTablePoints);
   PageTable printed;
   for (const std::string& name : table.Header) {
     const auto [upper, lower] = Heading(name);
@@ -211,7 +210,7 @@ bool DrawKindPage(surface::Surface& page, const circuit::KindAnalysis& analysis,
   } else {
     PrintAt(page, kMargin, 0.0f, "Kestrix - Parts and build list - " +
                                      std::string(KindName(analysis.What)));
-    page.setFontSize(kTablePoints);
+    page.setFontSize(page::kTablePoints);
     const int perColumn = static_cast<int>((kBottom - kContinuedTop) / kRowHeight);
     const int perPage = plan.partsColumns * perColumn;
     const int first = (index - plan.tablePages) * perPage;
@@ -222,7 +221,7 @@ bool DrawKindPage(surface::Surface& page, const circuit::KindAnalysis& analysis,
               plan.parts[static_cast<std::size_t>(i)]);
     }
   }
-  page.setFontSize(kTablePoints);
+  page.setFontSize(page::kTablePoints);
   PrintAt(page, kMargin, 15400.0f,
           "Kestrix - In circuit - " + date + " - Page " + std::to_string(index + 1) + " of " +
               std::to_string(pages));

@@ -15,8 +15,14 @@ TEST(ChartScale, HalfRangeIsTheNextOneTwoOrFiveWithARoundGrid) {
   const struct {
     double largest, least, half, step;
   } rows[] = {
-      {1, 1, 1, 0.2},     {1.2, 1, 2, 0.5},   {3, 1, 5, 1},        {7, 1, 10, 2},
-      {0, 1, 1, 0.2},     {120, 1, 200, 50},  {0.03, 0.1, 0.1, 0.02}, {0.15, 0.1, 0.2, 0.05},
+      {1, 1, 1, 0.2},
+      {1.2, 1, 2, 0.5},
+      {3, 1, 5, 1},
+      {7, 1, 10, 2},
+      {0, 1, 1, 0.2},
+      {120, 1, 200, 50},
+      {0.03, 0.1, 0.1, 0.02},
+      {0.15, 0.1, 0.2, 0.05},
       {std::numeric_limits<double>::quiet_NaN(), 1, 1, 0.2},
   };
   for (const auto& row : rows) {
