@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "circuit_text/cells.h"
+#include "circuit_text/string_table.h"
 #include "design/tab_text.h"
 #include "notation/builder_value.h"
 
@@ -30,11 +31,6 @@ struct Role {
   std::vector<std::string> Words;   // the readable lines of its wiring
   std::vector<Placement> Parts;
 };
-
-std::vector<std::string> Legs(bool balanced) {
-  if (balanced) return {"left hot", "left cold", "right hot", "right cold"};
-  return {"left", "right"};
-}
 
 bool Buildable(const KindAnalysis& a) {
   return a.What != Kind::String && a.Positions >= 2 && !a.Sets.empty();
@@ -162,7 +158,7 @@ design::DecimalValue Nominal(const circuit::PartSet& set, int part) {
 std::vector<std::string> BuildDecks(const KindAnalysis& a) {
   std::vector<std::string> decks;
   if (!Buildable(a)) return decks;
-  for (const std::string& leg : Legs(a.Balanced)) {
+  for (const std::string& leg : BuildDecks(a.Balanced)) {
     for (const Role& role : Roles(a, '.')) decks.push_back(leg + role.Suffix);
   }
   return decks;
@@ -177,10 +173,8 @@ std::vector<std::string> BuildLines(const KindAnalysis& a, int set, char separat
                                 ? "every series deck alike and every shunt deck alike"
                             : relay ? "every board alike"
                                     : "every deck alike";
-  std::string decks;
-  for (const std::string& deck : BuildDecks(a)) decks += (decks.empty() ? "" : ", ") + deck;
   std::vector<std::string> lines{series + " build list, " + alike + ":",
-                                 std::string(relay ? "  Boards: " : "  Decks: ") + decks + "."};
+                                 DecksLine(relay ? "Boards" : "Decks", BuildDecks(a))};
   if (a.Balanced) {
     const char* const legs = a.What == Kind::Ladder ? "every leg has its own series and shunt deck"
                              : relay                ? "each board is one leg"
@@ -195,11 +189,7 @@ std::vector<std::string> BuildLines(const KindAnalysis& a, int set, char separat
   for (int p = 0; p < a.Positions; ++p) {
     if (!circuit::HasOutput(a.Design.Net, p)) mute.push_back(p + 1);
   }
-  if (!mute.empty()) {
-    const bool last = mute.size() == 1 && mute[0] == a.Positions;
-    lines.push_back(std::string(last ? "  The last position, " : "  Positions at ") + Lugs(mute) +
-                    (mute.size() == 1 ? ", is" : ", are") + " mute (no output).");
-  }
+  if (!mute.empty()) lines.push_back(MuteLine(mute, a.Positions));
   for (const Role& role : roles) {
     for (const Placement& place : role.Parts) {
       lines.push_back("  " + a.Design.Net.Names[static_cast<std::size_t>(place.Part)] + "  " +
@@ -211,10 +201,10 @@ std::vector<std::string> BuildLines(const KindAnalysis& a, int set, char separat
 }
 
 std::string BuildListText(const KindAnalysis& a, char separator) {
-  std::string text = "deck\tresistor\tlug_from\tlug_to\tseries\tvalue_ohm\n";
+  std::string text = kBuildListHeader;
   if (!Buildable(a)) return text;
   const std::vector<Role> roles = Roles(a, separator);
-  for (const std::string& leg : Legs(a.Balanced)) {
+  for (const std::string& leg : BuildDecks(a.Balanced)) {
     for (const Role& role : roles) {
       const std::string deck = leg + role.Suffix;
       std::vector<std::string> wiring{deck, "wiring"};

@@ -35,10 +35,11 @@
 
 namespace circuit_text {
 
-// The decks, by leg: "left", "right"; balanced "left hot", "left cold",
-// "right hot", "right cold"; the ladder's each twice, " series" and
-// " shunt" after the leg ("left series", "left shunt", ...). None for a
-// string or an empty analysis.
+// The decks, by leg, the legs being the string's decks (BuildDecks of
+// `Balanced`): "left", "right"; balanced "left hot", "left cold", "right
+// hot", "right cold"; the ladder's each twice, " series" and " shunt" after
+// the leg ("left series", "left shunt", ...). None for a string or an empty
+// analysis.
 std::vector<std::string> BuildDecks(const circuit::KindAnalysis& analysis);
 
 // The build list of set `set` (0 or 1) to read, values in the boxes'

@@ -16,8 +16,8 @@ using notation::BuilderUnit;
 constexpr double kLikelyCableFarads = 1e-8;  // a slip is scaled down to 10 nF or less
 constexpr double kHintedUpTo = 1e6;          // beyond this a number is no slip of units
 
-std::string Written(double value) {
-  return notation::WriteBuilderValue(value, notation::DecimalSeparator());
+std::string Written(double value, char separator) {
+  return notation::WriteBuilderValue(value, separator);
 }
 
 // The box text as typed, trimmed and cut short for a message; the cut keeps
@@ -66,33 +66,49 @@ class Notes {
 };
 
 // A box read as a value, or nothing when its text is not one.
-std::optional<double> Read(const std::string& text, BuilderUnit unit) {
-  return notation::ReadBuilderValue(text, notation::DecimalSeparator(), unit);
+std::optional<double> Read(const std::string& text, BuilderUnit unit, char separator) {
+  return notation::ReadBuilderValue(text, separator, unit);
 }
 
 // The reason for a text the reader refused: what in it was not understood.
-std::string NotAValue(const std::string& text, BuilderUnit unit) {
-  return "is not a value: " +
-         notation::BuilderValueTrouble(text, notation::DecimalSeparator(), unit);
+std::string NotAValue(const std::string& text, BuilderUnit unit, char separator) {
+  return "is not a value: " + notation::BuilderValueTrouble(text, separator, unit);
 }
 
-// A minus sign before a size is a typo, not a value to take the size of.
-bool IsNegative(double typed) { return typed < 0.0; }
+// A size or count as typed, its magnitude ("-0" is 0); nothing for a text
+// that is not a value or is negative (a minus sign before a size is a typo,
+// not a value to take the size of), with the reason added to `reasons`.
+std::optional<double> Magnitude(const std::string& text, BuilderUnit unit, char separator,
+                                std::vector<std::string>& reasons) {
+  const std::optional<double> typed = Read(text, unit, separator);
+  if (typed && !(*typed < 0.0)) return std::fabs(*typed);
+  reasons.push_back(typed ? "is negative" : NotAValue(text, unit, separator));
+  return std::nullopt;
+}
+
+// The same for a box of its own: a refused text is noted with `kept`, what
+// the box then keeps, as its outcome.
+std::optional<double> ReadSize(const char* box, const std::string& text, BuilderUnit unit,
+                               char separator, const std::string& kept, Notes& notes) {
+  std::vector<std::string> refused;
+  const std::optional<double> size = Magnitude(text, unit, separator, refused);
+  notes.add(box, text, refused, kept);
+  return size;
+}
 
 // Load, source: ohms with the upper limit, and for the load the lower one.
-void ReadOhms(const char* box, const std::string& text, bool isLoad, double& ohms, Notes& notes) {
+void ReadOhms(const char* box, const std::string& text, bool isLoad, char separator, double& ohms,
+              Notes& notes) {
   if (isLoad && IsBlank(text)) {
     ohms = 0.0;
     return;
   }
-  const std::string kept = "the box keeps " + Written(ohms) + " ohms.";
-  const std::optional<double> typed = Read(text, BuilderUnit::Ohms);
-  if (!typed || IsNegative(*typed)) {
-    notes.add(box, text, {typed ? "is negative" : NotAValue(text, BuilderUnit::Ohms)}, kept);
-    return;
-  }
+  const std::optional<double> typed =
+      ReadSize(box, text, BuilderUnit::Ohms, separator,
+               "the box keeps " + Written(ohms, separator) + " ohms.", notes);
+  if (!typed) return;
   std::vector<std::string> reasons;
-  double value = std::fabs(*typed);  // "-0" is 0
+  double value = *typed;
   if (isLoad && value > 0.0 && value < kMinLoadOhms) {
     value = kMinLoadOhms;
     reasons.emplace_back("is below 100u ohms (0 means no load)");
@@ -102,18 +118,16 @@ void ReadOhms(const char* box, const std::string& text, bool isLoad, double& ohm
     reasons.emplace_back("is above 1e12 ohms");
   }
   ohms = value;
-  notes.add(box, text, reasons, Written(value) + " ohms is used instead.");
+  notes.add(box, text, reasons, Written(value, separator) + " ohms is used instead.");
 }
 
-void ReadCable(const std::string& text, double& farads, Notes& notes) {
+void ReadCable(const std::string& text, char separator, double& farads, Notes& notes) {
   constexpr const char* kBox = "Cable capacitance";
-  const std::optional<double> typed = Read(text, BuilderUnit::Farads);
-  const std::string kept = "the box keeps " + Written(farads) + "F.";
-  if (!typed || IsNegative(*typed)) {
-    notes.add(kBox, text, {typed ? "is negative" : NotAValue(text, BuilderUnit::Farads)}, kept);
-    return;
-  }
-  const double value = std::fabs(*typed);
+  const std::string kept = "the box keeps " + Written(farads, separator) + "F.";
+  const std::optional<double> typed =
+      ReadSize(kBox, text, BuilderUnit::Farads, separator, kept, notes);
+  if (!typed) return;
+  const double value = *typed;
   if (value <= kMaxCableFarads) {
     farads = value;
     return;
@@ -124,37 +138,33 @@ void ReadCable(const std::string& text, double& farads, Notes& notes) {
   if (value < kHintedUpTo) {
     double hint = value;
     for (int k = 1; hint > kLikelyCableFarads; ++k) hint = value / std::pow(10.0, 3 * k);
-    slip += " (did you mean " + notation::PartText(hint, notation::DecimalSeparator()) + "?)";
+    slip += " (did you mean " + notation::PartText(hint, separator) + "?)";
   }
   notes.add(kBox, text, {slip}, kept);
 }
 
-void ReadTolerance(const std::string& text, double& percent, Notes& notes) {
+void ReadTolerance(const std::string& text, char separator, double& percent, Notes& notes) {
   constexpr const char* kBox = "Part tolerance";
-  const std::optional<double> typed = Read(text, BuilderUnit::Percent);
-  if (!typed || IsNegative(*typed)) {
-    notes.add(kBox, text, {typed ? "is negative" : NotAValue(text, BuilderUnit::Percent)},
-              "the box keeps " + Written(percent) + " %.");
-    return;
-  }
-  double value = std::fabs(*typed);
+  const std::optional<double> typed =
+      ReadSize(kBox, text, BuilderUnit::Percent, separator,
+               "the box keeps " + Written(percent, separator) + " %.", notes);
+  if (!typed) return;
+  double value = *typed;
   std::vector<std::string> reasons;
   if (value < kMinTolerancePercent || value > kMaxTolerancePercent) {
     value = std::clamp(value, kMinTolerancePercent, kMaxTolerancePercent);
     reasons.emplace_back("is outside 0.01 to 20 %");
   }
   percent = value;
-  notes.add(kBox, text, reasons, Written(value) + " % is used instead.");
+  notes.add(kBox, text, reasons, Written(value, separator) + " % is used instead.");
 }
 
-void ReadTotal(const std::string& text, double& ohms, Notes& notes) {
+void ReadTotal(const std::string& text, char separator, double& ohms, Notes& notes) {
   constexpr const char* kBox = "Total (ohms)";
-  const std::string kept = "the box keeps " + Written(ohms) + " ohms.";
-  const std::optional<double> typed = Read(text, BuilderUnit::Ohms);
-  if (!typed || IsNegative(*typed)) {
-    notes.add(kBox, text, {typed ? "is negative" : NotAValue(text, BuilderUnit::Ohms)}, kept);
-    return;
-  }
+  const std::string kept = "the box keeps " + Written(ohms, separator) + " ohms.";
+  const std::optional<double> typed =
+      ReadSize(kBox, text, BuilderUnit::Ohms, separator, kept, notes);
+  if (!typed) return;
   // Zero and totals below 100u cannot be designed. Compared in single
   // precision as the design window does: its own 100u (a single a hair below
   // 1e-4) starts this box and must read back.
@@ -164,29 +174,30 @@ void ReadTotal(const std::string& text, double& ohms, Notes& notes) {
   }
   ohms = std::min(*typed, kMaxCircuitOhms);
   if (*typed > kMaxCircuitOhms) {
-    notes.add(kBox, text, {"is above 1e12 ohms"}, Written(ohms) + " ohms is used instead.");
+    notes.add(kBox, text, {"is above 1e12 ohms"},
+              Written(ohms, separator) + " ohms is used instead.");
   }
 }
 
-// Positions as typed: held to 2 .. 64 first, then the fraction dropped, as
-// the design window does (1.5 becomes 2, 64.9 becomes 64). Returns false,
-// leaving `positions` alone, for a text that is not a value or is negative.
-bool ReadPositions(const std::string& text, int& positions, std::vector<std::string>& reasons) {
-  const std::optional<double> typed = Read(text, BuilderUnit::None);
-  if (!typed || IsNegative(*typed)) {
-    reasons.push_back(typed ? "is negative" : NotAValue(text, BuilderUnit::None));
-    return false;
-  }
-  double value = std::fabs(*typed);
-  if (value < design::kMinPositions) {
-    value = design::kMinPositions;
-    reasons.emplace_back("is below 2");
-  } else if (value > circuit::kMaxStringPositions) {
-    value = circuit::kMaxStringPositions;
-    reasons.emplace_back("is above 64");
+// A count as typed (the string's positions, the relays): held to `least`
+// .. `most` first, then the fraction dropped, as the design window does
+// (1.5 positions become 2, 64.9 become 64); each change adds its reason
+// ("is below 2", "is above 64", "is not a whole number"). Returns false,
+// leaving `count` alone, for a text that is not a value or is negative.
+bool ReadCount(const std::string& text, int least, int most, char separator, int& count,
+               std::vector<std::string>& reasons) {
+  const std::optional<double> typed = Magnitude(text, BuilderUnit::None, separator, reasons);
+  if (!typed) return false;
+  double value = *typed;
+  if (value < least) {
+    value = least;
+    reasons.push_back("is below " + std::to_string(least));
+  } else if (value > most) {
+    value = most;
+    reasons.push_back("is above " + std::to_string(most));
   }
   if (value != std::trunc(value)) reasons.emplace_back("is not a whole number");
-  positions = static_cast<int>(value);
+  count = static_cast<int>(value);
   return true;
 }
 
@@ -197,7 +208,7 @@ std::string QuotedList(const std::vector<std::string>& texts) {
 }
 
 // A depth in dB as the law's steps are written: up to 6 significant digits.
-std::string DepthText(double db) { return LawText({db}, notation::DecimalSeparator()); }
+std::string DepthText(double db, char separator) { return LawText({db}, separator); }
 
 // "past 120 dB; 26 positions of that law fit"
 std::string PastTheLimit(const LawReading& law) {
@@ -230,8 +241,7 @@ void NoteLaw(const std::string& typed, const LawReading& law, bool refused,
 
 // The previous law read for `positions`; a string that never had one takes
 // the default law.
-LawReading KeptLaw(const StringInputs& previous, int positions) {
-  const char separator = notation::DecimalSeparator();
+LawReading KeptLaw(const StringInputs& previous, int positions, char separator) {
   LawReading law;
   for (std::string kept : {previous.LawText, StringInputs{}.LawText}) {
     notation::PointToSeparator(kept, separator);
@@ -245,15 +255,16 @@ LawReading KeptLaw(const StringInputs& previous, int positions) {
 // neither is ever cut to fit the other. Where the two pass 120 dB, the law is
 // refused if it changed (the switch is the part in hand), and the positions
 // if they still pass it with the previous law.
-void ReadString(const CircuitBoxes& typed, StringInputs& string, Notes& notes) {
-  const char separator = notation::DecimalSeparator();
+void ReadString(const CircuitBoxes& typed, char separator, StringInputs& string, Notes& notes) {
   std::vector<std::string> positionReasons;
   int positions = string.Positions;
-  const bool positionsRead = ReadPositions(typed.Positions, positions, positionReasons);
+  const bool positionsRead =
+      ReadCount(typed.Positions, design::kMinPositions, circuit::kMaxStringPositions, separator,
+                positions, positionReasons);
 
   LawReading typedLaw;
   ReadLaw(typed.Steps, positions, separator, typedLaw);
-  const LawReading kept = KeptLaw(string, positions);
+  const LawReading kept = KeptLaw(string, positions, separator);
   const bool lawTooDeep = typedLaw.Usable && circuit::PastDepthLimit(typedLaw.DepthDb) &&
                           typedLaw.StepsDb != kept.StepsDb;
   const bool lawRefused = !typedLaw.Usable || lawTooDeep;
@@ -261,7 +272,7 @@ void ReadString(const CircuitBoxes& typed, StringInputs& string, Notes& notes) {
   const bool positionsTooDeep = circuit::PastDepthLimit(law.DepthDb);
   if (positionsTooDeep) {
     positionReasons.push_back("would take the law \"" + law.Text + "\" to " +
-                              DepthText(law.DepthDb) + " dB, " + PastTheLimit(law));
+                              DepthText(law.DepthDb, separator) + " dB, " + PastTheLimit(law));
   } else {
     string.Positions = law.Positions;
     string.StepsDb = law.StepsDb;
@@ -277,8 +288,9 @@ void ReadString(const CircuitBoxes& typed, StringInputs& string, Notes& notes) {
   notation::PointToSeparator(shown, separator);
   if (lawTooDeep) {
     notes.line("Steps (dB): " + Quoted(typed.Steps) + " would take " +
-               std::to_string(typedLaw.Positions) + " positions to " + DepthText(typedLaw.DepthDb) +
-               " dB, " + PastTheLimit(typedLaw) + "; the box keeps \"" + shown + "\".");
+               std::to_string(typedLaw.Positions) + " positions to " +
+               DepthText(typedLaw.DepthDb, separator) + " dB, " + PastTheLimit(typedLaw) +
+               "; the box keeps \"" + shown + "\".");
   } else {
     NoteLaw(typed.Steps, typedLaw, lawRefused,
             lawRefused ? "the box keeps \"" + shown + "\"." : "\"" + shown + "\" is used instead.",
@@ -287,53 +299,25 @@ void ReadString(const CircuitBoxes& typed, StringInputs& string, Notes& notes) {
 }
 
 // The boxes every kind reads alike: load, source, cable, tolerance, total.
-void ReadFirstFive(const CircuitBoxes& typed, circuit::CircuitInputs& inputs, double& totalOhms,
-                   Notes& notes) {
-  ReadOhms("Load", typed.Load, true, inputs.LoadOhms, notes);
-  ReadOhms("Source impedance", typed.Source, false, inputs.SourceOhms, notes);
-  ReadCable(typed.Cable, inputs.CableFarads, notes);
-  ReadTolerance(typed.Tolerance, inputs.TolerancePercent, notes);
-  ReadTotal(typed.Total, totalOhms, notes);
+void ReadFirstFive(const CircuitBoxes& typed, char separator, circuit::CircuitInputs& inputs,
+                   double& totalOhms, Notes& notes) {
+  ReadOhms("Load", typed.Load, true, separator, inputs.LoadOhms, notes);
+  ReadOhms("Source impedance", typed.Source, false, separator, inputs.SourceOhms, notes);
+  ReadCable(typed.Cable, separator, inputs.CableFarads, notes);
+  ReadTolerance(typed.Tolerance, separator, inputs.TolerancePercent, notes);
+  ReadTotal(typed.Total, separator, totalOhms, notes);
 }
 
-bool Normalise(CircuitBoxes& boxes, circuit::CircuitInputs& inputs, StringInputs& string,
-               const design::MessageSeam& showMessage) {
-  const CircuitBoxes typed = boxes;
-  Notes notes;
-  ReadFirstFive(typed, inputs, string.TotalOhms, notes);
-  ReadString(typed, string, notes);
-
-  WriteCircuitBoxes(inputs, string, boxes);
-  if (notes.message().empty()) return false;
-  if (showMessage) showMessage(notes.message());
-  return true;
-}
-
-void ReadRelays(const std::string& text, int& relays, Notes& notes) {
-  constexpr const char* kBox = "Relays";
-  const std::optional<double> typed = Read(text, BuilderUnit::None);
-  if (!typed || IsNegative(*typed)) {
-    notes.add(kBox, text, {typed ? "is negative" : NotAValue(text, BuilderUnit::None)},
-              "the box keeps " + std::to_string(relays) + ".");
-    return;
-  }
-  double value = std::fabs(*typed);
+void ReadRelays(const std::string& text, char separator, int& relays, Notes& notes) {
   std::vector<std::string> reasons;
-  if (value < 1.0) {
-    value = 1.0;
-    reasons.emplace_back("is below 1");
-  } else if (value > kMaxRelays) {
-    value = kMaxRelays;
-    reasons.emplace_back("is above 8");
-  }
-  if (value != std::trunc(value)) reasons.emplace_back("is not a whole number");
-  relays = static_cast<int>(value);
-  notes.add(kBox, text, reasons, std::to_string(relays) + " is used instead.");
+  const bool read = ReadCount(text, 1, kMaxRelays, separator, relays, reasons);
+  notes.add("Relays", text, reasons,
+            read ? std::to_string(relays) + " is used instead."
+                 : "the box keeps " + std::to_string(relays) + ".");
 }
 
 // One step, as a law of one entry: its text names one step and no more.
-void ReadRelayStep(const std::string& text, StringInputs& relay, Notes& notes) {
-  const char separator = notation::DecimalSeparator();
+void ReadRelayStep(const std::string& text, char separator, StringInputs& relay, Notes& notes) {
   LawReading law;
   ReadLaw(text, 3, separator, law);  // three positions: exactly one step
   std::string kept = relay.LawText;
@@ -402,41 +386,47 @@ bool IsDesignString(const StringInputs& string, const design::DesignState& state
 
 namespace {
 
-void WriteSurroundings(const circuit::CircuitInputs& inputs, CircuitBoxes& boxes) {
-  boxes.Load = Written(inputs.LoadOhms);
-  boxes.Source = Written(inputs.SourceOhms);
-  boxes.Cable = Written(inputs.CableFarads);
-  boxes.Tolerance = Written(inputs.TolerancePercent);
+// Writes the boxes back with the values used, then shows what `notes` say.
+bool Finish(const circuit::CircuitInputs& inputs, const StringInputs& string, char separator,
+            const Notes& notes, CircuitBoxes& boxes, const design::MessageSeam& showMessage) {
+  WriteCircuitBoxes(inputs, string, separator, boxes);
+  if (notes.message().empty()) return false;
+  if (showMessage) showMessage(notes.message());
+  return true;
 }
 
 }  // namespace
 
 void WriteCircuitBoxes(const circuit::CircuitInputs& inputs, const StringInputs& string,
-                       CircuitBoxes& boxes) {
-  WriteSurroundings(inputs, boxes);
-  boxes.Total = Written(string.TotalOhms);
+                       char separator, CircuitBoxes& boxes) {
+  boxes.Load = Written(inputs.LoadOhms, separator);
+  boxes.Source = Written(inputs.SourceOhms, separator);
+  boxes.Cable = Written(inputs.CableFarads, separator);
+  boxes.Tolerance = Written(inputs.TolerancePercent, separator);
+  boxes.Total = Written(string.TotalOhms, separator);
   boxes.Positions = std::to_string(string.Positions);
   boxes.Steps = string.LawText;
-  notation::PointToSeparator(boxes.Steps, notation::DecimalSeparator());
+  notation::PointToSeparator(boxes.Steps, separator);
 }
 
 bool NormaliseCircuitInputs(CircuitBoxes& boxes, circuit::CircuitInputs& inputs,
-                            StringInputs& string, const design::MessageSeam& showMessage) {
-  return Normalise(boxes, inputs, string, showMessage);
+                            StringInputs& string, char separator,
+                            const design::MessageSeam& showMessage) {
+  const CircuitBoxes typed = boxes;
+  Notes notes;
+  ReadFirstFive(typed, separator, inputs, string.TotalOhms, notes);
+  ReadString(typed, separator, string, notes);
+  return Finish(inputs, string, separator, notes, boxes, showMessage);
 }
 
 bool NormaliseRelayInputs(CircuitBoxes& boxes, circuit::CircuitInputs& inputs, StringInputs& relay,
-                          const design::MessageSeam& showMessage) {
+                          char separator, const design::MessageSeam& showMessage) {
   const CircuitBoxes typed = boxes;
   Notes notes;
-  ReadFirstFive(typed, inputs, relay.TotalOhms, notes);
-  ReadRelays(typed.Positions, relay.Positions, notes);
-  ReadRelayStep(typed.Steps, relay, notes);
-
-  WriteCircuitBoxes(inputs, relay, boxes);
-  if (notes.message().empty()) return false;
-  if (showMessage) showMessage(notes.message());
-  return true;
+  ReadFirstFive(typed, separator, inputs, relay.TotalOhms, notes);
+  ReadRelays(typed.Positions, separator, relay.Positions, notes);
+  ReadRelayStep(typed.Steps, separator, relay, notes);
+  return Finish(inputs, relay, separator, notes, boxes, showMessage);
 }
 
 }  // namespace circuit_text

@@ -53,15 +53,16 @@ void StartStringInputs(const design::DesignState& state, StringInputs& string);
 bool IsDesignString(const StringInputs& string, const design::DesignState& state);
 
 // Writes the inputs into the boxes in the window's notation (WriteBuilderValue
-// with the program's decimal separator; the law as its canonical text), so
-// each box reads back as exactly the value shown.
+// with `separator` as the point; the law as its canonical text, its points
+// written as `separator`), so each box reads back as exactly the value shown.
 void WriteCircuitBoxes(const circuit::CircuitInputs& inputs, const StringInputs& string,
-                       CircuitBoxes& boxes);
+                       char separator, CircuitBoxes& boxes);
 
-// Reads every box with ReadBuilderValue into `inputs` and `string`, which
-// hold the previous values on entry, and writes every box back with the value
-// used. A box's text changes only that box: no box is ever cut or rewritten
-// to suit another. Rules: a text that is not a value, and a negative load,
+// Reads every box with ReadBuilderValue, `separator` as the point, into
+// `inputs` and `string`, which hold the previous values on entry, and writes
+// every box back with the value used (WriteCircuitBoxes). A box's text
+// changes only that box: no box is ever cut or rewritten to suit another.
+// Rules: a text that is not a value, and a negative load,
 // source, cable, tolerance, total or number of positions (a typo), leave the
 // box at its previous value (an empty load box means no load); a load from 0
 // to 100u ohms becomes 100u; ohms above 1e12 become 1e12; a cable above 1 uF
@@ -78,7 +79,8 @@ void WriteCircuitBoxes(const circuit::CircuitInputs& inputs, const StringInputs&
 // `showMessage` after every box is rewritten; a value that is not understood
 // is named with what was not understood. Returns whether a message was shown.
 bool NormaliseCircuitInputs(CircuitBoxes& boxes, circuit::CircuitInputs& inputs,
-                            StringInputs& string, const design::MessageSeam& showMessage);
+                            StringInputs& string, char separator,
+                            const design::MessageSeam& showMessage);
 
 inline constexpr int kMaxRelays = 8;
 
@@ -91,6 +93,6 @@ inline constexpr int kMaxRelays = 8;
 // dB or with more than one step keeps the previous step. One message names
 // every box that did not take its text as typed. Returns whether it was shown.
 bool NormaliseRelayInputs(CircuitBoxes& boxes, circuit::CircuitInputs& inputs, StringInputs& relay,
-                          const design::MessageSeam& showMessage);
+                          char separator, const design::MessageSeam& showMessage);
 
 }  // namespace circuit_text

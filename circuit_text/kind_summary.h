@@ -1,5 +1,6 @@
-// The summary under a kind's table: insertion loss, each set's worst
-// deviation, the channels' band, the largest output noise and the warnings.
+// The summary under the table of a ladder, shunt or relay ladder: insertion
+// loss, each set's worst deviation, the channels' band, the largest output
+// noise and the warnings (summary_text, as the string's summary says them).
 #pragma once
 
 #include <string>
@@ -15,14 +16,10 @@ namespace circuit_text {
 // (a relay ladder's "at code 5."). "No output noise at any position." when
 // every output is driven from zero ohms; empty when there is no analysis.
 std::string NoiseLine(const circuit::KindAnalysis& analysis, char separator);
-// The string's: its output impedances into its load (circuit::LargestNoise).
-std::string NoiseLine(const circuit::CircuitAnalysis& analysis, char separator);
 
-// Parts whose nominal value in a set lies below 1 ohm or above 10M, named
-// as runs ("H4–H8"): "Warning: H4–H8 below 1 Ω; S1 above 10M, hard to buy
-// and measure." Where the sets differ on a side, each set with parts there
-// is named by its series: "E24 H4 and E192 H3 below 1 Ω". Empty when every
-// part is within range.
+// Parts whose nominal value in a set lies below 1 ohm or above 10M, by the
+// parts' names (OutOfRangeWarning): "Warning: H4–H8 below 1 Ω; S1 above
+// 10M, hard to buy and measure."
 std::string PartsOutOfRangeWarning(const circuit::KindAnalysis& analysis);
 
 // The lines, figures in dB to hundredths with `separator`:

@@ -8,6 +8,7 @@
 #include <map>
 #include <system_error>
 
+#include "circuit_text/cells.h"
 #include "design/tab_text.h"
 #include "notation/builder_value.h"
 #include "notation/decimal_separator.h"
@@ -159,18 +160,28 @@ std::vector<std::string> BuildDecks(bool balanced) {
   return {"left", "right"};
 }
 
+std::string DecksLine(const char* label, const std::vector<std::string>& decks) {
+  std::string line = std::string("  ") + label + ":";
+  for (std::size_t i = 0; i < decks.size(); ++i) line += (i > 0 ? ", " : " ") + decks[i];
+  return line + ".";
+}
+
+std::string MuteLine(const std::vector<int>& lugs, int positions) {
+  if (lugs.empty()) return {};
+  const bool last = lugs.size() == 1 && lugs[0] == positions;
+  return std::string(last ? "  The last position, " : "  Positions at ") +
+         (lugs.size() == 1 ? "lug " : "lugs ") + LugRuns(lugs) +
+         (lugs.size() == 1 ? ", is" : ", are") + " mute (no output).";
+}
+
 std::vector<std::string> BuildLines(const circuit::CircuitAnalysis& analysis, int set,
                                     char separator) {
   const std::vector<BuildStep> steps = BuildList(analysis, set);
   if (steps.empty()) return {};
   const std::string series(analysis.Sets[static_cast<std::size_t>(set)].RoundedIn->Name());
   const std::string last = std::to_string(analysis.N);
-  std::string decks;
-  for (const std::string& deck : BuildDecks(analysis.Balanced)) {
-    decks += (decks.empty() ? "" : ", ") + deck;
-  }
   std::vector<std::string> lines{series + " build list, every deck alike:",
-                                 "  Decks: " + decks + "."};
+                                 DecksLine("Decks", BuildDecks(analysis.Balanced))};
   if (analysis.Balanced) {
     lines.push_back("  Input (the deck's leg) to lug 1 (full volume).");
     lines.push_back("  Common (wiper) to the output (the deck's leg).");
@@ -180,7 +191,7 @@ std::vector<std::string> BuildLines(const circuit::CircuitAnalysis& analysis, in
     lines.push_back("  Common (wiper) to the output.");
     lines.push_back("  Lug " + last + " to ground.");
   }
-  lines.push_back("  The last position, lug " + last + ", is mute (no output).");
+  lines.push_back(MuteLine({analysis.N}, analysis.N));
   for (const BuildStep& step : steps) {
     lines.push_back("  R" + std::to_string(step.Resistor) + "  lugs " +
                     std::to_string(step.FromLug) + "-" + std::to_string(step.ToLug) + "  " +
@@ -189,10 +200,8 @@ std::vector<std::string> BuildLines(const circuit::CircuitAnalysis& analysis, in
   return lines;
 }
 
-namespace {}  // namespace
-
 std::string BuildListText(const circuit::CircuitAnalysis& analysis, char separator) {
-  std::string text = "deck\tresistor\tlug_from\tlug_to\tseries\tvalue_ohm\n";
+  std::string text = kBuildListHeader;
   if (analysis.N < 2 || analysis.Sets.empty()) return text;
   for (const std::string& deck : BuildDecks(analysis.Balanced)) {
     design::AppendTabLine(text,
@@ -209,62 +218,6 @@ std::string BuildListText(const circuit::CircuitAnalysis& analysis, char separat
     }
   }
   return text;
-}
-
-namespace {
-
-// Resistor numbers, ascending, as runs: "R1, R43–R47".
-std::string Runs(const std::vector<int>& resistors) {
-  std::string text;
-  for (std::size_t i = 0; i < resistors.size();) {
-    std::size_t j = i;
-    while (j + 1 < resistors.size() && resistors[j + 1] == resistors[j] + 1) ++j;
-    if (!text.empty()) text += ", ";
-    text += "R" + std::to_string(resistors[i]);
-    if (j > i) text += "\u2013R" + std::to_string(resistors[j]);
-    i = j + 1;
-  }
-  return text;
-}
-
-}  // namespace
-
-std::string PartsOutOfRangeWarning(const circuit::CircuitAnalysis& analysis) {
-  struct Side {
-    const char* words;
-    bool (*outside)(double ohms);
-  };
-  const Side sides[] = {
-      {" below 1 \u03a9", [](double ohms) { return ohms < circuit::kSmallestPartOhms; }},
-      {" above 10M", [](double ohms) { return ohms > circuit::kLargestPartOhms; }},
-  };
-  std::vector<std::string> phrases;
-  for (const Side& side : sides) {
-    std::vector<std::vector<int>> bySet;
-    for (std::size_t set = 0; set < analysis.Sets.size(); ++set) {
-      std::vector<int>& outside = bySet.emplace_back();
-      for (const BuildStep& step : BuildList(analysis, static_cast<int>(set))) {
-        if (side.outside(step.Value.Ohms())) outside.push_back(step.Resistor);
-      }
-    }
-    const bool same = std::all_of(bySet.begin(), bySet.end(),
-                                  [&bySet](const std::vector<int>& r) { return r == bySet[0]; });
-    std::string named;
-    for (std::size_t set = 0; set < bySet.size(); ++set) {
-      if (bySet[set].empty()) continue;
-      if (same) {
-        named = Runs(bySet[set]);
-        break;
-      }
-      if (!named.empty()) named += " and ";
-      named += std::string(analysis.Sets[set].RoundedIn->Name()) + " " + Runs(bySet[set]);
-    }
-    if (!named.empty()) phrases.push_back(named + side.words);
-  }
-  if (phrases.empty()) return {};
-  std::string warning = "Warning: ";
-  for (std::size_t i = 0; i < phrases.size(); ++i) warning += (i > 0 ? "; " : "") + phrases[i];
-  return warning + ", hard to buy and measure.";
 }
 
 std::string ExactDecimal(const design::DecimalValue& value, char separator) {

@@ -78,9 +78,24 @@ struct BuildStep {
 // analysis does not have.
 std::vector<BuildStep> BuildList(const circuit::CircuitAnalysis& analysis, int set);
 
-// The decks (switch wafers) a build has, one string each: "left", "right";
-// balanced "left hot", "left cold", "right hot", "right cold".
+// The decks (switch wafers) a string's build has, one leg each: "left",
+// "right"; balanced "left hot", "left cold", "right hot", "right cold". Every
+// kind's decks are named by these legs (BuildDecks of a KindAnalysis).
 std::vector<std::string> BuildDecks(bool balanced);
+
+// The build list's line of decks: "  Decks: left, right." (`label`
+// "Decks", or the relay ladder's "Boards").
+std::string DecksLine(const char* label, const std::vector<std::string>& decks);
+
+// The build list's line of the positions without output, lugs `lugs`
+// ascending: "  The last position, lug 11, is mute (no output)." when that
+// is lug `positions` alone, else "  Positions at lugs 1, 5 are mute (no
+// output)."; empty when there is none.
+std::string MuteLine(const std::vector<int>& lugs, int positions);
+
+// The first line of every kind's copied build list.
+inline constexpr const char* kBuildListHeader =
+    "deck\tresistor\tlug_from\tlug_to\tseries\tvalue_ohm\n";
 
 // The build list of set `set` as lines to read, values in the boxes'
 // notation with `separator` as the point; empty for a set the analysis does
@@ -110,14 +125,5 @@ std::vector<std::string> BuildLines(const circuit::CircuitAnalysis& analysis, in
 // trailing zeros), `separator` as the point. Tab-separated, each line ended
 // by a line feed; only the header when the analysis holds no string.
 std::string BuildListText(const circuit::CircuitAnalysis& analysis, char separator);
-
-// The summary's warning about parts outside 1 ohm .. 10 Mohm (nominal
-// standard values, as CircuitAnalysis::PartOutOfRange), naming them:
-// "Warning: R43–R47 below 1 Ω; R1 above 10M, hard to buy and measure."
-// A run of consecutive resistors is given as a range, runs are separated by
-// ", ". Where the two sets differ on a side, each set with parts there is
-// named by its series: "E24 R4 and E192 R3 below 1 Ω". Empty when every part
-// is within range.
-std::string PartsOutOfRangeWarning(const circuit::CircuitAnalysis& analysis);
 
 }  // namespace circuit_text

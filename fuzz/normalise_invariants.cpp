@@ -121,7 +121,7 @@ std::string CircuitViolation(const StageRun& run) {
   circuit_text::CircuitBoxes again = run.circuitBoxes;
   circuit::CircuitInputs reread;
   circuit_text::StringInputs restring;
-  if (circuit_text::NormaliseCircuitInputs(again, reread, restring, nullptr) ||
+  if (circuit_text::NormaliseCircuitInputs(again, reread, restring, '.', nullptr) ||
       reread.LoadOhms != c.LoadOhms || reread.SourceOhms != c.SourceOhms ||
       reread.CableFarads != c.CableFarads || reread.TolerancePercent != c.TolerancePercent ||
       restring.TotalOhms != run.string.TotalOhms || restring.Positions != run.string.Positions ||
@@ -203,7 +203,7 @@ StageRun RunStages(const design::BoxTexts& typed, const circuit_text::CircuitBox
   run.circuitBoxes = circuitTyped;
   circuit_text::StartStringInputs(run.state, run.string);
   circuit_text::NormaliseCircuitInputs(
-      run.circuitBoxes, run.circuit, run.string,
+      run.circuitBoxes, run.circuit, run.string, '.',
       [&run](const std::string& message) { run.circuitMessages.push_back(message); });
   // As the window builds it: the design's own string with its designed sets
   // while the boxes still describe it, otherwise the boxes' string alone.

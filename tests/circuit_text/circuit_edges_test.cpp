@@ -92,7 +92,7 @@ TEST(CircuitInputs, TakeTheirLimitsAndHintASlippedUnit) {
     circuit::CircuitInputs inputs;
     circuit_text::StringInputs string;
     std::string message;
-    circuit_text::NormaliseCircuitInputs(boxes, inputs, string,
+    circuit_text::NormaliseCircuitInputs(boxes, inputs, string, '.',
                                          [&](const std::string& m) { message = m; });
     EXPECT_EQ(message, row.message);
     EXPECT_EQ(string.Positions, row.positions);
@@ -107,8 +107,9 @@ TEST(CircuitInputs, TakeTheirLimitsAndHintASlippedUnit) {
   circuit_text::StartStringInputs(state, string);
   circuit_text::CircuitBoxes boxes;
   circuit::CircuitInputs inputs;
-  circuit_text::WriteCircuitBoxes(inputs, string, boxes);
-  EXPECT_FALSE(circuit_text::NormaliseCircuitInputs(boxes, inputs, string, nullptr)) << boxes.Total;
+  circuit_text::WriteCircuitBoxes(inputs, string, '.', boxes);
+  EXPECT_FALSE(circuit_text::NormaliseCircuitInputs(boxes, inputs, string, '.', nullptr))
+      << boxes.Total;
   EXPECT_EQ(string.TotalOhms, static_cast<double>(1e-4f));
 
   // The least step, whose single is a hair below 0.01 dB, still starts a law.

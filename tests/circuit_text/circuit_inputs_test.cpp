@@ -192,9 +192,10 @@ TEST(CircuitInputs, ReadsEachBoxAsBuildersWriteAndNamesEveryChange) {
        24,
        {}},
   };
+  // The program's separator stays '.': a comma row's comes through the argument.
+  ASSERT_EQ(notation::DecimalSeparator(), '.');
   for (const BoxRow& row : rows) {
     SCOPED_TRACE(row.what);
-    notation::SetDecimalSeparator(row.separator);
     CircuitBoxes boxes = row.typed;
     circuit::CircuitInputs inputs;
     circuit_text::StringInputs string = TwoDbSteps();
@@ -204,7 +205,8 @@ TEST(CircuitInputs, ReadsEachBoxAsBuildersWriteAndNamesEveryChange) {
       EXPECT_EQ(boxes.Steps, row.shown.Steps);
       messages.push_back(m);
     };
-    const bool told = circuit_text::NormaliseCircuitInputs(boxes, inputs, string, seam);
+    const bool told =
+        circuit_text::NormaliseCircuitInputs(boxes, inputs, string, row.separator, seam);
     EXPECT_EQ(Texts(boxes), Texts(row.shown));
     EXPECT_EQ(inputs.LoadOhms, row.load);
     EXPECT_EQ(inputs.SourceOhms, row.source);
@@ -222,13 +224,13 @@ TEST(CircuitInputs, ReadsEachBoxAsBuildersWriteAndNamesEveryChange) {
     CircuitBoxes again = boxes;
     circuit::CircuitInputs reread = inputs;
     circuit_text::StringInputs restring = string;
-    EXPECT_FALSE(circuit_text::NormaliseCircuitInputs(again, reread, restring, nullptr));
+    EXPECT_FALSE(
+        circuit_text::NormaliseCircuitInputs(again, reread, restring, row.separator, nullptr));
     EXPECT_EQ(again.Load + again.Cable + again.Total + again.Positions + again.Steps,
               boxes.Load + boxes.Cable + boxes.Total + boxes.Positions + boxes.Steps);
     EXPECT_EQ(restring.StepsDb, string.StepsDb);
     EXPECT_EQ(reread.CableFarads, inputs.CableFarads);
   }
-  notation::SetDecimalSeparator('.');
 }
 
 // One box typed over 47k, 0, 100p, 1 %, 4.7k and 2 dB steps on `positions`
@@ -301,17 +303,47 @@ TEST(CircuitInputs, EachBoxAtItsLimitsKeepsOrUsesAndSaysWhich) {
     circuit::CircuitInputs inputs;
     circuit_text::StringInputs string = TwoDbSteps(4700.0, row.positions);
     CircuitBoxes start;
-    circuit_text::WriteCircuitBoxes(inputs, string, start);
+    circuit_text::WriteCircuitBoxes(inputs, string, '.', start);
     CircuitBoxes boxes = start;
     boxes.*row.box = row.typed;
     std::string message;
-    circuit_text::NormaliseCircuitInputs(boxes, inputs, string,
+    circuit_text::NormaliseCircuitInputs(boxes, inputs, string, '.',
                                          [&message](const std::string& m) { message = m; });
     CircuitBoxes want = start;
     want.*row.box = row.shown;
     EXPECT_EQ(Texts(boxes), Texts(want));
     EXPECT_EQ(message, row.message);
     EXPECT_EQ(string.StepsDb.size(), static_cast<std::size_t>(string.Positions - 2));
+  }
+}
+
+// The relays box by the positions' rule: held to 1 .. 8, then the fraction
+// dropped; a text that is not a count keeps the previous 4.
+TEST(RelayInputs, HoldTheRelaysToOneToEightAsThePositionsAreHeld) {
+  const struct {
+    const char* typed;
+    char separator;
+    const char* shown;
+    const char* message;
+  } rows[] = {
+      {"8", '.', "8", ""},
+      {"0.5", '.', "1", "Relays: \"0.5\" is below 1; 1 is used instead."},
+      {"9.5", '.', "8", "Relays: \"9.5\" is above 8; 8 is used instead."},
+      {"2,5", ',', "2", "Relays: \"2,5\" is not a whole number; 2 is used instead."},
+      {"-1", '.', "4", "Relays: \"-1\" is negative; the box keeps 4."},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.typed);
+    circuit::CircuitInputs inputs;
+    circuit_text::StringInputs relay{10e3, 4, {1.0}, "1"};
+    CircuitBoxes boxes;
+    circuit_text::WriteCircuitBoxes(inputs, relay, row.separator, boxes);
+    boxes.Positions = row.typed;
+    std::string message;
+    circuit_text::NormaliseRelayInputs(boxes, inputs, relay, row.separator,
+                                       [&message](const std::string& m) { message = m; });
+    EXPECT_EQ(boxes.Positions, row.shown);
+    EXPECT_EQ(message, row.message);
   }
 }
 
@@ -324,18 +356,18 @@ TEST(StringInputs, StartFromTheDesignAndStayItsOwnThroughEnter) {
   circuit_text::StartStringInputs(state, string);
   EXPECT_EQ(string.StepsDb, std::vector<double>(22, static_cast<double>(4.16f)));
   CircuitBoxes boxes;
-  circuit_text::WriteCircuitBoxes(circuit::CircuitInputs{}, string, boxes);
+  circuit_text::WriteCircuitBoxes(circuit::CircuitInputs{}, string, '.', boxes);
   EXPECT_EQ(boxes.Load + " " + boxes.Source + " " + boxes.Cable + " " + boxes.Tolerance + " " +
                 boxes.Total + " " + boxes.Positions + " " + boxes.Steps,
             "47k 0 100p 1 5k 24 4.16");
   EXPECT_TRUE(circuit_text::IsDesignString(string, state));
 
   circuit::CircuitInputs inputs;
-  EXPECT_FALSE(circuit_text::NormaliseCircuitInputs(boxes, inputs, string, nullptr));
+  EXPECT_FALSE(circuit_text::NormaliseCircuitInputs(boxes, inputs, string, '.', nullptr));
   EXPECT_EQ(string.StepsDb, std::vector<double>(22, 4.16)) << "now what the box says";
   EXPECT_TRUE(circuit_text::IsDesignString(string, state));
   boxes.Steps = "21x4.16 4.17";
-  circuit_text::NormaliseCircuitInputs(boxes, inputs, string, nullptr);
+  circuit_text::NormaliseCircuitInputs(boxes, inputs, string, '.', nullptr);
   EXPECT_FALSE(circuit_text::IsDesignString(string, state));
 }
 

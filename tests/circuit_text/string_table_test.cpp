@@ -8,6 +8,7 @@
 
 #include "circuit/string_analysis.h"
 #include "circuit_text/parts_list.h"
+#include "circuit_text/string_summary.h"
 #include "circuit_text/string_table.h"
 #include "design/series.h"
 

@@ -11,6 +11,7 @@
 #include "circuit_text/kind_summary.h"
 #include "circuit_text/parts_lines.h"
 #include "circuit_text/parts_list.h"
+#include "circuit_text/string_summary.h"
 #include "circuit_text/string_table.h"
 #include "tests/circuit_text/small_kinds.h"
 
@@ -60,9 +61,10 @@ TEST(KindPartsBox, GroupsEachSetsPartsByValue) {
 }
 
 circuit::CircuitAnalysis AnalysedString(int n, double step, double load, bool balanced,
-                                        const design::Series* second) {
+                                        const design::Series* second, double percent = 1) {
   const circuit::StringSpec spec{
-      2e3, circuit::EqualSteps(n, step), {load, 0, 0, 1}, {&design::kE96, second}, balanced, {}};
+      2e3, circuit::EqualSteps(n, step), {load, 0, 0, percent}, {&design::kE96, second}, balanced,
+      {}};
   circuit::CircuitAnalysis a;
   EXPECT_TRUE(circuit::AnalyseString(spec, a));
   return a;
@@ -143,6 +145,39 @@ TEST(KindSummary, NamesTheLargestNoiseAndWhere) {
                 "Largest output noise 0,407 \u00b5V (-125,6 dBu) at code 1."}));
   EXPECT_EQ(circuit_text::SummaryLines(circuit::KindAnalysis{}, '.'),
             std::vector<std::string>{"No attenuator to analyse."});
+}
+
+// The string's summary in the kinds' words. 1k over 1k (0 and 6.02 dB) is
+// exact in E96 and E24, every deviation nil, so the worst is the first
+// position's. Two channels of ±t parts part most at position 1, by
+// 20 log10((1 + t) / (1 - t)): 0.1737 dB at 1 %, 0.0869 at 0.5 %, 0.0214 at
+// 0.123456 %. The tolerance is written as its box writes it, with the
+// separator given.
+TEST(StringSummary, SaysTheKindsSentencesAndTheTolerancesBoxText) {
+  const std::string exact = " worst deviation 0,00 dB at position 0.";
+  EXPECT_EQ(circuit_text::SummaryLines(
+                AnalysedString(3, testing_support::kHalfDb, 0, false, &design::kE24), ','),
+            (std::vector<std::string>{
+                "Insertion loss at full volume 0,00 dB; every dB column is into the load.",
+                "Compensated E96:" + exact, "Compensated E24:" + exact,
+                "Two channels of \u00b11 % parts differ by up to 0,17 dB (position 1).",
+                "Largest output noise 0,407 \u00b5V (-125,6 dBu) at position 1."}));
+  const struct {
+    double percent;
+    char separator;
+    const char* band;
+  } rows[] = {{0.5, ',', "Two channels of \u00b10,5 % parts differ by up to 0,09 dB (position 1)."},
+              {0.123456, '.',
+               "Two channels of \u00b10.123456 % parts differ by up to 0.02 dB (position 1)."}};
+  for (const auto& row : rows) {
+    const std::vector<std::string> lines = circuit_text::SummaryLines(
+        AnalysedString(3, testing_support::kHalfDb, 0, false, &design::kE24, row.percent),
+        row.separator);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[3], row.band);
+  }
+  EXPECT_EQ(circuit_text::SummaryLines(circuit::CircuitAnalysis{}, '.'),
+            std::vector<std::string>{"No string to analyse."});
 }
 
 // Each warning on either side of where it starts.

@@ -359,7 +359,8 @@ class Monkey {
     if (!window) return true;
     circuit_text::CircuitBoxes expected;
     const ui::CircuitSession& session = ui::KeptCircuitSession();
-    circuit_text::WriteCircuitBoxes(session.Inputs, session.String, expected);
+    circuit_text::WriteCircuitBoxes(session.Inputs, session.String, notation::DecimalSeparator(),
+                                    expected);
     const auto shown = [window](const char* box) {
       return window->findChild<QLineEdit*>(QString::fromLatin1(box))->text().toStdString();
     };

@@ -2,12 +2,11 @@
 #include "ui/pictures/as_built_chart.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 #include <vector>
 
 #include "notation/builder_value.h"
-#include "notation/decimal_separator.h"
+#include "ui/pictures/chart_scale.h"
 #include "ui/pictures/ink.h"
 
 namespace ui {
@@ -39,22 +38,14 @@ std::vector<Series> SeriesOf(const circuit::AsBuiltAnalysis& a) {
 }  // namespace
 
 double AsBuiltHalfRangeDb(const circuit::AsBuiltAnalysis& analysis) {
-  double largest = 0.0;
-  for (const Series& s : SeriesOf(analysis)) {
-    for (const double v : s.values) {
-      if (std::isfinite(v)) largest = std::max(largest, std::fabs(v));
-    }
-  }
-  double half = 0.1;
-  const double steps[] = {2.0, 2.5, 2.0};  // 0.1, 0.2, 0.5, 1, 2, 5 ...
-  for (int i = 0; half < largest && half < 1e6; ++i) half *= steps[i % 3];
-  return half;
+  const std::vector<Series> all = SeriesOf(analysis);
+  // From 0.1 dB: a well-matched pair parts by hundredths.
+  return ScaleHalfRange({&all[0].values, &all[1].values, &all[2].values}, 0.1);
 }
 
 void DrawAsBuiltChart(surface::Surface& s, const circuit::AsBuiltAnalysis& a,
-                      const AsBuiltChartLayout& l) {
+                      const AsBuiltChartLayout& l, char separator) {
   const float font = l.textPoints * l.unitsPerPoint;
-  const char separator = notation::DecimalSeparator();
   s.setFontSize(l.textPoints);
   s.printAt(PointF{l.left, l.top - 1.6f * font},
             "Deviation of each channel and channel difference, dB (more attenuation down)");
@@ -72,21 +63,24 @@ void DrawAsBuiltChart(surface::Surface& s, const circuit::AsBuiltAnalysis& a,
   const auto x = [&](int p) {
     const int intervals = std::max(a.N - 2, 1);
     const float inset = 3.0f * l.marker;
-    return l.left + inset + (l.right - l.left - 2.0f * inset) * static_cast<float>(p) /
-                                static_cast<float>(intervals);
+    return l.left + inset +
+           (l.right - l.left - 2.0f * inset) * static_cast<float>(p) /
+               static_cast<float>(intervals);
   };
   s.line(LineMode::Line, PointF{l.left, middle}, PointF{l.right, middle}, kBlack);
   for (const double db : {half, 0.0, -half}) {
     const std::string label = notation::WriteBuilderValue(db, separator);
-    s.printAt(PointF{l.left - font * 0.55f * static_cast<float>(label.size() + 1), y(db) - font / 2},
-              label);
+    s.printAt(
+        PointF{l.left - font * 0.55f * static_cast<float>(label.size() + 1), y(db) - font / 2},
+        label);
   }
   // Position numbers under the frame, about a dozen at most.
   const int every = std::max(1, (a.N - 2 + 11) / 12);
   for (int p = 0; p <= a.N - 2; p += every) {
     const std::string number = std::to_string(p);
-    s.printAt(PointF{x(p) - font * 0.28f * static_cast<float>(number.size()), l.bottom + 0.2f * font},
-              number);
+    s.printAt(
+        PointF{x(p) - font * 0.28f * static_cast<float>(number.size()), l.bottom + 0.2f * font},
+        number);
   }
   float legend = l.left;
   for (const Series& series : SeriesOf(a)) {
@@ -99,10 +93,13 @@ void DrawAsBuiltChart(surface::Surface& s, const circuit::AsBuiltAnalysis& a,
       }
       const float m = l.marker;
       if (series.marker == LineMode::Line) {
-        s.line(LineMode::Line, PointF{at.x - m, at.y - m}, PointF{at.x + m, at.y + m}, series.colour);
-        s.line(LineMode::Line, PointF{at.x - m, at.y + m}, PointF{at.x + m, at.y - m}, series.colour);
+        s.line(LineMode::Line, PointF{at.x - m, at.y - m}, PointF{at.x + m, at.y + m},
+               series.colour);
+        s.line(LineMode::Line, PointF{at.x - m, at.y + m}, PointF{at.x + m, at.y - m},
+               series.colour);
       } else {
-        s.line(series.marker, PointF{at.x - m, at.y - m}, PointF{at.x + m, at.y + m}, series.colour);
+        s.line(series.marker, PointF{at.x - m, at.y - m}, PointF{at.x + m, at.y + m},
+               series.colour);
       }
     }
     const float row = l.bottom + 1.5f * font;

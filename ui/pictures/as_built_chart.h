@@ -24,14 +24,15 @@ struct AsBuiltChartLayout {
 };
 
 // Half the height of the dB scale: the smallest of 0.1, 0.2, 0.5, 1, 2, 5 ...
-// that holds every value drawn.
+// that holds every value drawn (ScaleHalfRange, from 0.1 dB).
 double AsBuiltHalfRangeDb(const circuit::AsBuiltAnalysis& analysis);
 
 // Draws positions 0 .. N - 2 across the frame (deviations from 1, the
 // difference from 0), more attenuation downwards, with the title, the scale
-// and a legend below. The frame and a note alone when there is nothing to
-// draw. Every coordinate drawn is finite.
+// (its labels written with `separator`) and a legend below. The frame and a
+// note alone when there is nothing to draw. Every coordinate drawn is finite
+// and every point lies inside the frame.
 void DrawAsBuiltChart(surface::Surface& surface, const circuit::AsBuiltAnalysis& analysis,
-                      const AsBuiltChartLayout& layout);
+                      const AsBuiltChartLayout& layout, char separator);
 
 }  // namespace ui

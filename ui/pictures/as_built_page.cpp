@@ -17,14 +17,8 @@ namespace {
 
 using surface::PointF;
 
-constexpr surface::Scale kPageScale = page::kScale;
-using page::kTextPoints;
-using page::kTitlePoints;
-using page::kUnitsPerPoint;
-constexpr float kTablePoints = page::kSmallestPoints;
-constexpr float kLineHeight = kTextPoints * kUnitsPerPoint * 1.35f;
-constexpr float kRowHeight = kTablePoints * kUnitsPerPoint * 1.3f;
-constexpr float kRulePen = 2.0f;  // printer dots
+constexpr float kLineHeight = page::kTextPoints * page::kUnitsPerPoint * 1.35f;
+constexpr float kRowHeight = page::kTablePoints * page::kUnitsPerPoint * 1.3f;
 constexpr float kFooterTop = 15600.0f;
 constexpr float kRight = 11600.0f;  // the chart's right edge, which the table and footer keep
 
@@ -70,8 +64,8 @@ PageTable FittedTable(const circuit::AsBuiltAnalysis& a, const circuit::FittedSt
 // The table from `top`: the headings, a rule, a row a resistor.
 void DrawTable(surface::Surface& page, float top, const circuit::AsBuiltAnalysis& analysis,
                const circuit::FittedStrings& fitted, char separator) {
-  page.setFontSize(kTablePoints);
-  page.setPenWidth(kRulePen);
+  page.setFontSize(page::kTablePoints);
+  page.setPenWidth(page::kRulePen);
   const PageTable table = FittedTable(analysis, fitted, separator);
   const std::vector<float> rights = TableColumnRights(page, table, 0.0f, kRight);
   DrawTableRows(page, table, rights, 0.0f, top, kRowHeight, 0, static_cast<int>(table.rows.size()));
@@ -99,14 +93,14 @@ bool DrawAsBuiltPage(surface::Surface& page, int pageIndex, const circuit::Circu
                      char separator, const std::string& date) {
   const int pages = AsBuiltPageCount(analysis);
   if (pageIndex < 0 || pageIndex >= pages) return false;
-  page.setScale(kPageScale);
-  page.setFontSize(kTitlePoints);
+  page.setScale(page::kScale);
+  page.setFontSize(page::kTitlePoints);
   page.printAt(PointF{0.0f, 0.0f}, pageIndex == 0 ? "Kestrix - As built"
                                                   : "Kestrix - As built, the table");
   if (pageIndex == 1) {
     DrawTable(page, 600.0f, analysis, fitted, separator);
   } else {
-    page.setFontSize(kTextPoints);
+    page.setFontSize(page::kTextPoints);
     float y = 500.0f;
     page.printAt(PointF{0.0f, y}, AsBuiltSurroundingsText(circuit, separator));
     y += kLineHeight * 1.5f;
@@ -120,15 +114,15 @@ bool DrawAsBuiltPage(surface::Surface& page, int pageIndex, const circuit::Circu
     chart.top = y + 700.0f;
     chart.bottom = chart.top + 3600.0f;
     chart.textPoints = page::kSmallestPoints;
-    chart.unitsPerPoint = kUnitsPerPoint;
+    chart.unitsPerPoint = page::kUnitsPerPoint;
     chart.framePen = 8.0f;
     chart.seriesPen = 5.0f;
     chart.marker = 45.0f;
-    DrawAsBuiltChart(page, analysis, chart);
+    DrawAsBuiltChart(page, analysis, chart, separator);
     if (pages == 1) {
       DrawTable(page, chart.bottom + 900.0f, analysis, fitted, separator);
     } else {
-      page.setFontSize(kTextPoints);
+      page.setFontSize(page::kTextPoints);
       page.printAt(PointF{0.0f, chart.bottom + 900.0f},
                    "The table of fitted values is on the next page.");
     }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "notation/eng_notation.h"
+#include "ui/pictures/chart_scale.h"
 #include "ui/pictures/ink.h"
 
 namespace ui {
@@ -85,29 +86,10 @@ ChartData DataOf(const circuit::KindAnalysis& a) {
   return data;
 }
 
+// 1, 2, 5, 10, 20, 50 ... dB: 1 dB at least, so a good design's small
+// deviations show as small.
 double HalfRange(const Deviations& d) {
-  double largest = 0.0;
-  for (const std::vector<double>* values : {&d.designed, &d.compensated, &d.bandLow, &d.bandHigh}) {
-    for (double v : *values) {
-      if (std::isfinite(v)) largest = std::fmax(largest, std::fabs(v));
-    }
-  }
-  // 1, 2, 5, 10, 20, 50 ... dB; the analysis never comes near the end.
-  double half = 1.0;
-  for (int i = 0; half < largest && i < 60; ++i) {
-    const double decade = std::pow(10.0, std::floor(std::log10(half) + 1e-9));
-    const double leading = std::round(half / decade);
-    half = leading == 1.0 ? 2.0 * decade : leading == 2.0 ? 5.0 * decade : 10.0 * decade;
-  }
-  return half;
-}
-
-// The dB between grid lines for a half range of 1, 2 or 5 times a power of
-// ten: fifths of it, or quarters for the 2 series, so every label is round.
-double GridStep(double halfRange) {
-  const double decade = std::pow(10.0, std::floor(std::log10(halfRange) + 1e-9));
-  const double leading = std::round(halfRange / decade);
-  return leading == 2.0 ? halfRange / 4.0 : halfRange / 5.0;
+  return ScaleHalfRange({&d.designed, &d.compensated, &d.bandLow, &d.bandHigh}, 1.0);
 }
 
 // A grid value as a label.
@@ -168,7 +150,7 @@ class Chart {
   }
 
   void grid() {
-    const double step = GridStep(half_);
+    const double step = ScaleGridStep(half_);
     const int lines = static_cast<int>(std::lround(half_ / step));
     s_.setPenWidth(l_.gridPen);
     for (int i = -lines; i <= lines; ++i) {

@@ -31,7 +31,7 @@ struct CircuitChartLayout {
 };
 
 // Half the height of the dB scale: 1 dB, or the smallest of 2, 5, 10, 20,
-// 50 ... that holds every deviation and band edge drawn.
+// 50 ... that holds every deviation and band edge drawn (ScaleHalfRange).
 double ChartHalfRangeDb(const circuit::CircuitAnalysis& analysis);
 
 // Draws the chart of `analysis` (positions 0 .. N - 2 across the frame, more

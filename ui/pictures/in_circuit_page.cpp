@@ -2,14 +2,11 @@
 #include "ui/pictures/in_circuit_page.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 
 #include "circuit_text/parts_lines.h"
-#include "circuit_text/kind_summary.h"
+#include "circuit_text/string_summary.h"
 #include "circuit_text/string_table.h"
 #include "notation/builder_value.h"
-#include "notation/eng_notation.h"
 #include "ui/pictures/circuit_cells.h"
 #include "ui/pictures/in_circuit_chart.h"
 #include "ui/pictures/page_measures.h"
@@ -20,12 +17,6 @@ namespace {
 
 using surface::PointF;
 
-constexpr surface::Scale kPageScale = page::kScale;
-using page::kTextPoints;
-using page::kTitlePoints;
-using page::kUnitsPerPoint;
-constexpr float kTablePoints = page::kSmallestPoints;
-
 // Everything stays this far inside the printable area, which itself starts
 // some 3.5 mm in: 420 units are 7.4 mm of an A4 page's 210 mm.
 constexpr float kMargin = 420.0f;
@@ -33,22 +24,7 @@ constexpr float kRight = 12000.0f - kMargin;
 constexpr float kLineStep = 250.0f;  // lines of 8 pt text
 constexpr float kRowHeight = 200.0f;
 constexpr int kRowsOnFirstPage = 25;  // positions; the rest continue overleaf
-constexpr float kRulePen = 2.0f;  // printer dots
 constexpr float kFooterTop = 15400.0f;
-
-std::string Eng(double value) { return notation::FormatEngTrimmed(static_cast<float>(value)); }
-
-// A dB figure to hundredths, with the decimal separator in use.
-std::string Hundredths(double value, char separator) {
-  if (std::fabs(value) < 0.005) value = 0.0;  // no "-0.00"
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.2f", value);
-  std::string text(buffer);
-  for (char& c : text) {
-    if (c == '.') c = separator;
-  }
-  return text;
-}
 
 void PrintAt(surface::Surface& page, float x, float y, const std::string& text) {
   page.printAt(PointF{x, y}, text);
@@ -64,16 +40,16 @@ PageTable CircuitTable(const circuit::CircuitAnalysis& analysis, char separator)
 // the top of the next row.
 float DrawTable(surface::Surface& page, const circuit::CircuitAnalysis& analysis, char separator,
                 float top, int from, int to) {
-  page.setFontSize(kTablePoints);
+  page.setFontSize(page::kTablePoints);
   const PageTable table = CircuitTable(analysis, separator);
   const std::vector<float> rights = TableColumnRights(page, table, kMargin, kRight);
   return DrawTableRows(page, table, rights, kMargin, top, kRowHeight, from, to);
 }
 
 void Title(surface::Surface& page, const std::string& title) {
-  page.setScale(kPageScale);
-  page.setPenWidth(kRulePen);
-  page.setFontSize(kTitlePoints);
+  page.setScale(page::kScale);
+  page.setPenWidth(page::kRulePen);
+  page.setFontSize(page::kTitlePoints);
   PrintAt(page, kMargin, 0.0f, title);
 }
 
@@ -81,7 +57,7 @@ void FirstPage(surface::Surface& page, const design::DesignState& state,
                const circuit::CircuitAnalysis& analysis, const std::string& lawText,
                char separator) {
   Title(page, "Kestrix - In circuit");
-  page.setFontSize(kTextPoints);
+  page.setFontSize(page::kTextPoints);
   float y = 500.0f;
   const auto line = [&page, &y](const std::string& text) {
     PrintAt(page, kMargin, y, text);
@@ -90,7 +66,7 @@ void FirstPage(surface::Surface& page, const design::DesignState& state,
   line(DesignLine(state, separator));
   line(InputsLine(analysis.Inputs, separator));
   line(StringLine(analysis, lawText, separator));
-  for (const std::string& text : SummaryLines(analysis, separator)) line(text);
+  for (const std::string& text : circuit_text::SummaryLines(analysis, separator)) line(text);
 
   const float row =
       DrawTable(page, analysis, separator, y + 150.0f, 0, std::min(analysis.N, kRowsOnFirstPage));
@@ -101,8 +77,8 @@ void FirstPage(surface::Surface& page, const design::DesignState& state,
   chart.top = row + 700.0f;
   // The chart takes what the page has left above its legend and footer.
   chart.bottom = std::max(chart.top + 3000.0f, 14300.0f);
-  chart.textPoints = kTextPoints;
-  chart.unitsPerPoint = kUnitsPerPoint;
+  chart.textPoints = page::kTextPoints;
+  chart.unitsPerPoint = page::kUnitsPerPoint;
   chart.framePen = 8.0f;
   chart.gridPen = 2.0f;
   chart.seriesPen = 5.0f;
@@ -113,7 +89,7 @@ void FirstPage(surface::Surface& page, const design::DesignState& state,
 
 void PartsPage(surface::Surface& page, const circuit::CircuitAnalysis& analysis, char separator) {
   Title(page, "Kestrix - Parts and build list");
-  page.setFontSize(kTablePoints);
+  page.setFontSize(page::kTablePoints);
   // Columns of lines, as many as the lists need, side by side; each column
   // as wide as its longest line measured on this page, so none runs into
   // the next.
@@ -158,35 +134,6 @@ std::string StringLine(const circuit::CircuitAnalysis& a, const std::string& law
                      std::to_string(a.N) + " positions, steps " + lawText + " dB";
   for (const circuit::RoundedSet& set : a.Sets) line += ", " + std::string(set.RoundedIn->Name());
   return line + (a.Balanced ? ", balanced" : ", single-ended");
-}
-
-std::vector<std::string> SummaryLines(const circuit::CircuitAnalysis& a, char separator) {
-  if (a.N < design::kMinPositions) return {"No string to analyse."};
-  const auto db = [separator](double value) { return Hundredths(value, separator) + " dB"; };
-  const auto worst = [&db](const std::string& what, const circuit::WorstPoint& w) {
-    return what + ": worst deviation " + db(w.Db) + " at position " + std::to_string(w.Position) +
-           ".";
-  };
-  std::vector<std::string> lines{"Insertion loss at full volume " + db(a.InsertionLossDb) +
-                                 "; every dB column is into the load."};
-  if (!a.Designed.empty()) lines.push_back(worst("Design's E96 set", a.Designed[0].Worst));
-  for (const circuit::RoundedSet& set : a.Sets) {
-    lines.push_back(worst("Compensated " + std::string(set.RoundedIn->Name()), set.Worst));
-  }
-  lines.push_back("Two channels of \u00b1" + Eng(a.Inputs.TolerancePercent) +
-                  " % parts differ by up to " + db(a.WidestBand) + " (position " +
-                  std::to_string(a.WidestBandAt) + ").");
-  lines.push_back(circuit_text::NoiseLine(a, separator));
-  if (a.FarAboveLoad) {
-    lines.push_back("Warning: the string is far above the load; the load sets the law.");
-  }
-  if (std::string parts = circuit_text::PartsOutOfRangeWarning(a); !parts.empty()) {
-    lines.push_back(std::move(parts));
-  }
-  if (a.BestSetStrays) {
-    lines.push_back("Warning: even the better set strays more than 0.5 dB from the law.");
-  }
-  return lines;
 }
 
 int InCircuitPageCount(const circuit::CircuitAnalysis& analysis) {

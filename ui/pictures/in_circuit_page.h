@@ -29,17 +29,13 @@ bool DrawInCircuitPage(surface::Surface& page, int pageIndex, const design::Desi
                        char separator, const std::string& date);
 
 // The lines above the table that say what was analysed, also shown by the
-// window: the design, the four inputs, and the worst step errors, numbers
-// written with `separator`.
+// window: the design and the four inputs, numbers written with `separator`
+// (the summary below them is circuit_text::SummaryLines).
 std::string DesignLine(const design::DesignState& state, char separator);
 std::string InputsLine(const circuit::CircuitInputs& inputs, char separator);
 // The string analysed: total, positions, the law in its canonical text
 // (written with `separator` already), the two series and whether balanced.
 std::string StringLine(const circuit::CircuitAnalysis& analysis, const std::string& lawText,
                        char separator);
-// The summary, a sentence a line: the insertion loss at full volume, the
-// worst deviation of each set and where, the widest band, and a warning
-// for each implausible design.
-std::vector<std::string> SummaryLines(const circuit::CircuitAnalysis& analysis, char separator);
 
 }  // namespace ui

@@ -25,7 +25,6 @@ constexpr float kMargin = 420.0f;  // as the in-circuit page
 constexpr float kRight = 12000.0f - kMargin;
 constexpr float kLineStep = 250.0f;   // lines of 8 pt text
 constexpr float kRowHeight = 200.0f;  // lines of 7 pt text
-constexpr float kTablePoints = page::kSmallestPoints;
 constexpr float kSchematicHeight = 2600.0f;
 constexpr float kBottom = 15000.0f;  // above the footer
 constexpr float kContinuedTop = 600.0f;
@@ -75,7 +74,7 @@ void PrintAt(surface::Surface& page, float x, float y, const std::string& text) 
 // Rows `from` .. `to` - 1 under their headings at `top`, each column as wide
 // as its widest text measured on the page, as the string's pages measure.
 void DrawTable(surface::Surface& page, const PageTable& table, float top, int from, int to) {
-  page.setFontSize(kTablePoints);
+  page.setFontSize(page::kTablePoints);
   const std::vector<float> rights = TableColumnRights(page, table, kMargin, kRight);
   DrawTableRows(page, table, rights, kMargin, top, kRowHeight, from,
                 std::min(to, static_cast<int>(table.rows.size())));
@@ -158,7 +157,7 @@ bool DrawKindPage(surface::Surface& page, const circuit::KindAnalysis& analysis,
   } else {
     PrintAt(page, kMargin, 0.0f, "Kestrix - Parts and build list - " +
                                      std::string(KindName(analysis.What)));
-    page.setFontSize(kTablePoints);
+    page.setFontSize(page::kTablePoints);
     const int perColumn = static_cast<int>((kBottom - kContinuedTop) / kRowHeight);
     const int perPage = plan.partsColumns * perColumn;
     const int first = (index - plan.tablePages) * perPage;
@@ -169,7 +168,7 @@ bool DrawKindPage(surface::Surface& page, const circuit::KindAnalysis& analysis,
               plan.parts[static_cast<std::size_t>(i)]);
     }
   }
-  page.setFontSize(kTablePoints);
+  page.setFontSize(page::kTablePoints);
   PrintAt(page, kMargin, 15400.0f,
           "Kestrix - In circuit - " + date + " - Page " + std::to_string(index + 1) + " of " +
               std::to_string(pages));

@@ -85,8 +85,12 @@ void DrawFooter(surface::Surface& page, const std::string& text, int pageIndex, 
 }
 
 std::string EngText(float value, char separator) {
+  // FormatEng writes the program's separator, '.' or ',', and no other
+  // point or comma: either one is the point.
   std::string text = notation::FormatEngTrimmed(value);
-  std::replace(text.begin(), text.end(), notation::DecimalSeparator(), separator);
+  for (char& c : text) {
+    if (c == '.' || c == ',') c = separator;
+  }
   return text;
 }
 

@@ -43,7 +43,7 @@ void DrawFooter(surface::Surface& page, const std::string& text, int pageIndex, 
                 float left, float right, float top);
 
 // FormatEng's text of `value` without its blank suffix ("4.7k", "12"), with
-// `separator` as its decimal separator whatever FormatEng writes.
+// `separator` as its decimal separator whichever one FormatEng wrote.
 std::string EngText(float value, char separator);
 
 }  // namespace ui

@@ -193,7 +193,7 @@ void frmAsBuilt::recompute() {
   lblSummary->setText(summary);
   lblSummary->setAccessibleName(summary);
   cmdMakeChange->setEnabled(analysis_.Best.has_value());
-  drawChart();
+  drawChart(separator);
 }
 
 void frmAsBuilt::paste() {
@@ -261,14 +261,14 @@ void frmAsBuilt::showChanged(const circuit::FittedStrings& before) {
 void frmAsBuilt::printClicked() {
   const AsBuiltSession& kept = KeptAsBuilt();
   const std::string date = ReportDate();
+  const char separator = notation::DecimalSeparator();
   std::vector<PageDrawer> pages;
   for (int index = 0; index < AsBuiltPageCount(analysis_); ++index) {
-    pages.push_back([this, &kept, &date, index](surface::Surface& page) {
-      return DrawAsBuiltPage(page, index, kept.Circuit, analysis_, kept.Fitted,
-                             notation::DecimalSeparator(), date);
+    pages.push_back([this, &kept, &date, separator, index](surface::Surface& page) {
+      return DrawAsBuiltPage(page, index, kept.Circuit, analysis_, kept.Fitted, separator, date);
     });
   }
-  PrintPages(this, AsBuiltFileName(kept.Circuit, notation::DecimalSeparator()), pages, true);
+  PrintPages(this, AsBuiltFileName(kept.Circuit, separator), pages, true);
 }
 
 void frmAsBuilt::returnClicked() { ShowInCircuitWindow(this); }
@@ -283,10 +283,10 @@ QString frmAsBuilt::copyTable() {
   return tableText();
 }
 
-void frmAsBuilt::drawChart() {
+void frmAsBuilt::drawChart(char separator) {
   picture().clear();
   picture().setScale(surface::Scale{0.0f, 0.0f, kUnitsAcross, kUnitsDown});
-  DrawAsBuiltChart(picture(), analysis_, WindowChart());
+  DrawAsBuiltChart(picture(), analysis_, WindowChart(), separator);
   update();
 }
 

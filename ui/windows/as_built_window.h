@@ -63,7 +63,7 @@ class frmAsBuilt : public ScaledWindow {
   void connectHandlers();
   void showMessage(const std::string& message);
   void paste();
-  void drawChart();
+  void drawChart(char separator);
   // Recomputes after the session's values changed from `before`, with the
   // first changed cell made current.
   void showChanged(const circuit::FittedStrings& before);

@@ -2,6 +2,7 @@
 #include "ui/windows/circuit_session.h"
 
 #include "circuit_text/law_text.h"
+#include "notation/decimal_separator.h"
 
 namespace ui {
 

@@ -147,7 +147,8 @@ void frmInCircuit::showKindControls() {
     each.box->setToolTip(QString::fromUtf8(each.caption.Meaning));
   }
   circuit_text::CircuitBoxes texts;
-  circuit_text::WriteCircuitBoxes(session.Inputs, KindInputs(session, session.Kind), texts);
+  circuit_text::WriteCircuitBoxes(session.Inputs, KindInputs(session, session.Kind),
+                                  notation::DecimalSeparator(), texts);
   showBoxes(texts);
 
   {
@@ -177,15 +178,16 @@ void frmInCircuit::recomputeKind() {
       txtSteps->text().toStdString()};
   CircuitSession& session = KeptCircuitSession();
   circuit_text::StringInputs& own = KindInputs(session, session.Kind);
+  const char separator = notation::DecimalSeparator();
   // The boxes show the values used while the message is up.
   const auto show = [this, &boxes, &session](const std::string& message) {
     showBoxes(boxes);
     showMessage_(KindMessage(message, session.Kind));
   };
   if (session.Kind == circuit::Kind::RelayLadder) {
-    circuit_text::NormaliseRelayInputs(boxes, session.Inputs, own, show);
+    circuit_text::NormaliseRelayInputs(boxes, session.Inputs, own, separator, show);
   } else {
-    circuit_text::NormaliseCircuitInputs(boxes, session.Inputs, own, show);
+    circuit_text::NormaliseCircuitInputs(boxes, session.Inputs, own, separator, show);
   }
   showBoxes(boxes);
   for (std::size_t set = 0; set < 2; ++set) {
@@ -195,9 +197,8 @@ void frmInCircuit::recomputeKind() {
   }
 
   circuit::AnalyseKind(KindSessionSpec(session), kindAnalysis_);
-  const char separator = notation::DecimalSeparator();
   model_->setTable(ShownKindTable(kindAnalysis_, separator));
-  lblDesign->setText(QString::fromStdString(KindLine(kindAnalysis_, ShownLaw(own), notation::DecimalSeparator())));
+  lblDesign->setText(QString::fromStdString(KindLine(kindAnalysis_, ShownLaw(own), separator)));
   QStringList summary;
   for (const std::string& line : circuit_text::SummaryLines(kindAnalysis_, separator)) {
     summary << QString::fromStdString(line);

@@ -19,11 +19,12 @@
 #include <QTextDocument>
 #include <QtMath>
 
-#include "circuit_text/parts_lines.h"
 #include "circuit_text/build_list.h"
 #include "circuit_text/circuit_inputs.h"
 #include "circuit_text/kind_table.h"
+#include "circuit_text/parts_lines.h"
 #include "circuit_text/parts_list.h"
+#include "circuit_text/string_summary.h"
 #include "circuit_text/string_table.h"
 #include "design/design_state.h"
 #include "notation/decimal_separator.h"
@@ -83,7 +84,8 @@ frmInCircuit::frmInCircuit(QWidget* parent)
   CircuitSession& session = KeptCircuitSession();
   FollowDesign(session, design::modMain());
   circuit_text::CircuitBoxes boxes;
-  circuit_text::WriteCircuitBoxes(session.Inputs, session.String, boxes);
+  circuit_text::WriteCircuitBoxes(session.Inputs, session.String, notation::DecimalSeparator(),
+                                  boxes);
   showBoxes(boxes);
   cboFirstSeries->setCurrentText(QString::fromUtf8(session.RoundedIn[0]->Name()));
   cboSecondSeries->setCurrentText(QString::fromUtf8(session.RoundedIn[1]->Name()));
@@ -245,8 +247,9 @@ void frmInCircuit::recompute() {
       txtTotal->text().toStdString(), txtPositions->text().toStdString(),
       txtSteps->text().toStdString()};
   CircuitSession& session = KeptCircuitSession();
+  const char separator = notation::DecimalSeparator();
   // The boxes show the values used while the message is up.
-  circuit_text::NormaliseCircuitInputs(boxes, session.Inputs, session.String,
+  circuit_text::NormaliseCircuitInputs(boxes, session.Inputs, session.String, separator,
                                        [this, &boxes](const std::string& message) {
                                          showBoxes(boxes);
                                          showMessage_(message);
@@ -261,23 +264,22 @@ void frmInCircuit::recompute() {
 
   const design::DesignState& state = design::modMain();
   circuit::AnalyseString(SessionSpec(session, state), analysis_);
-  const char separator = notation::DecimalSeparator();
   model_->setTable(ShownCircuitTable(analysis_, separator));
-  showHeading();
+  showHeading(separator);
   QStringList summary;
-  for (const std::string& line : SummaryLines(analysis_, separator)) {
+  for (const std::string& line : circuit_text::SummaryLines(analysis_, separator)) {
     summary << QString::fromStdString(line);
   }
   lblSummary->setText(summary.join(QLatin1Char('\n')));
-  showParts();
+  showParts(separator);
   drawChart();
 }
 
-void frmInCircuit::showHeading() {
+void frmInCircuit::showHeading(char separator) {
   const design::DesignState& state = design::modMain();
   if (state.NumPositions >= design::kMinPositions &&
       circuit_text::IsDesignString(KeptCircuitSession().String, state)) {
-    lblDesign->setText(QString::fromStdString(DesignLine(state, notation::DecimalSeparator())));
+    lblDesign->setText(QString::fromStdString(DesignLine(state, separator)));
     return;
   }
   // Another string than the design's: as its boxes show it.
@@ -285,8 +287,7 @@ void frmInCircuit::showHeading() {
                          .arg(txtTotal->text(), txtPositions->text(), txtSteps->text()));
 }
 
-void frmInCircuit::showParts() {
-  const char separator = notation::DecimalSeparator();
+void frmInCircuit::showParts(char separator) {
   std::string text;
   for (const std::string& line : circuit_text::PartsLines(analysis_, separator)) text += line + '\n';
   txtParts->setPlainText(QString::fromStdString(text));
@@ -301,30 +302,21 @@ void frmInCircuit::drawChart() {
 }
 
 QString frmInCircuit::partsText() const {
-  if (!isString()) {
-    return QString::fromStdString(
-        circuit_text::PartsListText(kindAnalysis_, notation::DecimalSeparator()));
-  }
-  return QString::fromStdString(
-      circuit_text::PartsListText(analysis_, notation::DecimalSeparator()));
+  const char separator = notation::DecimalSeparator();
+  return QString::fromStdString(isString() ? circuit_text::PartsListText(analysis_, separator)
+                                           : circuit_text::PartsListText(kindAnalysis_, separator));
 }
 
 QString frmInCircuit::buildText() const {
-  if (!isString()) {
-    return QString::fromStdString(
-        circuit_text::BuildListText(kindAnalysis_, notation::DecimalSeparator()));
-  }
-  return QString::fromStdString(
-      circuit_text::BuildListText(analysis_, notation::DecimalSeparator()));
+  const char separator = notation::DecimalSeparator();
+  return QString::fromStdString(isString() ? circuit_text::BuildListText(analysis_, separator)
+                                           : circuit_text::BuildListText(kindAnalysis_, separator));
 }
 
 QString frmInCircuit::tableText() const {
-  if (!isString()) {
-    return QString::fromStdString(
-        circuit_text::KindTableText(kindAnalysis_, notation::DecimalSeparator()));
-  }
-  return QString::fromStdString(
-      circuit_text::CircuitTableText(analysis_, notation::DecimalSeparator()));
+  const char separator = notation::DecimalSeparator();
+  return QString::fromStdString(isString() ? circuit_text::CircuitTableText(analysis_, separator)
+                                           : circuit_text::KindTableText(kindAnalysis_, separator));
 }
 
 void frmInCircuit::printClicked() {

@@ -92,8 +92,8 @@ class frmInCircuit : public ScaledWindow {
   void connectHandlers();
   void drawChart();
   void showBoxes(const circuit_text::CircuitBoxes& boxes);
-  void showParts();
-  void showHeading();
+  void showParts(char separator);
+  void showHeading(char separator);
   void placeTableAndParts();
 
   // The kinds other than the string (in_circuit_kinds.cpp).
