@@ -53,7 +53,7 @@ TEST(StringNetwork, GivesTheLoadedDividerBitForBit) {
     circuit::RoundEach(kind.Ideal, design::kE24, improved);
     const int moves = circuit::ImproveRounding(kind.Net, improved, targets, around, design::kE24);
     const bool limited = std::any_of(improved.Steps.begin(), improved.Steps.end(), [](int steps) {
-      return std::abs(steps) == circuit::kMostSteps;
+      return std::abs(steps) == circuit::kImproveReach;
     });
     if (!limited && moves > 0) {
       ++compared;
