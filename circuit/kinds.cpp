@@ -66,6 +66,7 @@ void StringChains(int n, Network& net) {
   for (int k = 1; k <= n - 1; ++k) {
     AddPart(net, "R" + std::to_string(k));
     net.Users.back().reserve(size);
+    net.Holding.back().reserve(size);
   }
   std::vector<int> above, below;
   for (int p = 0; p < n; ++p) {

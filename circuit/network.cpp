@@ -16,6 +16,9 @@ int Extend(Network& net, int from, int part) {
   const int node = static_cast<int>(net.Sums.size());
   net.Sums.push_back(SumNode{from, part, -1, net.Sums[from].FirstChild});
   net.Sums[from].FirstChild = node;
+  for (int at = node; at > 0; at = net.Sums[at].Parent) {
+    net.Holding[static_cast<std::size_t>(net.Sums[at].Part)].push_back(node);
+  }
   return node;
 }
 
@@ -35,6 +38,7 @@ void Append(Network& net, Element e) {
 int AddPart(Network& net, std::string name) {
   net.Names.push_back(std::move(name));
   net.Users.emplace_back();
+  net.Holding.emplace_back();
   return static_cast<int>(net.Names.size()) - 1;
 }
 
@@ -87,7 +91,7 @@ double Ratio(const Network& net, int p, const NodeOhms& seriesSums, const NodeOh
       first[1].Where == Place::Shunt && first[1].What != Fill::Open) {
     const double h = shuntSums[first[1].Sum];
     const double y = around.LoadOhms > 0.0 ? Parallel(around.LoadOhms, h) : h;
-    const double run = 0.0 + seriesSums[first[0].Sum];
+    const double run = seriesSums[first[0].Sum];
     const double whole = (around.SourceOhms + run) + y;
     zin = run + y;
     return whole > 0.0 ? y / whole : 0.0;

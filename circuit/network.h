@@ -60,6 +60,9 @@ struct Network {
   std::vector<char> Mute;               // per position: a shunt wire or an open series; no output
   std::vector<std::vector<int>> Users;  // per part: the positions whose chains hold it, ascending
   std::vector<SumNode> Sums{SumNode{}};
+  // Per part: the nodes of Sums whose running sums hold it, ascending, a
+  // node once for each time the part lies on its path.
+  std::vector<std::vector<int>> Holding;
 };
 
 // Ohms by node of Network::Sums.

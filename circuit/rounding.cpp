@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <limits>
 #include <utility>
 
 namespace circuit {
@@ -28,41 +27,29 @@ class Trial {
  public:
   Trial(const Network& net, const PositionColumn& db, NodeOhms& sums, const Surroundings& around)
       : net_(net), db_(db), sums_(sums), around_(around), fresh_(db), done_(db.size(), 0),
-        holding_(net.Names.size()), uses_(net.Names.size() * db.size(), 0) {
+        uses_(net.Names.size() * db.size(), 0) {
     for (std::size_t part = 0; part < net.Names.size(); ++part) {
       for (const int p : net.Users[part]) uses_[part * db.size() + static_cast<std::size_t>(p)] = 1;
-    }
-    for (std::size_t i = 1; i < net.Sums.size(); ++i) {
-      for (int at = static_cast<int>(i); at > 0; at = net.Sums[at].Parent) {
-        std::vector<int>& nodes = holding_[static_cast<std::size_t>(net.Sums[at].Part)];
-        if (!nodes.empty() && nodes.back() == static_cast<int>(i)) {
-          twice_ = true;
-        } else {
-          nodes.push_back(static_cast<int>(i));
-        }
-      }
     }
   }
 
   // Position p's divider ratio over the top's with the part moved by
-  // `delta` ohms added to every element sum that holds it, the sums as they
-  // stand otherwise: within a few units of the last place of the exact
-  // ratio, every sum being one of positive parts. NaN, which rules nothing
-  // out, where a sum holds a part twice.
+  // `delta` ohms added to every element sum that holds it (as many times as
+  // it holds it), the sums as they stand otherwise: within a few units of
+  // the last place of the exact ratio, every sum being one of positive parts.
   double ShareEstimate(int p, int part, double delta) {
-    if (twice_) return std::numeric_limits<double>::quiet_NaN();
-    const std::vector<int>& nodes = holding_[static_cast<std::size_t>(part)];
+    const std::vector<int>& nodes = net_.Holding[static_cast<std::size_t>(part)];
     shifted_.clear();
     for (const int q : {0, p}) {
       for (int i = net_.ChainStart[q]; i < net_.ChainStart[q + 1]; ++i) {
         const int node = net_.Elements[i].Sum;
         const bool shifted = std::any_of(shifted_.begin(), shifted_.end(),
                                          [&](const auto& kept) { return kept.first == node; });
-        if (node == 0 || shifted || !std::binary_search(nodes.begin(), nodes.end(), node)) {
-          continue;
-        }
+        if (node == 0 || shifted) continue;
+        const auto [from, to] = std::equal_range(nodes.begin(), nodes.end(), node);
+        if (from == to) continue;
         shifted_.emplace_back(node, sums_[node]);
-        sums_[node] = sums_[node] + delta;
+        for (auto times = from; times != to; ++times) sums_[node] = sums_[node] + delta;
       }
     }
     double zin = 0.0;
@@ -75,7 +62,7 @@ class Trial {
   void Begin(int part, const PartOhms& parts) {
     part_ = part;
     touched_ = uses_.data() + static_cast<std::size_t>(part) * db_.size();
-    const std::vector<int>& nodes = holding_[static_cast<std::size_t>(part)];
+    const std::vector<int>& nodes = net_.Holding[static_cast<std::size_t>(part)];
     kept_.resize(nodes.size());
     for (std::size_t i = 0; i < nodes.size(); ++i) {
       const SumNode& node = net_.Sums[nodes[i]];
@@ -83,9 +70,10 @@ class Trial {
       sums_[nodes[i]] = sums_[node.Parent] + parts[node.Part];
     }
   }
+  // In reverse, so that a node listed twice gets back what it held first.
   void Undo() {
-    const std::vector<int>& nodes = holding_[static_cast<std::size_t>(part_)];
-    for (std::size_t i = 0; i < nodes.size(); ++i) sums_[nodes[i]] = kept_[i];
+    const std::vector<int>& nodes = net_.Holding[static_cast<std::size_t>(part_)];
+    for (std::size_t i = nodes.size(); i-- > 0;) sums_[nodes[i]] = kept_[i];
   }
   void End() { ++trial_; }
   // Position p's attenuation with the move in place, dB.
@@ -113,10 +101,8 @@ class Trial {
   PositionColumn fresh_;
   std::vector<unsigned> done_;  // the trial that last worked position p out
   unsigned trial_ = 1;
-  std::vector<std::vector<int>> holding_;  // per part: the nodes whose sums hold it, in order
-  std::vector<char> uses_;                 // part x position: whether its chain holds the part
-  const char* touched_ = nullptr;          // the moved part's row of uses_
-  bool twice_ = false;                    // some sum holds a part twice
+  std::vector<char> uses_;         // part x position: whether its chain holds the part
+  const char* touched_ = nullptr;  // the moved part's row of uses_
   NodeOhms kept_;
   std::vector<std::pair<int, double>> shifted_;
   int part_ = 0;

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <numbers>
 
 #include "circuit/analysis.h"
@@ -243,7 +242,7 @@ bool AnalyseString(const StringSpec& spec, CircuitAnalysis& analysis) {
     RoundedSet& set = a.Sets[i];
     PartSet& laid = k.Sets[i];
     set.RoundedIn = laid.RoundedIn;
-    RoundEach(a.Compensated, *set.RoundedIn, set.Parts);  // for Nearest
+    RoundEach(a.Compensated, *set.RoundedIn, set.Parts);  // Nearest: each on its own
     AsColumn(laid.Parts.Index, n, set.Parts.Index);
     AsColumn(laid.Parts.Ohms, n, set.Parts.Ohms);
     set.Db = std::move(laid.Db);
