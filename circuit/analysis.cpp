@@ -69,7 +69,11 @@ bool OutsideRange(double ohms) {
 
 bool AnalyseKind(const KindSpec& spec, KindAnalysis& analysis) {
   analysis.Positions = 0;
-  if (!Describable(spec)) return false;
+  return Describable(spec) && AnalyseAsGiven(spec, analysis);
+}
+
+bool AnalyseAsGiven(const KindSpec& spec, KindAnalysis& analysis) {
+  analysis.Positions = 0;
   KindAnalysis& a = analysis;
   a.What = spec.What;
   a.Ohms = spec.Ohms;

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <limits>
 
+#include "circuit/kinds.h"
+
 namespace circuit {
 namespace {
 
@@ -15,15 +17,8 @@ Surroundings ChannelSurroundings(const CircuitInputs& inputs) {
   return {inputs.SourceOhms, inputs.LoadOhms};
 }
 
-WorstPoint WorstOfColumn(const PositionColumn& atten, const TargetColumn& targets) {
-  WorstPoint worst;
-  const int n = static_cast<int>(atten.size());
-  for (int p = 1; p <= n - 2; ++p) {
-    const double error = std::fabs(Deviation(atten, p, targets));
-    if (error > worst.Db) worst = {error, p};
-  }
-  return worst;
-}
+// A fitted string as the parts of the string's chains: resistor k is part k - 1.
+PartOhms AsParts(const OhmsColumn& string) { return PartOhms(string.begin() + 1, string.end()); }
 
 WorstPoint WorstDifferenceOf(const PositionColumn& left, const PositionColumn& right) {
   WorstPoint worst;
@@ -129,11 +124,13 @@ bool AnalyseAsBuilt(const CircuitAnalysis& circuit, const FittedStrings& fitted,
     }
   }
   const Surroundings around = ChannelSurroundings(circuit.Inputs);
+  Network chains;
+  StringChains(a.N, chains);
   OhmsColumn string;
   for (int channel = 0; channel < 2; ++channel) {
     ChannelString(fitted, a.Balanced, channel, string);
-    LoadedAttenuation(string, around, a.Db[channel]);
-    a.Worst[channel] = WorstOfColumn(a.Db[channel], a.Target);
+    Attenuation(chains, AsParts(string), around, a.Db[channel]);
+    a.Worst[channel] = WorstOfColumn(chains, a.Db[channel], a.Target);
   }
   a.DifferenceDb.assign(static_cast<std::size_t>(a.N), 0.0);
   for (int p = 0; p <= a.N - 2; ++p) a.DifferenceDb[p] = a.Db[0][p] - a.Db[1][p];
@@ -149,13 +146,17 @@ std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
   const design::Series& series = *circuit.Sets[0].RoundedIn;
   const OhmsColumn* designed = DesignedOf(circuit);
   const Surroundings around = ChannelSurroundings(circuit.Inputs);
-  std::array<OhmsColumn, 2> strings;
+  Network chains;
+  StringChains(circuit.N, chains);
+  std::array<PartOhms, 2> strings;
   std::array<PositionColumn, 2> db;
   std::array<WorstPoint, 2> deviation;
+  OhmsColumn string;
   for (int channel = 0; channel < 2; ++channel) {
-    ChannelString(fitted, balanced, channel, strings[channel]);
-    LoadedAttenuation(strings[channel], around, db[channel]);
-    deviation[channel] = WorstOfColumn(db[channel], circuit.Target);
+    ChannelString(fitted, balanced, channel, string);
+    strings[channel] = AsParts(string);
+    Attenuation(chains, strings[channel], around, db[channel]);
+    deviation[channel] = WorstOfColumn(chains, db[channel], circuit.Target);
   }
   const double before = WorstDifferenceOf(db[0], db[1]).Db;
 
@@ -205,15 +206,16 @@ std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
         if (!Takes(ohms, designed, k)) continue;
         // In the same order ChannelString adds a balanced pair: hot + cold.
         const double sum = !balanced ? ohms : (column % 2 == 0 ? ohms + partner : partner + ohms);
-        const double kept = strings[channel][k];
-        strings[channel][k] = sum;
-        LoadedAttenuation(strings[channel], around, changed);
-        strings[channel][k] = kept;
+        double& resistor = strings[channel][static_cast<std::size_t>(k - 1)];
+        const double kept = resistor;
+        resistor = sum;
+        Attenuation(chains, strings[channel], around, changed);
+        resistor = kept;
         const double after = channel == 0 ? WorstDifferenceOf(changed, db[1]).Db
                                           : WorstDifferenceOf(db[0], changed).Db;
         if (!(before - after >= kWorthwhileChangeDb)) continue;
         const double other = deviation[1 - channel].Db;
-        const double own = WorstOfColumn(changed, circuit.Target).Db;
+        const double own = WorstOfColumn(chains, changed, circuit.Target).Db;
         candidates.push_back(
             {{k, column, fittedOhms, {ohms}, before, after}, own > other ? own : other});
       }

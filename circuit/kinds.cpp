@@ -51,18 +51,33 @@ void StringDesign(double totalOhms, const TargetColumn& targets, const Surroundi
   circuit::OhmsColumn resistors;
   circuit::CompensatedString(totalOhms, targets, around, resistors);
   if (resistors.size() != static_cast<std::size_t>(n)) return;
-  for (int k = 1; k <= n - 1; ++k) Part(design, "R" + std::to_string(k), resistors[k]);
+  design.Ideal.assign(resistors.begin() + 1, resistors.end());
+  StringChains(n, design.Net);
+  design.Targets = targets;
+}
+
+void StringChains(int n, Network& net) {
+  net = Network{};
+  if (n < 1) return;
+  const std::size_t size = static_cast<std::size_t>(n);
+  net.Terms.reserve(size * (size - 1));
+  net.Elements.reserve(2 * size);
+  net.Sums.reserve(2 * size);
+  for (int k = 1; k <= n - 1; ++k) {
+    AddPart(net, "R" + std::to_string(k));
+    net.Users.back().reserve(size);
+    net.Holding.back().reserve(size);
+  }
   std::vector<int> above, below;
   for (int p = 0; p < n; ++p) {
     above.clear();
     below.clear();
     for (int k = 1; k <= p; ++k) above.push_back(k - 1);
     for (int k = n - 1; k >= p + 1; --k) below.push_back(k - 1);
-    AddPosition(design.Net);
-    AddElement(design.Net, Place::Series, above);
-    AddElement(design.Net, Place::Shunt, below);
+    AddPosition(net);
+    AddElement(net, Place::Series, above);
+    AddElement(net, Place::Shunt, below);
   }
-  design.Targets = targets;
 }
 
 void LadderDesign(double ohms, const TargetColumn& targets, const Surroundings& around,

@@ -39,11 +39,16 @@ struct KindDesign {
 // The series string of N = targets.size() + 1 positions: resistors R1 ..
 // R<N-1> from the top; position p's chain is R1 + .. + Rp in series (a
 // wire at the top) and R<N-1> + .. + R<p+1> to ground (a wire at the
-// bottom), the partial sums added resistor by resistor as
-// circuit::LoadedAttenuation adds them. The ideal values are
+// bottom), each arm added resistor by resistor from its far end, so that
+// no partial sum is a difference of two larger ones. The ideal values are
 // circuit::CompensatedString's for `totalOhms`.
 void StringDesign(double totalOhms, const TargetColumn& targets, const Surroundings& around,
                   KindDesign& design);
+
+// The string's chains alone, as StringDesign lays them for N positions:
+// part k - 1 is resistor k. The string's own routines (LoadedAttenuation,
+// ImproveRounding and the rest) work on these.
+void StringChains(int n, Network& net);
 
 // A switched L pad per position (N = targets.size() + 1): series Sp =
 // R (1 - ap), a wire at p = 0, and shunt Pp with Pp || RL = ap R, ap =

@@ -3,6 +3,7 @@
 // made of named parts; and what such chains give into the load.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <initializer_list>
 #include <limits>
@@ -32,6 +33,20 @@ struct Element {
   Fill What = Fill::Wire;
   int First = 0;  // its parts are Network::Terms[First .. First + Count)
   int Count = 0;
+  int Sum = 0;  // the node of Network::Sums its parts end at; 0 for a wire or nothing
+};
+
+// The running sums of the elements' parts as one tree: node i is node
+// Parent's sum plus part Part, node 0 the empty sum (0 ohms). Elements that
+// begin with the same run of parts share its nodes (the string's arm above
+// each wiper is the one above the wiper before it and one resistor more),
+// so a whole column of chains is summed once, and each sum is still its
+// element's parts added one by one in the order listed.
+struct SumNode {
+  int Parent = -1;
+  int Part = -1;
+  int FirstChild = -1;  // the tree's links while it is built
+  int NextSibling = -1;
 };
 
 // The chains of every position, p = 0 (the loudest) upward. A part may
@@ -44,7 +59,14 @@ struct Network {
   std::vector<int> ChainStart{0};       // position p's chain: [ChainStart[p], ChainStart[p + 1])
   std::vector<char> Mute;               // per position: a shunt wire or an open series; no output
   std::vector<std::vector<int>> Users;  // per part: the positions whose chains hold it, ascending
+  std::vector<SumNode> Sums{SumNode{}};
+  // Per part: the nodes of Sums whose running sums hold it, ascending, a
+  // node once for each time the part lies on its path.
+  std::vector<std::vector<int>> Holding;
 };
+
+// Ohms by node of Network::Sums.
+using NodeOhms = std::vector<double>;
 
 // Building: parts first, then each position's chain from the source on.
 int AddPart(Network& net, std::string name);  // returns its index
@@ -54,9 +76,11 @@ void AddElement(Network& net, Place where, const std::vector<int>& parts);
 void AddElement(Network& net, Place where, std::initializer_list<int> parts);
 void AddOpen(Network& net, Place where);
 
-int Positions(const Network& net);
+inline int Positions(const Network& net) { return static_cast<int>(net.ChainStart.size()) - 1; }
 // Whether position p gives the load any output at all.
-bool HasOutput(const Network& net, int p);
+inline bool HasOutput(const Network& net, int p) {
+  return net.Mute[static_cast<std::size_t>(p)] == 0;
+}
 
 // Attenuation of every position into the load, dB: -20 log10 of the ratio
 // of the load's voltage to the source's, worked from the load back: a shunt
@@ -89,13 +113,21 @@ void Impedances(const Network& net, const PartOhms& parts, const Surroundings& a
 void ToleranceBand(const Network& net, const PartOhms& parts, double tolerance,
                    const Surroundings& around, PositionColumn& low, PositionColumn& high);
 
-// The ratio V(load) / V(source) of position p, each series part scaled by
-// `seriesFactor` and each shunt part by `shuntFactor`; `zin` gets the input
-// impedance (kOpenOhms when open).
-double Ratio(const Network& net, int p, const PartOhms& parts, const Surroundings& around,
-             double seriesFactor, double shuntFactor, double& zin);
+// Every node of net.Sums, each part scaled by `factor`, ohms: node i = its
+// parent + part x factor, from 0 at node 0.
+void PartialSums(const Network& net, const PartOhms& parts, double factor, NodeOhms& sums);
+
+// The ratio V(load) / V(source) of position p, each series element's ohms
+// from `seriesSums` and each shunt's from `shuntSums` (PartialSums of the
+// parts, scaled as wanted); `zin` gets the input impedance (kOpenOhms when
+// open).
+double Ratio(const Network& net, int p, const NodeOhms& seriesSums, const NodeOhms& shuntSums,
+             const Surroundings& around, double& zin);
+
+// Two impedances in parallel, ohms; a zero one shorts the pair.
+double Parallel(double a, double b);
 
 // -20 log10 of a ratio, dB.
-double RatioDb(double ratio);
+inline double RatioDb(double ratio) { return -20.0 * std::log10(ratio); }
 
 }  // namespace circuit

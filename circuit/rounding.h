@@ -9,10 +9,6 @@
 
 namespace circuit {
 
-// How far the improvement may move a part from its nearest value, in
-// series steps either way.
-inline constexpr int kMostSteps = 3;
-
 // Each part's index in the series, its value (ohms), and how many series
 // steps it sits above (+) or below (-) its nearest value.
 struct RoundedParts {
@@ -24,14 +20,16 @@ struct RoundedParts {
 // Rounds every part on its own to the series' nearest value (ratio sense).
 void RoundEach(const PartOhms& ideal, const design::Series& series, RoundedParts& rounded);
 
-// Improves a rounding in place, as circuit::ImproveRounding does a string's:
-// visits the parts in index order, moving one at a time one series step up
-// (else down) whenever that makes the worst deviation strictly smaller,
-// and repeats the visits until none does. A part never moves beyond
-// kMostSteps from its nearest value; a step that gives the same value (the
-// series' end) is no move. The result is never worse than the rounding it
-// started from. Returns the moves made; nothing when the targets or the
-// rounding do not fit the network.
+// Improves a rounding in place: visits the parts in index order, moving one
+// at a time one series step up (else down) whenever that makes the worst
+// deviation strictly smaller, and repeats the visits until none does. A
+// part moves no further than kImproveReach steps from its nearest value
+// (a part given further away may only come back toward it); a step that
+// gives the same value (the series' end) is no move. Each move lowers the
+// worst deviation, so the visits end, and a second call makes no move.
+// Returns the moves made; nothing when the targets or the rounding do not
+// fit the network. The string's improvement (circuit::ImproveRounding of a
+// RoundedString) is this one on the string's chains.
 int ImproveRounding(const Network& net, RoundedParts& rounded, const TargetColumn& targets,
                     const Surroundings& around, const design::Series& series);
 

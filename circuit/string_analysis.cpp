@@ -1,11 +1,14 @@
-// The loaded divider, its compensated string and roundings, the tolerance
-// band and the impedances at the wiper.
+// The string's load-compensated ideal values and its analysis as a kind
+// among the others: its attenuation, band, impedances and the improvement
+// of its rounding are the string's chains' (circuit/network.h), in the
+// string's columns.
 #include "circuit/string_analysis.h"
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <numbers>
+
+#include "circuit/analysis.h"
 
 namespace circuit {
 namespace {
@@ -15,107 +18,30 @@ bool PositionsInRange(std::size_t n) {
          n <= static_cast<std::size_t>(kMaxStringPositions);
 }
 
-// Two impedances in parallel, ohms; a zero one shorts the pair.
-double Parallel(double a, double b) {
-  const double sum = a + b;
-  return sum > 0.0 ? a * b / sum : 0.0;
-}
-
 // `ohms` with the load across it; no load leaves it as it is.
 double IntoLoad(double ohms, const Surroundings& around) {
   return around.LoadOhms > 0.0 ? Parallel(ohms, around.LoadOhms) : ohms;
 }
 
-// Attenuation at a wiper with `upper` ohms above it and `lower` below, dB:
-// the divider ratio y / (Rs + upper + y), y = lower in parallel with the load.
-double DividerDb(double upper, double lower, const Surroundings& around) {
-  const double y = IntoLoad(lower, around);
-  const double ratio = y / (around.SourceOhms + upper + y);
-  return -20.0 * std::log10(ratio);
-}
-
-// The wiper walk: the string above (Ru) and below (Rl) each position p,
-// ohms. Ru is added from the top down and Rl from the ground up, resistor by
-// resistor, so that no partial sum is a difference of two larger ones.
-struct Arms {
-  explicit Arms(std::size_t n) : Upper(n, 0.0), Lower(n, 0.0) {}
-  std::vector<double> Upper;
-  std::vector<double> Lower;
-};
-
-// Forms Rl(p) for p = lowerFrom down to 0 and Ru(p) for p = upperFrom up to
-// N - 1 from their neighbours, the rest of `arms` being current: after resistor
-// k changes, (k - 1, k) brings the arms up to date in the very order a whole
-// walk (N - 2, 1) adds them, so both give the same bits.
-void Walk(const OhmsColumn& string, int lowerFrom, int upperFrom, Arms& arms) {
-  for (int p = lowerFrom; p >= 0; --p) arms.Lower[p] = string[p + 1] + arms.Lower[p + 1];
-  for (int p = upperFrom; p < static_cast<int>(string.size()); ++p) {
-    arms.Upper[p] = arms.Upper[p - 1] + string[p];
-  }
-}
-
-Arms WalkWhole(const OhmsColumn& string) {
-  Arms arms(string.size());
-  Walk(string, static_cast<int>(string.size()) - 2, 1, arms);
-  return arms;
-}
-
-// The worst deviation over positions 1 .. N - 2, looking at position
-// `first` before the others; it gives up as soon as one position reaches
-// `stopAt` and returns that position's: the optimiser only needs to know
-// that a move does not help, and the position that was worst before a move
-// is the likeliest to say so at once.
-WorstPoint WorstOf(const Arms& arms, const TargetColumn& targets, const Surroundings& around,
-                   int first, double stopAt) {
-  const int n = static_cast<int>(arms.Lower.size());
-  const double top = DividerDb(0.0, arms.Lower[0], around);
-  WorstPoint worst;
-  const auto reaches = [&](int p) {
-    const double error =
-        std::fabs((DividerDb(arms.Upper[p], arms.Lower[p], around) - top) - targets[p]);
-    if (error > worst.Db) worst = {error, p};
-    return worst.Db >= stopAt;
-  };
-  if (first >= 1 && first <= n - 2 && reaches(first)) return worst;
-  for (int p = 1; p <= n - 2; ++p) {
-    if (p != first && reaches(p)) break;
-  }
-  return worst;
-}
-
-// The divider ratio y / (Rs + upper + y) of DividerDb.
-double DividerRatio(double upper, double lower, const Surroundings& around) {
-  const double y = IntoLoad(lower, around);
-  return y / (around.SourceOhms + upper + y);
-}
-
-// A quick look before the exact walk, at the position that was worst: a
-// move of resistor k by delta ohms changes Rl above it and Ru below it by
-// delta, so adding delta to the one sum at the top and the one at that
-// position gives their ratio to within a few units of the last place (the
-// sums are all positive). A deviation of at least best + kQuickMarginDb
-// there means the ratio to the top's lies outside the window below, and
-// the move cannot lower the worst; the margin is far above those few units.
-constexpr double kQuickMarginDb = 1e-9;
-struct QuickLook {
-  QuickLook(const TargetColumn& targets, const WorstPoint& best)
-      : position(best.Position),
-        low(std::pow(10.0, -(targets[best.Position] + best.Db + kQuickMarginDb) / 20.0)),
-        high(std::pow(10.0, -(targets[best.Position] - best.Db - kQuickMarginDb) / 20.0)) {}
-  bool CannotHelp(const Arms& arms, int k, double delta, const Surroundings& around) const {
-    if (position < 1) return false;
-    const double top = DividerRatio(0.0, arms.Lower[0] + delta, around);
-    const double upper = position >= k ? arms.Upper[position] + delta : arms.Upper[position];
-    const double lower = position < k ? arms.Lower[position] + delta : arms.Lower[position];
-    const double ratio = DividerRatio(upper, lower, around) / top;
-    return ratio <= low || ratio >= high;
-  }
-  int position;
-  double low, high;  // the ratio's window of deviations below best + margin
-};
-
 bool FitsTargets(std::size_t n, const TargetColumn& targets) {
   return PositionsInRange(n) && targets.size() + 1 >= n;
+}
+
+// The string's columns (resistor k at index k, index 0 unused) and the
+// parts of its chains (part k - 1), each way.
+PartOhms AsParts(const OhmsColumn& string) {
+  return string.empty() ? PartOhms{} : PartOhms(string.begin() + 1, string.end());
+}
+template <class Value>
+void AsColumn(const std::vector<Value>& parts, std::size_t n, std::vector<Value>& column) {
+  column.assign(n, Value{});
+  if (n > 0) std::copy(parts.begin(), parts.end(), column.begin() + 1);
+}
+
+Network Chains(std::size_t n) {
+  Network net;
+  StringChains(static_cast<int>(n), net);
+  return net;
 }
 
 // Series steps from index `from` to index `to`, up positive. Compared as
@@ -150,11 +76,7 @@ TargetColumn EqualSteps(int n, double stepDb) {
 void LoadedAttenuation(const OhmsColumn& string, const Surroundings& around,
                        PositionColumn& atten) {
   if (!PositionsInRange(string.size())) return;
-  const Arms arms = WalkWhole(string);
-  atten.assign(string.size(), 0.0);
-  for (std::size_t p = 0; p + 1 < string.size(); ++p) {
-    atten[p] = DividerDb(arms.Upper[p], arms.Lower[p], around);
-  }
+  Attenuation(Chains(string.size()), AsParts(string), around, atten);
 }
 
 double Deviation(const PositionColumn& atten, int p, const TargetColumn& targets) {
@@ -164,7 +86,7 @@ double Deviation(const PositionColumn& atten, int p, const TargetColumn& targets
 WorstPoint WorstDeviation(const OhmsColumn& string, const TargetColumn& targets,
                           const Surroundings& around) {
   if (!FitsTargets(string.size(), targets)) return {};
-  return WorstOf(WalkWhole(string), targets, around, 0, std::numeric_limits<double>::infinity());
+  return WorstDeviation(Chains(string.size()), AsParts(string), targets, around);
 }
 
 void CompensatedString(double totalOhms, const TargetColumn& targets, const Surroundings& around,
@@ -218,106 +140,42 @@ void CompensatedString(double totalOhms, const TargetColumn& targets, const Surr
 }
 
 void RoundEach(const OhmsColumn& precise, const design::Series& series, RoundedString& rounded) {
-  rounded.Index.assign(precise.size(), 0);
-  rounded.Ohms.assign(precise.size(), 0.0);
-  for (std::size_t k = 1; k < precise.size(); ++k) {
-    rounded.Index[k] = series.NearestIndex(precise[k]);
-    rounded.Ohms[k] = series.Value(rounded.Index[k]);
-  }
+  RoundedParts parts;
+  RoundEach(AsParts(precise), series, parts);
+  AsColumn(parts.Index, precise.size(), rounded.Index);
+  AsColumn(parts.Ohms, precise.size(), rounded.Ohms);
   rounded.Nearest = rounded.Index;
 }
 
 int ImproveRounding(RoundedString& rounded, const TargetColumn& targets, const Surroundings& around,
                     const design::Series& series) {
-  OhmsColumn& string = rounded.Ohms;
-  const int n = static_cast<int>(string.size());
-  if (!FitsTargets(string.size(), targets) || rounded.Index.size() != string.size()) return 0;
-  // Each part's steps from where it rounded to on its own.
-  std::vector<int> reach(string.size(), 0);
-  if (rounded.Nearest.size() == string.size()) {
-    for (int k = 1; k <= n - 1; ++k) {
-      reach[k] = StepsBetween(series, rounded.Nearest[k], rounded.Index[k]);
+  const std::size_t n = rounded.Ohms.size();
+  if (!FitsTargets(n, targets) || rounded.Index.size() != n) return 0;
+  RoundedParts parts;
+  parts.Index.assign(rounded.Index.begin() + 1, rounded.Index.end());
+  parts.Ohms = AsParts(rounded.Ohms);
+  parts.Steps.assign(n - 1, 0);
+  if (rounded.Nearest.size() == n) {
+    for (std::size_t k = 1; k < n; ++k) {
+      parts.Steps[k - 1] = StepsBetween(series, rounded.Nearest[k], rounded.Index[k]);
     }
   }
-  // `arms` belong to the string as it stands, `trial` to the string with the
-  // move being tried; a move touches Rl above and Ru below the resistor.
-  Arms arms = WalkWhole(string);
-  Arms trial = arms;
-  WorstPoint best = WorstOf(arms, targets, around, 0, std::numeric_limits<double>::infinity());
-  QuickLook quick(targets, best);
-  int moves = 0;
-  bool moved = true;
-  while (moved) {
-    moved = false;
-    for (int k = 1; k <= n - 1; ++k) {
-      for (const bool up : {true, false}) {
-        if ((up ? reach[k] : -reach[k]) >= kImproveReach) continue;
-        const double kept = string[k];
-        const int next = series.Neighbour(rounded.Index[k], up);
-        const double value = series.Value(next);
-        if (value == kept) continue;
-        if (quick.CannotHelp(arms, k, value - kept, around)) continue;
-        string[k] = value;
-        Walk(string, k - 1, k, trial);
-        const WorstPoint worst = WorstOf(trial, targets, around, best.Position, best.Db);
-        const bool helps = worst.Db < best.Db;
-        // Bring whichever arms are behind up to the other.
-        Arms& behind = helps ? arms : trial;
-        const Arms& ahead = helps ? trial : arms;
-        std::copy_n(ahead.Lower.begin(), k, behind.Lower.begin());
-        std::copy(ahead.Upper.begin() + k, ahead.Upper.end(), behind.Upper.begin() + k);
-        if (helps) {
-          best = worst;
-          quick = QuickLook(targets, best);
-          rounded.Index[k] = next;
-          reach[k] += up ? 1 : -1;
-          ++moves;
-          moved = true;
-          break;
-        }
-        string[k] = kept;
-      }
-    }
-  }
+  const int moves = ImproveRounding(Chains(n), parts, targets, around, series);
+  std::copy(parts.Index.begin(), parts.Index.end(), rounded.Index.begin() + 1);
+  std::copy(parts.Ohms.begin(), parts.Ohms.end(), rounded.Ohms.begin() + 1);
   return moves;
 }
 
 void ToleranceBand(const OhmsColumn& string, double tolerance, const Surroundings& around,
                    PositionColumn& low, PositionColumn& high) {
-  const int n = static_cast<int>(string.size());
   if (!PositionsInRange(string.size())) return;
-  low.assign(string.size(), 0.0);
-  high.assign(string.size(), 0.0);
-  const double more = 1.0 + tolerance;
-  const double less = 1.0 - tolerance;
-  for (int p = 0; p <= n - 2; ++p) {
-    double upperMore = 0.0, upperLess = 0.0, lowerMore = 0.0, lowerLess = 0.0;
-    for (int k = 1; k <= p; ++k) {
-      upperMore = upperMore + string[k] * more;
-      upperLess = upperLess + string[k] * less;
-    }
-    for (int k = n - 1; k >= p + 1; --k) {
-      lowerMore = lowerMore + string[k] * more;
-      lowerLess = lowerLess + string[k] * less;
-    }
-    // More above and less below the wiper attenuates most.
-    const double loudest = DividerDb(upperLess, lowerMore, around);
-    const double quietest = DividerDb(upperMore, lowerLess, around);
-    low[p] = std::fmin(loudest, quietest);
-    high[p] = std::fmax(loudest, quietest);
-  }
+  ToleranceBand(Chains(string.size()), AsParts(string), tolerance, around, low, high);
 }
 
 void WiperImpedances(const OhmsColumn& string, const Surroundings& around, PositionColumn& zout,
                      PositionColumn& zin) {
   if (!PositionsInRange(string.size())) return;
-  const Arms arms = WalkWhole(string);
-  zout.assign(string.size(), 0.0);
-  zin.assign(string.size(), 0.0);
-  for (std::size_t p = 0; p < string.size(); ++p) {
-    zout[p] = Parallel(around.SourceOhms + arms.Upper[p], arms.Lower[p]);
-    zin[p] = arms.Upper[p] + IntoLoad(arms.Lower[p], around);
-  }
+  Impedances(Chains(string.size()), AsParts(string), around, zout, zin);
 }
 
 std::optional<double> TrebleCorner(double zoutOhms, double cableFarads,
@@ -362,69 +220,53 @@ bool Describable(const StringSpec& spec) {
 bool AnalyseString(const StringSpec& spec, CircuitAnalysis& analysis) {
   analysis.N = 0;
   if (!Describable(spec)) return false;
+  KindSpec kind;
+  kind.What = Kind::String;
+  kind.Ohms = spec.TotalOhms;
+  kind.Targets = spec.Targets;
+  kind.Inputs = spec.Inputs;
+  kind.RoundedIn = spec.RoundedIn;
+  kind.Balanced = spec.Balanced;
+  KindAnalysis k;
+  if (!AnalyseAsGiven(kind, k)) return false;
   CircuitAnalysis& a = analysis;
-  const int n = static_cast<int>(spec.Targets.size()) + 1;
-  a.N = n;
+  const std::size_t n = static_cast<std::size_t>(k.Positions);
+  a.N = k.Positions;
   a.TotalOhms = spec.TotalOhms;
   a.Balanced = spec.Balanced;
   a.Inputs = spec.Inputs;
-  a.Target = spec.Targets;
-  const CircuitInputs& inputs = spec.Inputs;
-  // What one string sees: a balanced leg drives half the load from half the
-  // source impedance.
+  a.Target = std::move(k.Target);
+  AsColumn(k.Design.Ideal, n, a.Compensated);
+  a.Sets.assign(k.Sets.size(), {});
+  for (std::size_t i = 0; i < k.Sets.size(); ++i) {
+    RoundedSet& set = a.Sets[i];
+    PartSet& laid = k.Sets[i];
+    set.RoundedIn = laid.RoundedIn;
+    RoundEach(a.Compensated, *set.RoundedIn, set.Parts);  // Nearest: each on its own
+    AsColumn(laid.Parts.Index, n, set.Parts.Index);
+    AsColumn(laid.Parts.Ohms, n, set.Parts.Ohms);
+    set.Db = std::move(laid.Db);
+    set.Worst = laid.Worst;
+  }
+  // The design's own strings on the same chains, into what one leg sees.
   const double legs = spec.Balanced ? 2.0 : 1.0;
-  const Surroundings around{inputs.SourceOhms / legs, inputs.LoadOhms / legs};
-
+  const Surroundings around{spec.Inputs.SourceOhms / legs, spec.Inputs.LoadOhms / legs};
   a.Designed.assign(spec.Designed.size(), {});
   for (std::size_t i = 0; i < spec.Designed.size(); ++i) {
-    LoadedAttenuation(spec.Designed[i], around, a.Designed[i].Db);
-    a.Designed[i].Worst = WorstDeviation(spec.Designed[i], a.Target, around);
+    Attenuation(k.Design.Net, AsParts(spec.Designed[i]), around, a.Designed[i].Db);
+    a.Designed[i].Worst = WorstOfColumn(k.Design.Net, a.Designed[i].Db, a.Target);
   }
-
-  CompensatedString(spec.TotalOhms, a.Target, around, a.Compensated);
-  a.Sets.assign(spec.RoundedIn.size(), {});
-  for (std::size_t i = 0; i < spec.RoundedIn.size(); ++i) {
-    RoundedSet& set = a.Sets[i];
-    set.RoundedIn = spec.RoundedIn[i];
-    RoundEach(a.Compensated, *set.RoundedIn, set.Parts);
-    ImproveRounding(set.Parts, a.Target, around, *set.RoundedIn);
-    LoadedAttenuation(set.Parts.Ohms, around, set.Db);
-    set.Worst = WorstDeviation(set.Parts.Ohms, a.Target, around);
-  }
-  const OhmsColumn& first = a.Sets[0].Parts.Ohms;
-  ToleranceBand(first, inputs.TolerancePercent / 100.0, around, a.BandLowDb, a.BandHighDb);
-
-  WiperImpedances(first, around, a.ZoutOhms, a.ZinOhms);
-  a.F3dbHz.assign(static_cast<std::size_t>(n), std::nullopt);
-  for (int p = 0; p <= n - 2; ++p)
-    a.F3dbHz[p] = TrebleCorner(a.ZoutOhms[p], inputs.CableFarads, around);
-  // Shown across the pair of wipers and the pair of tops.
-  for (int p = 0; p <= n - 1; ++p) {
-    a.ZoutOhms[p] = a.ZoutOhms[p] * legs;
-    a.ZinOhms[p] = a.ZinOhms[p] * legs;
-  }
-
-  a.WidestBand = 0.0;
-  a.WidestBandAt = 0;
-  for (int p = 0; p <= n - 2; ++p) {
-    const double width = a.BandHighDb[p] - a.BandLowDb[p];
-    if (width > a.WidestBand) {
-      a.WidestBand = width;
-      a.WidestBandAt = p;
-    }
-  }
-  a.InsertionLossDb = a.Sets[0].Db[0];
-  a.FarAboveLoad = around.LoadOhms > 0.0 && spec.TotalOhms > kFarAboveLoad * around.LoadOhms;
-  a.PartOutOfRange = false;
-  double best = std::numeric_limits<double>::infinity();
-  for (const RoundedSet& set : a.Sets) {
-    for (int k = 1; k <= n - 1; ++k) {
-      const double nominal = set.RoundedIn->Decimal(set.Parts.Index[k]).Ohms();
-      if (nominal < kSmallestPartOhms || nominal > kLargestPartOhms) a.PartOutOfRange = true;
-    }
-    best = std::fmin(best, set.Worst.Db);
-  }
-  a.BestSetStrays = best > kStrayDb;
+  a.BandLowDb = std::move(k.BandLowDb);
+  a.BandHighDb = std::move(k.BandHighDb);
+  a.ZoutOhms = std::move(k.ZoutOhms);
+  a.ZinOhms = std::move(k.ZinOhms);
+  a.F3dbHz = std::move(k.F3dbHz);
+  a.WidestBand = k.WidestBand;
+  a.WidestBandAt = k.WidestBandAt;
+  a.InsertionLossDb = k.InsertionLossDb;
+  a.FarAboveLoad = k.FarAboveLoad;
+  a.PartOutOfRange = !k.OutOfRange.empty();
+  a.BestSetStrays = k.BestSetStrays;
   return true;
 }
 

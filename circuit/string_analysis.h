@@ -16,7 +16,10 @@
 namespace circuit {
 
 // Numbering as the design's: positions p = 0 (top) .. N - 1 (ground);
-// resistor k = 1 .. N - 1 joins positions k - 1 and k.
+// resistor k = 1 .. N - 1 joins positions k - 1 and k. The string is one
+// kind among the others: what these routines give is the network's
+// (circuit/network.h, circuit/rounding.h) for the string's chains
+// (circuit::StringChains), in the string's columns.
 // A string: resistor k at index k, ohms; N entries, index 0 unused.
 using OhmsColumn = std::vector<double>;
 // A value per switch position p at index p; N entries.
@@ -79,16 +82,18 @@ struct RoundedString {
 // gets the same indices as Index.
 void RoundEach(const OhmsColumn& precise, const design::Series& series, RoundedString& rounded);
 
-// How many series steps improvement may move a part from the value it
-// rounded to on its own: far enough to trade a step's error between
-// neighbours, never so far that a part stops being near its ideal value.
+// How many series steps improvement (of any kind) may move a part from the
+// value it rounded to on its own: far enough to trade a step's error
+// between neighbours, never so far that a part stops being near its ideal
+// value.
 inline constexpr int kImproveReach = 3;
 
 // Improves a rounded string in place: visits resistors 1 .. N - 1 in turn,
 // moving one at a time one series step up (else down) whenever that makes
 // the worst deviation strictly smaller and leaves the part within
 // kImproveReach steps of its Nearest index (of its Index on entry when
-// Nearest is not N long), and repeats the visits until none does. Each move
+// Nearest is not N long; a part further away may only come back toward
+// it), and repeats the visits until none does. Each move
 // lowers the worst deviation, so no string comes back and the visits end;
 // on the result no single move within reach lowers it at all, and a second
 // call makes no move. Every value stays a value of the series. Returns the

@@ -154,7 +154,7 @@ TEST(ImproveRounding, NeverWorseThanEachPartRoundedAlone) {
       for (std::size_t j = 0; j < alone.Index.size(); ++j) {
         int index = alone.Index[j];
         const int steps = set.Parts.Steps[j];
-        EXPECT_LE(std::abs(steps), circuit::kMostSteps);
+        EXPECT_LE(std::abs(steps), circuit::kImproveReach);
         for (int s = 0; s < std::abs(steps); ++s)
           index = set.RoundedIn->Neighbour(index, steps > 0);
         EXPECT_EQ(set.Parts.Index[j], index) << a.Design.Net.Names[j];
