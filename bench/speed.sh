@@ -5,7 +5,8 @@
 # Usage: bench/speed.sh [build dir] [runs]   (defaults: build, 15)
 # Start-up and memory are run under a virtual X display (Xvfb, 1024x768) and
 # again on Qt's offscreen platform; the figures are medians of `runs` fresh
-# processes, the in-process figures medians of three runs of their own medians.
+# processes, the in-process figures medians of three runs of their own medians
+# (the in-circuit window's, of three runs of Google Benchmark's means).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -31,6 +32,15 @@ measure() {
     for figure in design gradient print; do
       "$bench/speed_bench" "$figure"
     done
+    # Every kind at its largest: "kind-Ladder-911x651-ms 12.3" and the
+    # analysis alone beside it; n/a for a run the benchmark refused.
+    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-xcb} "$bench/in_circuit_bench" \
+      --benchmark_filter=BM_KindRecomputeAndRedraw --benchmark_format=csv 2>/dev/null |
+      awk -F, '$1 ~ /^"BM_KindRecomputeAndRedraw/ {
+        gsub(/"/, "", $1); split($1, part, "/"); name = "kind-" part[2] "-" part[3] "x" part[4]
+        failed = $9 == "true"
+        print name "-ms", failed ? "n/a" : $3
+        print name "-analysis-ms", failed ? "n/a" : $11 }'
   done
 }
 
@@ -39,7 +49,8 @@ if [ "${1:-}" = "--measure" ]; then
   exit 0
 fi
 
-for program in bench/timed_exec bench/bare_probe tools/kestrix_probe bench/speed_bench; do
+for program in bench/timed_exec bench/bare_probe tools/kestrix_probe bench/speed_bench \
+  bench/in_circuit_bench; do
   [ -x "$BUILD_DIR/$program" ] || {
     echo "no $BUILD_DIR/$program; build first (cmake -S . -B $BUILD_DIR && cmake --build $BUILD_DIR)" >&2
     exit 1
@@ -104,6 +115,19 @@ for platform in x offscreen; do
   row "design run + redraw, 25 positions, $label" "$design ms" \
     "16.7 ms frame; run alone $(median run-ms "$file") ms, repaint alone $(median repaint-ms "$file") ms" \
     "< 1 ms" "$(verdict "$design < 1")"
+done
+
+for platform in x offscreen; do
+  file=$WORK/$platform
+  label=$([ "$platform" = x ] && echo "Xvfb $SCREEN" || echo "offscreen")
+  for kind in String:series\ string Ladder:ladder Shunt:shunt RelayLadder:relay\ ladder; do
+    small=$(median "kind-${kind%%:*}-911x651-ms" "$file")
+    large=$(median "kind-${kind%%:*}-1304x932-ms" "$file")
+    row "in-circuit Recompute + redraw, ${kind#*:} at its largest, $label" \
+      "$small ms at 911x651, $large ms at 1304x932" \
+      "16.7 ms frame; analysis alone $(median "kind-${kind%%:*}-1304x932-analysis-ms" "$file") ms" \
+      "< 16 ms" "$(verdict "$small < 16 && $large < 16")"
+  done
 done
 
 for file in "$WORK/x" "$WORK/wide"; do

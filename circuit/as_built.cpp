@@ -62,6 +62,38 @@ bool Fits(const CircuitAnalysis& circuit, const FittedStrings& fitted) {
 // string, or the same leg of the other channel.
 int OtherChannelColumn(int column, bool balanced) { return balanced ? column ^ 2 : column ^ 1; }
 
+// Position p's attenuation as Attenuation works it from `parts`, with
+// `sums` the running sums of parts that differ from `parts` at most in
+// nodes off p's chain: p's own elements are summed again along their paths
+// from the empty sum, in PartialSums' order, and `sums` comes back as it
+// was. O(N) for a string, where the whole column costs N logarithms.
+double AttenuationAt(const Network& net, const PartOhms& parts, NodeOhms& sums, int p,
+                     const Surroundings& around, std::vector<int>& path) {
+  std::array<std::pair<int, double>, 2> kept{};
+  std::size_t count = 0;
+  for (int e = net.ChainStart[p]; e < net.ChainStart[p + 1] && count < kept.size(); ++e) {
+    const int top = net.Elements[static_cast<std::size_t>(e)].Sum;
+    if (top == 0) continue;
+    path.clear();
+    for (int node = top; node > 0; node = net.Sums[static_cast<std::size_t>(node)].Parent) {
+      path.push_back(node);
+    }
+    double sum = 0.0;
+    for (auto node = path.rbegin(); node != path.rend(); ++node) {
+      sum = sum + parts[static_cast<std::size_t>(net.Sums[static_cast<std::size_t>(*node)].Part)];
+    }
+    kept[count++] = {top, sums[static_cast<std::size_t>(top)]};
+    sums[static_cast<std::size_t>(top)] = sum;
+  }
+  double zin = 0.0;
+  const double db = RatioDb(Ratio(net, p, sums, sums, around, zin));
+  while (count > 0) {
+    const auto& [node, ohms] = kept[--count];
+    sums[static_cast<std::size_t>(node)] = ohms;
+  }
+  return db;
+}
+
 }  // namespace
 
 // The part of `series` that `ohms` is exactly, as the series holds it or as
@@ -158,7 +190,8 @@ std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
     Attenuation(chains, strings[channel], around, db[channel]);
     deviation[channel] = WorstOfColumn(chains, db[channel], circuit.Target);
   }
-  const double before = WorstDifferenceOf(db[0], db[1]).Db;
+  const WorstPoint worstBefore = WorstDifferenceOf(db[0], db[1]);
+  const double before = worstBefore.Db;
 
   // Each candidate in the order of the last tie rules (resistor, column,
   // value), with its worst difference and the worse of the two channels'
@@ -170,6 +203,12 @@ std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
   };
   std::vector<Candidate> candidates;
   PositionColumn changed;
+  std::array<NodeOhms, 2> sums;
+  for (int channel = 0; channel < 2; ++channel) {
+    PartialSums(chains, strings[channel], 1.0, sums[channel]);
+  }
+  std::vector<int> path;
+  NodeOhms trialSums;
   struct Trial {
     double Ohms;
     std::optional<design::DecimalValue> Part;  // the series value it is, if any
@@ -177,6 +216,13 @@ std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
   std::vector<Trial> values;
   const int columns = FittedStringCount(balanced);
   for (int k = 1; k < circuit.N; ++k) {
+    // The parts the values at this resistor are, each looked up once.
+    std::array<std::optional<design::DecimalValue>, 4> fittedParts;
+    for (int column = 0; column < columns; ++column) {
+      fittedParts[column] = PartOf(fitted[column][k], series);
+    }
+    const std::optional<design::DecimalValue> designedPart =
+        designed ? PartOf((*designed)[k], series) : std::nullopt;
     for (int column = 0; column < columns; ++column) {
       const int channel = ChannelOf(column, balanced);
       const double fittedOhms = fitted[column][k];
@@ -184,10 +230,11 @@ std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
       // The builder's own numbers first, then the series values around the
       // part that are not the same part as one of those.
       values.clear();
-      const double otherChannel = fitted[OtherChannelColumn(column, balanced)][k];
-      for (const double ohms : {designed ? (*designed)[k] : otherChannel, otherChannel}) {
-        values.push_back({ohms, PartOf(ohms, series)});
-      }
+      const int otherColumn = OtherChannelColumn(column, balanced);
+      const double otherChannel = fitted[otherColumn][k];
+      values.push_back(designed ? Trial{(*designed)[k], designedPart}
+                                : Trial{otherChannel, fittedParts[otherColumn]});
+      values.push_back({otherChannel, fittedParts[otherColumn]});
       for (const design::DecimalValue& value : series.Around(fittedOhms, 3)) {
         if (value != values[0].Part && value != values[1].Part) {
           values.push_back({value.Ohms(), value});
@@ -198,7 +245,7 @@ std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
       values.erase(std::unique(values.begin(), values.end(),
                                [](const Trial& a, const Trial& b) { return a.Ohms == b.Ohms; }),
                    values.end());
-      const std::optional<design::DecimalValue> fittedPart = PartOf(fittedOhms, series);
+      const std::optional<design::DecimalValue>& fittedPart = fittedParts[column];
       for (const auto& [ohms, part] : values) {
         // The part itself, exactly or as another value of the same decimal;
         // a value the string could not hold once changed.
@@ -209,8 +256,31 @@ std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
         double& resistor = strings[channel][static_cast<std::size_t>(k - 1)];
         const double kept = resistor;
         resistor = sum;
-        Attenuation(chains, strings[channel], around, changed);
+        // Most values cannot help: the difference must fall by the
+        // worthwhile step at every position, and where the channels parted
+        // most before is the likeliest to say no, at the cost of one
+        // position's sums. Then the rest, each as Attenuation works it,
+        // until one says no.
+        const int at = worstBefore.Position;
+        const auto helpsAt = [&](int p, double moved) {
+          return !(before - std::fabs(moved - db[1 - channel][p]) < kWorthwhileChangeDb);
+        };
+        bool helps = !HasOutput(chains, at) ||
+                     helpsAt(at, AttenuationAt(chains, strings[channel], sums[channel], at,
+                                               around, path));
+        if (helps) {
+          PartialSums(chains, strings[channel], 1.0, trialSums);
+          const int n = static_cast<int>(db[channel].size());
+          changed.assign(db[channel].size(), 0.0);
+          for (int p = 0; p < n && helps; ++p) {
+            if (!HasOutput(chains, p)) continue;
+            double zin = 0.0;
+            changed[p] = RatioDb(Ratio(chains, p, trialSums, trialSums, around, zin));
+            helps = p > n - 2 || helpsAt(p, changed[p]);
+          }
+        }
         resistor = kept;
+        if (!helps) continue;
         const double after = channel == 0 ? WorstDifferenceOf(changed, db[1]).Db
                                           : WorstDifferenceOf(db[0], changed).Db;
         if (!(before - after >= kWorthwhileChangeDb)) continue;

@@ -6,19 +6,45 @@
 #include "circuit_text/as_built_text.h"
 
 namespace fuzz {
+namespace {
 
-std::string AsBuiltViolation(std::string_view input) {
+// The balanced 12-position string every paste goes into, its designed
+// strings, and whether those need no change: the same for every input, so
+// worked out once.
+struct FixedString {
+  circuit::CircuitAnalysis Circuit;
+  circuit::FittedStrings Designed;
+  std::string Fault;
+};
+
+FixedString MakeFixedString() {
+  FixedString fixed;
   circuit::StringSpec spec;
   spec.TotalOhms = 10e3;
   spec.Targets = circuit::EqualSteps(12, 2.0);
   spec.Inputs = circuit::CircuitInputs{47e3, 100.0, 100e-12, 1.0};
   spec.RoundedIn = {&design::kE192, &design::kE24};
   spec.Balanced = true;
-  circuit::CircuitAnalysis circuit;
-  if (!circuit::AnalyseString(spec, circuit)) return "the fixed string did not analyse";
-  circuit::FittedStrings fitted;
-  circuit::DesignedFitted(circuit, fitted);
-  const circuit::FittedStrings before = fitted;
+  if (!circuit::AnalyseString(spec, fixed.Circuit)) {
+    fixed.Fault = "the fixed string did not analyse";
+    return fixed;
+  }
+  circuit::DesignedFitted(fixed.Circuit, fixed.Designed);
+  circuit::AsBuiltAnalysis a;
+  if (!circuit::AnalyseAsBuilt(fixed.Circuit, fixed.Designed, a) || a.Best || !a.Misfits.empty()) {
+    fixed.Fault = "the designed strings are not as designed";
+  }
+  return fixed;
+}
+
+}  // namespace
+
+std::string AsBuiltViolation(std::string_view input) {
+  static const FixedString fixed = MakeFixedString();
+  if (!fixed.Fault.empty()) return fixed.Fault;
+  const circuit::CircuitAnalysis& circuit = fixed.Circuit;
+  const circuit::FittedStrings& before = fixed.Designed;
+  circuit::FittedStrings fitted = before;
   const unsigned char first = input.empty() ? 0 : static_cast<unsigned char>(input[0]);
   const int resistor = 1 + first % 11, column = (first / 11) % 4;
   if (!input.empty()) input.remove_prefix(1);
@@ -34,9 +60,6 @@ std::string AsBuiltViolation(std::string_view input) {
   if (changed > outcome.Written) return "a cell changed that the paste did not write";
 
   circuit::AsBuiltAnalysis a;
-  if (!circuit::AnalyseAsBuilt(circuit, before, a) || a.Best || !a.Misfits.empty()) {
-    return "the designed strings are not as designed";
-  }
   if (!circuit::AnalyseAsBuilt(circuit, fitted, a)) return "positive cells did not analyse";
   for (int channel = 0; channel < 2; ++channel) {
     for (int p = 0; p < a.N; ++p) {

@@ -584,6 +584,26 @@ TEST_F(InCircuitWindowTest, GrowingShowsMoreRowsNotLargerText) {
                                      .horizontalAdvance(QStringLiteral("  Lug 48 to ground.")));
 }
 
+// Moving the table lays out every cell of every column again: Recompute
+// leaves it and the parts box where they are when their place stays.
+TEST_F(InCircuitWindowTest, RecomputeLeavesTheTableWhereItIs) {
+  ui::frmInCircuit& w = open();
+  typeAndEnter("txtPositions", "48");
+  struct Moves : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+      count += event->type() == QEvent::Resize || event->type() == QEvent::Move;
+      return false;
+    }
+  } moves;
+  w.grdPositions->installEventFilter(&moves);
+  w.txtParts->installEventFilter(&moves);
+  const QRect table = w.grdPositions->geometry();
+  w.recompute();
+  EXPECT_EQ(moves.count, 0);
+  EXPECT_EQ(w.grdPositions->geometry(), table);
+}
+
 // The dB scale holds every point: 1 dB while it can, then the next round
 // value, and every marker falls inside the frame.
 // The kinds as the Kind choice lists them.

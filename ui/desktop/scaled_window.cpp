@@ -95,8 +95,11 @@ QLineEdit* ScaledWindow::addBox(const char* name) {
 }
 
 void ScaledWindow::placeAt(QWidget* control, const QRectF& units) const {
-  control->setGeometry(
-      UnitsToPixels(units, pixelsPerTwip_).translated(contentRect().topLeft()).toRect());
+  control->setGeometry(placedRect(units));
+}
+
+QRect ScaledWindow::placedRect(const QRectF& units) const {
+  return UnitsToPixels(units, pixelsPerTwip_).translated(contentRect().topLeft()).toRect();
 }
 
 void ScaledWindow::placeInFrame(QWidget* control, const QRectF& twips) const {

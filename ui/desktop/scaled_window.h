@@ -6,6 +6,7 @@
 #include <optional>
 
 #include <QColor>
+#include <QRect>
 #include <QRectF>
 #include <QSize>
 #include <QWidget>
@@ -57,6 +58,8 @@ class ScaledWindow : public QWidget {
   // `units` is a rectangle in design units; `twips` one in twips relative to
   // the control's frame.
   void placeAt(QWidget* control, const QRectF& units) const;
+  // Where placeAt puts a control, in pixels, without moving it.
+  QRect placedRect(const QRectF& units) const;
   void placeAt(QWidget* control, qreal left, qreal top, qreal width, qreal height) const {
     placeAt(control, QRectF(left, top, width, height));
   }

@@ -27,13 +27,18 @@ QVariant CircuitTableModel::data(const QModelIndex& index, int role) const {
   }
   const auto column = static_cast<std::size_t>(index.column());
   const std::vector<std::string>& row = table_.rows[static_cast<std::size_t>(index.row())];
-  const QString cell = column < row.size() ? QString::fromStdString(row[column]) : QString();
+  // The text only for the roles that show it: a view asks for several roles
+  // of every cell it draws or measures.
+  const auto text = [&] {
+    return column < row.size() ? QString::fromStdString(row[column]) : QString();
+  };
   switch (role) {
     case Qt::DisplayRole:
-      return cell;
+      return text();
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::AccessibleTextRole: {
+      const QString cell = text();
       const circuit_text::ColumnHeading& heading = table_.headings[column];
       return QStringLiteral("%1: %2 %3")
           .arg(QString::fromStdString(heading.Meaning),

@@ -30,6 +30,7 @@
 #include "notation/decimal_separator.h"
 #include "notation/eng_notation.h"
 #include "ui/desktop/fonts.h"
+#include "ui/desktop/measured_table_view.h"
 #include "ui/desktop/message_box.h"
 #include "ui/desktop/print_job.h"
 #include "ui/desktop/seams.h"
@@ -169,7 +170,7 @@ void frmInCircuit::createControls() {
   lblSummary->setWordWrap(true);
 
   model_ = new CircuitTableModel(this);
-  grdPositions = new QTableView(this);
+  grdPositions = new MeasuredTableView(this);
   grdPositions->setObjectName(QStringLiteral("grdPositions"));
   grdPositions->setModel(model_);
   grdPositions->setAccessibleName(QStringLiteral("Attenuation and impedances at each position"));
@@ -395,9 +396,10 @@ void frmInCircuit::placeTableAndParts() {
 
   // The parts box: at least its laid-out width, and as wide as its longest
   // line up to a third of the window; the table takes the rest, to the
-  // window's left and bottom edges.
-  placeAt(grdPositions, 240, 4920, 9400, 3930);
-  placeAt(txtParts, 9740, 4150, 2020, 4700);
+  // window's left and bottom edges. Each is moved once, and only when its
+  // place changes: a table moved measures every cell of every column again.
+  const QRect laidTable = placedRect(QRectF(240, 4920, 9400, 3930));
+  const QRect laidParts = placedRect(QRectF(9740, 4150, 2020, 4700));
   const int margin = qRound(line / 2.0);
   double longest = 0.0;
   for (const QString& text : txtParts->toPlainText().split(QLatin1Char('\n'))) {
@@ -407,13 +409,13 @@ void frmInCircuit::placeTableAndParts() {
                      qCeil(2.0 * txtParts->document()->documentMargin()) +
                      txtParts->verticalScrollBar()->sizeHint().width() + margin;
   const int partsWidth =
-      std::max(txtParts->width(), std::min(qCeil(longest) + chrome, width() / 3));
-  const int bottom = std::max(grdPositions->geometry().bottom(), height() - margin - 1);
-  const QRect parts(QPoint(width() - margin - partsWidth, txtParts->y()),
+      std::max(laidParts.width(), std::min(qCeil(longest) + chrome, width() / 3));
+  const int bottom = std::max(laidTable.bottom(), height() - margin - 1);
+  const QRect parts(QPoint(width() - margin - partsWidth, laidParts.y()),
                     QPoint(width() - margin - 1, bottom));
   txtParts->setGeometry(parts);
   grdPositions->setGeometry(
-      QRect(QPoint(margin, grdPositions->y()), QPoint(parts.left() - margin - 1, bottom)));
+      QRect(QPoint(margin, laidTable.y()), QPoint(parts.left() - margin - 1, bottom)));
 }
 
 frmInCircuit::~frmInCircuit() { delete grdPositions; }
