@@ -105,8 +105,8 @@ double AttenuationAt(const Network& net, const PartOhms& parts, NodeOhms& sums, 
 // those could lie beyond the tables, and only the nearest is.
 std::optional<design::DecimalValue> PartOf(double ohms, const design::Series& series) {
   if (!(ohms > 0.0) || !std::isfinite(ohms)) return std::nullopt;
-  const std::vector<design::DecimalValue> decimal = series.Around(ohms, 0);
-  if (decimal.size() == 1 && decimal[0].Ohms() == ohms) return decimal[0];
+  const design::DecimalValue decimal = series.NearestExact(ohms);
+  if (decimal.Ohms() == ohms) return decimal;
   const int centre = series.NearestIndex(ohms);
   const int either = ohms < 1e36 ? 2 : 0;
   for (int index = std::max(0, centre - either); index <= centre + either; ++index) {
@@ -156,8 +156,7 @@ bool AnalyseAsBuilt(const CircuitAnalysis& circuit, const FittedStrings& fitted,
     }
   }
   const Surroundings around = ChannelSurroundings(circuit.Inputs);
-  Network chains;
-  StringChains(a.N, chains);
+  const Network& chains = KeptStringChains(a.N);
   OhmsColumn string;
   for (int channel = 0; channel < 2; ++channel) {
     ChannelString(fitted, a.Balanced, channel, string);
@@ -178,8 +177,7 @@ std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
   const design::Series& series = *circuit.Sets[0].RoundedIn;
   const OhmsColumn* designed = DesignedOf(circuit);
   const Surroundings around = ChannelSurroundings(circuit.Inputs);
-  Network chains;
-  StringChains(circuit.N, chains);
+  const Network& chains = KeptStringChains(circuit.N);
   std::array<PartOhms, 2> strings;
   std::array<PositionColumn, 2> db;
   std::array<WorstPoint, 2> deviation;
@@ -214,6 +212,7 @@ std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
     std::optional<design::DecimalValue> Part;  // the series value it is, if any
   };
   std::vector<Trial> values;
+  std::vector<design::DecimalValue> nearby;  // the series values around a part
   const int columns = FittedStringCount(balanced);
   for (int k = 1; k < circuit.N; ++k) {
     // The parts the values at this resistor are, each looked up once.
@@ -235,7 +234,8 @@ std::optional<SingleChange> BestSingleChange(const CircuitAnalysis& circuit,
       values.push_back(designed ? Trial{(*designed)[k], designedPart}
                                 : Trial{otherChannel, fittedParts[otherColumn]});
       values.push_back({otherChannel, fittedParts[otherColumn]});
-      for (const design::DecimalValue& value : series.Around(fittedOhms, 3)) {
+      series.Around(fittedOhms, 3, nearby);
+      for (const design::DecimalValue& value : nearby) {
         if (value != values[0].Part && value != values[1].Part) {
           values.push_back({value.Ohms(), value});
         }

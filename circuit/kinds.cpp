@@ -2,8 +2,10 @@
 // relay ladder.
 #include "circuit/kinds.h"
 
+#include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <string>
 
 namespace circuit {
@@ -52,7 +54,7 @@ void StringDesign(double totalOhms, const TargetColumn& targets, const Surroundi
   circuit::CompensatedString(totalOhms, targets, around, resistors);
   if (resistors.size() != static_cast<std::size_t>(n)) return;
   design.Ideal.assign(resistors.begin() + 1, resistors.end());
-  StringChains(n, design.Net);
+  design.Net = KeptStringChains(n);
   design.Targets = targets;
 }
 
@@ -78,6 +80,18 @@ void StringChains(int n, Network& net) {
     AddElement(net, Place::Series, above);
     AddElement(net, Place::Shunt, below);
   }
+}
+
+const Network& KeptStringChains(int n) {
+  thread_local std::array<std::optional<Network>, kMaxStringPositions + 1> kept;
+  thread_local Network other;
+  if (n < 1 || n > kMaxStringPositions) {
+    StringChains(n, other);
+    return other;
+  }
+  std::optional<Network>& chains = kept[static_cast<std::size_t>(n)];
+  if (!chains) StringChains(n, chains.emplace());
+  return *chains;
 }
 
 void LadderDesign(double ohms, const TargetColumn& targets, const Surroundings& around,

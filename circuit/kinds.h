@@ -50,6 +50,12 @@ void StringDesign(double totalOhms, const TargetColumn& targets, const Surroundi
 // ImproveRounding and the rest) work on these.
 void StringChains(int n, Network& net);
 
+// StringChains(n), laid once per thread and kept: the string's routines and
+// the as-built search use the same chains many times a run, and laying
+// their N^2 terms costs more than most uses of them. Outside 1 ..
+// kMaxStringPositions laid afresh, good until the next call.
+const Network& KeptStringChains(int n);
+
 // A switched L pad per position (N = targets.size() + 1): series Sp =
 // R (1 - ap), a wire at p = 0, and shunt Pp with Pp || RL = ap R, ap =
 // 10^(-target/20); where RL <= ap R no shunt can keep the input at R, that

@@ -38,11 +38,7 @@ void AsColumn(const std::vector<Value>& parts, std::size_t n, std::vector<Value>
   if (n > 0) std::copy(parts.begin(), parts.end(), column.begin() + 1);
 }
 
-Network Chains(std::size_t n) {
-  Network net;
-  StringChains(static_cast<int>(n), net);
-  return net;
-}
+const Network& Chains(std::size_t n) { return KeptStringChains(static_cast<int>(n)); }
 
 // Series steps from index `from` to index `to`, up positive. Compared as
 // decimals: a value can have two table entries whose singles differ.

@@ -142,12 +142,21 @@ DecimalValue Series::Decimal(int index) const {
 }
 
 std::vector<DecimalValue> Series::Around(double ohms, int each) const {
+  std::vector<DecimalValue> values;
+  Around(ohms, each, values);
+  return values;
+}
+
+void Series::Around(double ohms, int each, std::vector<DecimalValue>& values) const {
   const int centre = NearestDecimal(decade_, ohms);
   const int first = std::max(0, centre - each);
   const int last = std::min(LastDecimalIndex(decade_), centre + each);
-  std::vector<DecimalValue> values;
+  values.clear();
   for (int i = first; i <= last; ++i) values.push_back(DecimalAt(decade_, i));
-  return values;
+}
+
+DecimalValue Series::NearestExact(double ohms) const {
+  return DecimalAt(decade_, NearestDecimal(decade_, ohms));
 }
 
 const Series kE24{"E24", kE24Decade, SingleTable::E24};

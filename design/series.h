@@ -57,6 +57,10 @@ class Series {
   // The exact values around `ohms`: the nearest (by the same ratio rule, in
   // double) and `each` on either side, ascending. Fewer at the range's ends.
   std::vector<DecimalValue> Around(double ohms, int each) const;
+  // The same into `values`, whose storage is reused.
+  void Around(double ohms, int each, std::vector<DecimalValue>& values) const;
+  // The one nearest exact value: Around(ohms, 0)'s.
+  DecimalValue NearestExact(double ohms) const;
 
  private:
   std::string_view name_;
