@@ -11,7 +11,7 @@ void Run(benchmark::State& bench, const circuit::KindSpec& spec) {
   int sets = 0;
   // A spec the analysis refuses would time nothing.
   if (!circuit::AnalyseKind(spec, analysis) || analysis.Sets.size() != 2) {
-    bench.SkipWithError("the analysis refused the spec");
+    bench.SkipWithError("the analysis refused these inputs");
     return;
   }
   for (auto _ : bench) {

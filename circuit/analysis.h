@@ -77,9 +77,9 @@ struct KindAnalysis {
 // the relay ladder, stages outside 1 .. 8 or a step outside 0.01 .. 20 dB.
 bool AnalyseKind(const KindSpec& spec, KindAnalysis& analysis);
 
-// AnalyseKind of a spec its caller has checked by its own rules (the
+// AnalyseKind of a description its caller has checked by its own rules (the
 // string's AnalyseString takes a source and load of any sign). Returns
-// false and leaves Positions = 0 only when the spec lays out no network.
+// false and leaves Positions = 0 only when `spec` lays out no network.
 bool AnalyseAsGiven(const KindSpec& spec, KindAnalysis& analysis);
 
 }  // namespace circuit
