@@ -3,12 +3,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include <QAbstractItemDelegate>
 #include <QFontMetricsF>
-#include <QHash>
 #include <QHeaderView>
 #include <QStyleOptionViewItem>
 
@@ -35,27 +35,31 @@ class MeasuredTableView::PairWidths {
 
  private:
   qreal advance(QChar character) {
-    auto found = advances_.constFind(character);
-    if (found == advances_.cend()) {
-      found = advances_.insert(character, metrics_.horizontalAdvance(character));
+    const char16_t key = character.unicode();
+    auto found = advances_.find(key);
+    if (found == advances_.end()) {
+      found = advances_.emplace(key, metrics_.horizontalAdvance(character)).first;
     }
-    return *found;
+    return found->second;
   }
   qreal kerning(QChar left, QChar right) {
     const char32_t key = (char32_t{left.unicode()} << 16) | right.unicode();
-    auto found = kernings_.constFind(key);
-    if (found == kernings_.cend()) {
+    auto found = kernings_.find(key);
+    if (found == kernings_.end()) {
       const QChar both[] = {left, right};
       const QString pair(both, 2);
-      found = kernings_.insert(key, metrics_.horizontalAdvance(pair) - advance(left) - advance(right));
+      const qreal kern = metrics_.horizontalAdvance(pair) - advance(left) - advance(right);
+      found = kernings_.emplace(key, kern).first;
     }
-    return *found;
+    return found->second;
   }
 
   QFont font_;
   QFontMetricsF metrics_;
-  QHash<QChar, qreal> advances_;
-  QHash<char32_t, qreal> kernings_;
+  // Standard maps: under -O3 with LTO, GCC 12 takes QHash's first insert for
+  // an allocation of SIZE_MAX bytes and fails the warnings-as-errors build.
+  std::unordered_map<char16_t, qreal> advances_;
+  std::unordered_map<char32_t, qreal> kernings_;
 };
 
 namespace {
